@@ -1,0 +1,68 @@
+#include "model/institution_model.h"
+
+#include <gtest/gtest.h>
+
+using namespace kvarton;
+
+TEST(ModelValue, ConvertsToNumbersWithEmptyAsZero)
+{
+    EXPECT_EQ(ModelValue().toNumber(), 0.0);
+    EXPECT_EQ(ModelValue::text("0,5").toNumber(), 0.5);
+    EXPECT_EQ(ModelValue::text("").toNumber(), std::nullopt);
+    EXPECT_EQ(ModelValue::text("0.5").toNumber(), std::nullopt);
+    EXPECT_EQ(ModelValue::integer(12).toNumber(), 12.0);
+    EXPECT_EQ(ModelValue::single(0.1f).toNumber(), static_cast<double>(0.1f));
+    EXPECT_FALSE(ModelValue().holdsNumber());
+    EXPECT_FALSE(ModelValue::text("").holdsNumber());
+    EXPECT_TRUE(ModelValue::text("-5").holdsNumber());
+}
+
+TEST(ModelValue, ShowsValuesAsTheirControlsDo)
+{
+    EXPECT_EQ(ModelValue().displayText(), "");
+    EXPECT_EQ(ModelValue::real(0.35).displayText(), "0,35");
+    EXPECT_EQ(ModelValue::single(14.0f).displayText(), "14");
+    EXPECT_EQ(ModelValue::text(" 12 ").displayText(), " 12 ");
+}
+
+TEST(CommitText, StoresTextUnchangedAndSinglesAsFloats)
+{
+    InstitutionModel m;
+    commitText(m, ref(Field::DirectHours, GroupKind::GeneralDay, StaffRole::PhysicalInstructor), "0,5");
+    EXPECT_EQ(m.directHours[GroupKind::GeneralDay][StaffRole::PhysicalInstructor], ModelValue::text("0,5"));
+    EXPECT_EQ(m.directHours[GroupKind::GeneralDay][StaffRole::PhysicalInstructor].toNumber(), 0.5);
+
+    const auto single = ref(Field::OtherHours, GroupKind::Compensating, StaffRole::TeacherAssistant);
+    commitText(m, single, "0,05");
+    EXPECT_EQ(m.otherHours[GroupKind::Compensating][StaffRole::TeacherAssistant], ModelValue::single(0.05f));
+}
+
+TEST(CommitText, KeepsATextThatIsNoNumberInASingleFieldForTheCheckToReject)
+{
+    InstitutionModel m;
+    const auto salary = ref(Field::ServiceSalary, ServicePosition::OtherPositions);
+    for (const char* typed : {"", "14000.5", "abc", "1" /* followed by 40 zeros below */}) {
+        std::string text = typed;
+        if (text == "1")
+            text += std::string(40, '0'); // a number, but beyond what a float holds
+        commitText(m, salary, text);
+        EXPECT_EQ(m.serviceSalary[ServicePosition::OtherPositions], ModelValue::text(text));
+        EXPECT_FALSE(m.serviceSalary[ServicePosition::OtherPositions].isSingle());
+    }
+}
+
+TEST(FieldRef, AddressesEveryFamilyMember)
+{
+    InstitutionModel m;
+    field(m, ref(Field::ProvidedServices, AgeGroup::Senior, GroupOrientation::Compensating, StayMode::Hours24)) =
+        ModelValue::integer(7);
+    EXPECT_EQ(m.providedServices[AgeGroup::Senior][GroupOrientation::Compensating][StayMode::Hours24],
+              ModelValue::integer(7));
+    field(m, ref(Field::RegionalNormative, StayRegime::Day, AgeGroup::Middle, NormativePart::Care)) =
+        ModelValue::single(1.0f);
+    EXPECT_TRUE(m.regionalNormative[StayRegime::Day][AgeGroup::Middle][NormativePart::Care].isSingle());
+    EXPECT_TRUE(isSingleField(ref(Field::Positions2011Service)));
+    EXPECT_FALSE(isSingleField(ref(Field::Positions2011Medical)));
+    EXPECT_TRUE(isSingleField(ref(Field::GroupSize, GroupOrientation::Compensating, AgeBand::ThreeAndOver)));
+    EXPECT_FALSE(isSingleField(ref(Field::GroupSize, GroupOrientation::Compensating, AgeBand::UnderThree)));
+}
