@@ -1,20 +1,14 @@
-#include "model/defaults.h"
-#include "model/regions.h"
+#include "wizard/wizard.h"
 
-#include <cstdio>
-#include <string>
+#include <QApplication>
 
-// Until the screens exist: prints what the model holds for a region.
 int main(int argc, char** argv)
 {
-    using namespace kvarton;
-    const std::string region = argc > 1 ? argv[1] : "г. Санкт-Петербург";
-    InstitutionModel m;
-    m.regionName = region;
-    m.regionCoefficient = regionCoefficient(region);
-    resetToDefaults(m);
-    std::printf("%s: ФОТ педперсонала 2011 %s, оклад бухгалтера %s\n", region.c_str(),
-                m.payroll2011PedTotal.displayText().c_str(),
-                m.serviceSalary[ServicePosition::Accountant].displayText().c_str());
-    return 0;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kvarton"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Квартон"));
+    kvarton::Wizard wizard;
+    QObject::connect(&wizard, &kvarton::Wizard::quitRequested, &app, &QApplication::quit, Qt::QueuedConnection);
+    wizard.start();
+    return QApplication::exec();
 }

@@ -1,0 +1,193 @@
+#include "simulation_form.h"
+
+#include "choice_list.h"
+#include "item_list.h"
+#include "text_field.h"
+#include "widgets.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace kvarton {
+
+namespace {
+
+// A question of step 11 with one list; questions 12 and 13 have several and are laid out apart.
+struct Question {
+    int number;
+    const char* text;
+    int combo;
+    ListKind kind;
+    Field field;
+};
+
+constexpr std::array<Question, 10> kQuestions{{
+    {1, "1. Введите долю стимулирующих выплат в общем фонде оплаты труда работников, не относящихся к "
+        "педагогическому персоналу",
+     13, ListKind::Percent1To99, Field::IncentiveShareNonPed},
+    {2, "2. Введите долю специальной части ФОТ педагогических работников", 22, ListKind::Percent1To99,
+     Field::SpecialPartSharePed},
+    {3, "3. Введите долю компенсационных выплат в ФОТ педперсонала", 14, ListKind::Percent0To30,
+     Field::CompensationSharePed},
+    {4, "4. Введите долю доплат за звания и награды в ФОТ педперсонала", 15, ListKind::Percent0To30,
+     Field::AwardsSharePed},
+    {6, "6. Введите коэффициент оклада заместителей руководителя", 16, ListKind::Percent40To100,
+     Field::DeputySalaryCoefficient},
+    {7, "7. Введите долю оплаты труда АУП, относимую на услуги по обучению", 17, ListKind::Percent0To100,
+     Field::AdminPayrollTeachingShare},
+    {8, "8. Введите долю оплаты труда обслуживающего персонала, относимую на услуги по обучению воспитанников", 18,
+     ListKind::Percent0To100, Field::ServicePayrollTeachingShare},
+    {9, "9. Введите объем расходов на обеспечение материальных затрат как процент от фонда оплаты труда "
+        "педагогического персонала",
+     19, ListKind::Percent0To20, Field::MaterialCostsPercentOfPedPayroll},
+    {10, "10. Из него доля расходов, относимая на оказание услуг по обучению", 20, ListKind::Percent0To100,
+     Field::MaterialCostsTeachingShare},
+    {11, "11. Введите процент увеличения средней з/п педперсонала в 2012 году по отношению к 2011 году", 23,
+     ListKind::Percent0To50, Field::PedSalaryGrowthPercent2012},
+}};
+
+// A row of the service staff: positions list, and the salary field except for the deputies.
+struct StaffRow {
+    ServicePosition position;
+    int combo;
+    int text; // 0: no salary
+};
+
+constexpr std::array<StaffRow, 13> kStaffRows{{
+    {ServicePosition::DeputyEducation, 1, 0},
+    {ServicePosition::DeputyHousekeeping, 2, 0},
+    {ServicePosition::Accountant, 3, 3},
+    {ServicePosition::Clerk, 4, 4},
+    {ServicePosition::Medical, 21, 13},
+    {ServicePosition::Chef, 5, 5},
+    {ServicePosition::Cook, 6, 6},
+    {ServicePosition::Storekeeper, 7, 7},
+    {ServicePosition::LinenKeeper, 8, 8},
+    {ServicePosition::LaundryWorker, 9, 9},
+    {ServicePosition::Loader, 10, 10},
+    {ServicePosition::RepairWorker, 11, 11},
+    {ServicePosition::OtherPositions, 12, 12},
+}};
+
+QString comboName(int n) { return QStringLiteral("Combo%1").arg(n); }
+
+} // namespace
+
+SimulationForm::SimulationForm(QWidget* parent)
+    : StepForm(StepScreen::Form7, QStringLiteral("Имитационные параметры"), parent)
+{
+    parameters_ = buildParameters();
+    serviceStaff_ = buildServiceStaff();
+    bodyLayout()->addWidget(parameters_);
+    bodyLayout()->addWidget(serviceStaff_);
+    bodyLayout()->addStretch(1);
+}
+
+QGroupBox* SimulationForm::buildParameters()
+{
+    auto* frame = new QGroupBox(bodyWidget());
+    frame->setObjectName(QStringLiteral("Frame2"));
+    auto* grid = new QGridLayout(frame);
+    grid->setColumnStretch(0, 1);
+    auto& b = bindings_[0];
+    auto addList = [&](int combo, ListKind kind, FieldRef ref, const QString& accessibleName) {
+        auto* list = new ChoiceList(ItemList::of(kind), comboName(combo), frame);
+        list->setAccessibleName(accessibleName);
+        b.push_back({list, ref});
+        return list;
+    };
+
+    int row = 0;
+    for (const Question& q : kQuestions) {
+        QLabel* label = makeLabel(frame, QStringLiteral("Question%1").arg(q.number), QString::fromUtf8(q.text), true);
+        ChoiceList* list = addList(q.combo, q.kind, ref(q.field), label->text());
+        label->setBuddy(list);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(list, row, 1);
+        grid->addWidget(makeLabel(frame, comboName(q.combo) + QStringLiteral("Unit"), QStringLiteral("%")), row, 2);
+        ++row;
+    }
+
+    // 12: months per year and days per week on one line.
+    QLabel* regime = makeLabel(frame, QStringLiteral("Question12"), QStringLiteral("12. Укажите режим работы  ДОУ:"), true);
+    grid->addWidget(regime, row, 0);
+    auto* regimeRow = new QHBoxLayout;
+    regimeRow->addWidget(addList(24, ListKind::Months, ref(Field::MonthsPerYear), QStringLiteral("месяцев в году")));
+    regimeRow->addWidget(makeLabel(frame, QStringLiteral("Combo24Unit"), QStringLiteral("месяцев в году")));
+    regimeRow->addSpacing(16);
+    regimeRow->addWidget(addList(25, ListKind::Days, ref(Field::DaysPerWeek), QStringLiteral("дней в неделю")));
+    regimeRow->addWidget(makeLabel(frame, QStringLiteral("Combo25Unit"), QStringLiteral("дней в неделю")));
+    regimeRow->addStretch(1);
+    grid->addLayout(regimeRow, row, 1, 1, 2);
+    ++row;
+
+    // 13: group sizes by orientation and age band.
+    grid->addWidget(makeLabel(frame, QStringLiteral("Question13"), QStringLiteral("13. Укажите количество детей в возрасте"),
+                              true),
+                    row++, 0, 1, 3);
+    auto* sizes = new QGridLayout;
+    sizes->addWidget(makeLabel(frame, QStringLiteral("Question13Head1"), qs(text(AgeBand::UnderThree))), 0, 1, Qt::AlignHCenter);
+    sizes->addWidget(makeLabel(frame, QStringLiteral("Question13Head2"), qs(text(AgeBand::ThreeAndOver))), 0, 2,
+                     Qt::AlignHCenter);
+    const std::array<const char*, 2> rowTexts{"в группах общеразвивающей направленности",
+                                              "в группах коррекционной направленности"};
+    for (GroupOrientation o : allOf<GroupOrientation>()) {
+        const int r = static_cast<int>(ix(o));
+        QLabel* label = makeLabel(frame, QStringLiteral("Question13Row%1").arg(r + 1), QString::fromUtf8(rowTexts[ix(o)]));
+        sizes->addWidget(label, r + 1, 0);
+        for (AgeBand band : allOf<AgeBand>()) {
+            const int combo = 26 + r * 2 + static_cast<int>(ix(band));
+            sizes->addWidget(addList(combo, ListKind::GroupSize, ref(Field::GroupSize, o, band),
+                                     label->text() + QStringLiteral(", ") + qs(text(band))),
+                             r + 1, static_cast<int>(ix(band)) + 1);
+        }
+    }
+    sizes->setColumnStretch(3, 1);
+    grid->addLayout(sizes, row, 0, 1, 3);
+    return frame;
+}
+
+QGroupBox* SimulationForm::buildServiceStaff()
+{
+    auto* frame = new QGroupBox(bodyWidget());
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* grid = new QGridLayout(frame);
+    grid->setColumnStretch(0, 1);
+    grid->addWidget(makeLabel(frame, QStringLiteral("SalaryHead"), QStringLiteral("оклад на должность")), 0, 3, 1, 2,
+                    Qt::AlignHCenter);
+    auto& b = bindings_[1];
+    int row = 1;
+    for (const StaffRow& s : kStaffRows) {
+        QLabel* caption = makeLabel(frame, QStringLiteral("Row%1Caption").arg(row), qs(texts(s.position).screen), true);
+        auto* list = new ChoiceList(ItemList::of(ListKind::Positions), comboName(s.combo), frame);
+        list->setAccessibleName(caption->text());
+        caption->setBuddy(list);
+        b.push_back({list, ref(Field::ServicePositions, s.position)});
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(list, row, 1);
+        grid->addWidget(makeLabel(frame, comboName(s.combo) + QStringLiteral("Unit"), QStringLiteral("ст.")), row, 2);
+        if (s.text != 0) {
+            const QString name = QStringLiteral("Text%1").arg(s.text);
+            QLineEdit* salary = makeAmountField(frame, name);
+            salary->setAccessibleName(caption->text() + QStringLiteral(", оклад на должность"));
+            b.push_back({salary, ref(Field::ServiceSalary, s.position)});
+            grid->addWidget(salary, row, 3);
+            grid->addWidget(makeLabel(frame, name + QStringLiteral("Unit"), QStringLiteral("рублей")), row, 4);
+        }
+        ++row;
+    }
+    return frame;
+}
+
+void SimulationForm::applyLayout(int step)
+{
+    parameters_->setVisible(step == 11);
+    serviceStaff_->setVisible(step == 12);
+}
+
+std::span<const Binding> SimulationForm::bindings(int step) const { return bindings_[step == 11 ? 0 : 1]; }
+
+} // namespace kvarton

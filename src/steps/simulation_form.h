@@ -1,0 +1,32 @@
+#pragma once
+
+#include "step_form.h"
+
+#include <array>
+#include <vector>
+
+class QGroupBox;
+
+namespace kvarton {
+
+// Form7, steps 11–12: the simulation parameters (Frame2) and the planned service staff with
+// positions and salaries (Frame1); one box per step.
+class SimulationForm final : public StepForm {
+    Q_OBJECT
+public:
+    explicit SimulationForm(QWidget* parent);
+
+protected:
+    void applyLayout(int step) override;
+    std::span<const Binding> bindings(int step) const override;
+
+private:
+    QGroupBox* buildParameters();
+    QGroupBox* buildServiceStaff();
+
+    QGroupBox* parameters_ = nullptr;
+    QGroupBox* serviceStaff_ = nullptr;
+    std::array<std::vector<Binding>, 2> bindings_;
+};
+
+} // namespace kvarton

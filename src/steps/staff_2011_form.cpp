@@ -1,0 +1,128 @@
+#include "staff_2011_form.h"
+
+#include "choice_list.h"
+#include "item_list.h"
+#include "text_field.h"
+#include "widgets.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace kvarton {
+
+namespace {
+
+// Rows 1–12 are the roles; 13–16 the totals and the other staff, whose labels name the step's
+// quantity.
+struct RowInfo {
+    int control; // TextN and ComboN
+    FieldRef payroll;
+    FieldRef positions;
+    const char* payrollLabel;   // only rows 13–16; rows 1–12 show the role
+    const char* positionsLabel;
+};
+
+std::array<RowInfo, 16> rowTable()
+{
+    std::array<RowInfo, 16> rows{};
+    for (StaffRole r : allOf<StaffRole>())
+        rows[ix(r)] = {static_cast<int>(ix(r)) + 2, ref(Field::Payroll2011, r), ref(Field::Positions2011, r), nullptr,
+                       nullptr};
+    rows[12] = {1, ref(Field::Payroll2011PedTotal), ref(Field::Positions2011PedTotal),
+                "Фонд оплаты труда педагогического персонала и УВП (всего)",
+                "Количество ставок педагогического персонала и УВП (всего)"};
+    rows[13] = {14, ref(Field::Payroll2011Admin), ref(Field::Positions2011Admin),
+                "Фонд оплаты труда заведующих и заместителей заведующих",
+                "Количество ставок заведующих и заместителей заведующих"};
+    rows[14] = {15, ref(Field::Payroll2011Medical), ref(Field::Positions2011Medical),
+                "Фонд оплаты труда медицинского персонала", "Количество ставок медицинского персонала"};
+    rows[15] = {16, ref(Field::Payroll2011Service), ref(Field::Positions2011Service),
+                "Фонд оплаты труда прочего (обслуживающего персонала)",
+                "Количество ставок прочего (обслуживающего персонала)"};
+    return rows;
+}
+
+const std::array<RowInfo, 16>& rowInfo()
+{
+    static const auto rows = rowTable();
+    return rows;
+}
+
+} // namespace
+
+Staff2011Form::Staff2011Form(QWidget* parent)
+    : StepForm(StepScreen::Form5, QStringLiteral("Данные 2011"), parent)
+{
+    auto* frame = new QGroupBox(bodyWidget());
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* grid = new QGridLayout(frame);
+
+    // Two columns of roles under "Должность:" and "рублей"; columns: label, control, unit.
+    const std::array<std::pair<const char*, const char*>, 2> heads{{{"Label35", "Label34"}, {"Label37", "Label36"}}};
+    for (std::size_t c = 0; c < 2; ++c) {
+        const int column = static_cast<int>(c) * 4;
+        grid->addWidget(makeLabel(frame, QString::fromLatin1(heads[c].first), QStringLiteral("Должность:")), 0, column);
+        roubleHeads_[c] = makeLabel(frame, QString::fromLatin1(heads[c].second), QStringLiteral("рублей"));
+        grid->addWidget(roubleHeads_[c], 0, column + 1, Qt::AlignHCenter);
+    }
+
+    for (std::size_t i = 0; i < rowInfo().size(); ++i) {
+        const RowInfo& info = rowInfo()[i];
+        const QString rowName = QStringLiteral("Row%1").arg(i + 1);
+        Row& row = rows_[i];
+        const QString caption = i < 12 ? qs(texts(static_cast<StaffRole>(i)).screen) : QString();
+        row.caption = makeLabel(frame, rowName + QStringLiteral("Caption"), caption, i >= 12);
+        row.amount = makeAmountField(frame, QStringLiteral("Text%1").arg(info.control));
+        row.positions = new ChoiceList(ItemList::of(ListKind::Positions), QStringLiteral("Combo%1").arg(info.control), frame);
+        row.unit = makeLabel(frame, rowName + QStringLiteral("Unit"), QStringLiteral("ст."));
+        row.caption->setBuddy(row.amount);
+
+        int gridRow = 0;
+        int column = 0;
+        if (i < 12) { // odd rows on the left, even rows on the right
+            gridRow = static_cast<int>(i) / 2 + 1;
+            column = static_cast<int>(i) % 2 * 4;
+            grid->addWidget(row.caption, gridRow, column);
+        } else {
+            gridRow = static_cast<int>(i) - 12 + 8;
+            column = 4;
+            grid->addWidget(row.caption, gridRow, 0, 1, 5);
+        }
+        grid->addWidget(row.amount, gridRow, column + 1);
+        grid->addWidget(row.positions, gridRow, column + 1);
+        grid->addWidget(row.unit, gridRow, column + 2);
+
+        bindings_[0].push_back({row.amount, info.payroll});
+        bindings_[1].push_back({row.positions, info.positions});
+    }
+    grid->setRowMinimumHeight(7, 12); // a gap between the roles and the totals
+    grid->setColumnMinimumWidth(3, 24);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(4, 1);
+    bodyLayout()->addWidget(frame);
+    bodyLayout()->addStretch(1);
+}
+
+void Staff2011Form::applyLayout(int step)
+{
+    const bool payroll = step == 7;
+    for (QLabel* head : roubleHeads_)
+        head->setVisible(payroll);
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        Row& row = rows_[i];
+        row.amount->setVisible(payroll);
+        row.positions->setVisible(!payroll);
+        row.unit->setVisible(!payroll);
+        if (i >= 12)
+            row.caption->setText(QString::fromUtf8(payroll ? rowInfo()[i].payrollLabel : rowInfo()[i].positionsLabel));
+        QWidget* control = payroll ? static_cast<QWidget*>(row.amount) : row.positions;
+        control->setAccessibleName(row.caption->text());
+        row.caption->setBuddy(control);
+    }
+}
+
+std::span<const Binding> Staff2011Form::bindings(int step) const { return bindings_[step == 7 ? 0 : 1]; }
+
+} // namespace kvarton

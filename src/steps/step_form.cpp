@@ -1,0 +1,130 @@
+#include "step_form.h"
+
+#include "menu_table.h"
+#include "widgets.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace kvarton {
+
+StepForm::StepForm(StepScreen screen, const QString& windowTitle, QWidget* parent)
+    : QWidget(parent)
+    , screen_(screen)
+{
+    static const char* const kNames[] = {"Form4", "Form5", "Form6", "Form7", "Form8"};
+    setObjectName(QString::fromLatin1(kNames[static_cast<int>(screen)]));
+    setWindowTitle(windowTitle);
+
+    auto* layout = new QVBoxLayout(this);
+    buildMenu();
+
+    title_ = makeTitle(this, QStringLiteral("Label1"), {});
+    layout->addWidget(title_);
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    body_ = new QWidget(scroll);
+    bodyLayout_ = new QVBoxLayout(body_);
+    bodyLayout_->setContentsMargins(0, 0, 0, 0);
+    scroll->setWidget(body_);
+    layout->addWidget(scroll, 1);
+
+    auto* buttons = new QHBoxLayout;
+    back_ = makeButton(this, QStringLiteral("Command1"), {});
+    next_ = makeButton(this, QStringLiteral("Command2"), {});
+    buttons->addWidget(back_);
+    buttons->addStretch(1);
+    buttons->addWidget(next_);
+    layout->addLayout(buttons);
+
+    connect(back_, &QPushButton::clicked, this, &StepForm::backRequested);
+    connect(next_, &QPushButton::clicked, this, &StepForm::nextRequested);
+}
+
+void StepForm::buildMenu()
+{
+    auto* bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("MenuBar"));
+    QHash<QString, QMenu*> menus;
+    for (const MenuEntry& e : menuEntries()) {
+        const QString name = qs(e.name);
+        const QString caption = qs(menuCaption(screen_, e));
+        if (e.target == MenuTarget::Submenu) {
+            QMenu* menu = e.parent.empty() ? bar->addMenu(caption) : menus.value(qs(e.parent))->addMenu(caption);
+            menu->setObjectName(name);
+            menu->menuAction()->setObjectName(name + QStringLiteral("Menu"));
+            menus.insert(name, menu);
+            continue;
+        }
+        // Actions are children of the screen so that they are found by their names on it.
+        auto* action = new QAction(caption, this);
+        action->setObjectName(name);
+        menus.value(qs(e.parent))->addAction(action);
+        actions_.insert(name, action);
+        switch (e.target) {
+        case MenuTarget::Step:
+            connect(action, &QAction::triggered, this, [this, step = e.step] { emit stepRequested(step); });
+            break;
+        case MenuTarget::Help:
+            connect(action, &QAction::triggered, this, &StepForm::helpRequested);
+            break;
+        case MenuTarget::Report:
+            connect(action, &QAction::triggered, this, &StepForm::reportRequested);
+            break;
+        case MenuTarget::Submenu:
+            break;
+        }
+    }
+    static_cast<QVBoxLayout*>(layout())->setMenuBar(bar);
+}
+
+QAction* StepForm::menuAction(std::string_view name) const { return actions_.value(qs(name)); }
+
+void StepForm::applyFrame(int step)
+{
+    title_->setText(qs(stepInfo(step).title));
+    back_->setText(qs(backCaption(step)));
+    next_->setText(qs(nextCaption(step)));
+    back_->setVisible(step != kFirstStep);
+    next_->setVisible(step != kLastStep);
+    for (int s = kFirstStep; s <= kLastStep; ++s)
+        menuAction(stepInfo(s).ownAction)->setEnabled(s != step);
+    menuAction("inform2")->setEnabled(reportAllowed(step));
+}
+
+// The screen's own controls are made after Back and Next; Tab should reach the buttons last.
+void StepForm::placeButtonsLastInTabOrder()
+{
+    QWidget* last = nullptr;
+    for (QWidget* w : body_->findChildren<QWidget*>())
+        if (w->window() == window() && (w->focusPolicy() & Qt::TabFocus)) // not inside a list's popup
+            last = w;
+    if (last)
+        setTabOrder(last, back_);
+    setTabOrder(back_, next_);
+    tabOrderDone_ = true;
+}
+
+void StepForm::showStep(int step, InstitutionModel& model)
+{
+    if (!tabOrderDone_)
+        placeButtonsLastInTabOrder();
+    applyFrame(step);
+    applyLayout(step);
+    for (const Binding& b : bindings(step))
+        showValue(b, model);
+}
+
+void StepForm::commitStep(int step, InstitutionModel& model) const
+{
+    for (const Binding& b : bindings(step))
+        commitValue(b, model);
+}
+
+} // namespace kvarton

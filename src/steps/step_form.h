@@ -1,0 +1,71 @@
+#pragma once
+
+#include "binding.h"
+#include "step_table.h"
+
+#include <QHash>
+#include <QWidget>
+
+#include <span>
+
+class QAction;
+class QLabel;
+class QPushButton;
+class QVBoxLayout;
+
+namespace kvarton {
+
+// What every step screen has: the menu, the title label Label1, its body, and Back (Command1)
+// and Next (Command2). A screen serves several steps and is relabelled for each.
+class StepForm : public QWidget {
+    Q_OBJECT
+public:
+    StepForm(StepScreen screen, const QString& windowTitle, QWidget* parent);
+
+    StepScreen screen() const { return screen_; }
+
+    // Title, the step's layout, the model's values, captions, menu states.
+    void showStep(int step, InstitutionModel& model);
+    // Copies the step's controls into their fields.
+    void commitStep(int step, InstitutionModel& model) const;
+
+    QAction* menuAction(std::string_view name) const;
+
+signals:
+    void backRequested();
+    void nextRequested();
+    void stepRequested(int step);
+    void helpRequested();
+    void reportRequested();
+
+protected:
+    // The widget the screen puts its content into (inside a scroll area, for small screens).
+    QWidget* bodyWidget() const { return body_; }
+    QVBoxLayout* bodyLayout() const { return bodyLayout_; }
+
+    // Which controls show, and which labels read what, on the step.
+    virtual void applyLayout(int step) = 0;
+    // The input controls of a step and their fields, in reading order.
+    virtual std::span<const Binding> bindings(int step) const = 0;
+    // Whether the report can be made from the step; only the calculation screen allows it.
+    virtual bool reportAllowed(int /*step*/) const { return false; }
+
+    // The common frame of showing a step: title, captions, Back hidden on step 1, Next on 16,
+    // menu states.
+    void applyFrame(int step);
+
+private:
+    void buildMenu();
+    void placeButtonsLastInTabOrder();
+
+    StepScreen screen_;
+    QLabel* title_ = nullptr;
+    QWidget* body_ = nullptr;
+    QVBoxLayout* bodyLayout_ = nullptr;
+    QPushButton* back_ = nullptr;
+    QPushButton* next_ = nullptr;
+    QHash<QString, QAction*> actions_;
+    bool tabOrderDone_ = false;
+};
+
+} // namespace kvarton

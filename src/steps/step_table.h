@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string_view>
+
+namespace kvarton {
+
+inline constexpr int kFirstStep = 1;
+inline constexpr int kLastStep = 16;
+
+// The screen that shows a step.
+enum class StepScreen { Form4, Form5, Form6, Form7, Form8 };
+
+struct StepInfo {
+    StepScreen screen;
+    std::string_view title;     // Label1 of the screen
+    std::string_view ownAction; // the menu item that leads to the step, disabled while it shows
+};
+
+const StepInfo& stepInfo(int step) noexcept;
+
+// Back and Next name the step they lead to: "Шаг 0" and "Шаг 17" exist only as hidden captions.
+std::string_view backCaption(int step) noexcept;
+std::string_view nextCaption(int step) noexcept;
+
+} // namespace kvarton

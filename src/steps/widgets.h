@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QLabel>
+#include <QPushButton>
+#include <QString>
+
+#include <string_view>
+
+namespace kvarton {
+
+inline QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// A named label; long texts wrap instead of widening the window.
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, bool wrap = false);
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text);
+
+// The title of a step or screen: bold, wrapping.
+QLabel* makeTitle(QWidget* parent, const QString& name, const QString& text);
+
+// A value cell of a results table: right-aligned so that digits line up.
+QLabel* makeValue(QWidget* parent, const QString& name, const QString& placeholder);
+
+} // namespace kvarton

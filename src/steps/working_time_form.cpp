@@ -1,0 +1,90 @@
+#include "working_time_form.h"
+
+#include "choice_list.h"
+#include "item_list.h"
+#include "widgets.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace kvarton {
+
+namespace {
+
+const char* const kDirectInstruction = "Введите количество часов непосредственной работы персонала с детьми при "
+                                       "оказании услуг в группах с установленным режимом пребывания";
+const char* const kOtherInstruction = "Введите количество часов работы персонала, не связанной с непосредственным "
+                                      "оказанием услуг, на группу с установленным режимом пребывания в день";
+
+constexpr GroupKind kindOf(int step) { return static_cast<GroupKind>((step - 1) / 2); }
+constexpr bool isDirectStep(int step) { return step % 2 == 1; }
+
+} // namespace
+
+WorkingTimeForm::WorkingTimeForm(QWidget* parent)
+    : StepForm(StepScreen::Form4, QStringLiteral("Аналитические параметры"), parent)
+{
+    QWidget* body = bodyWidget();
+    std::array<ChoiceList*, 13> lists{};
+
+    auto* stayRow = new QHBoxLayout;
+    QLabel* stayLabel = makeLabel(body, QStringLiteral("Label3"), QStringLiteral("Режим пребывания"));
+    lists[0] = new ChoiceList(ItemList::of(ListKind::StayModeHours), QStringLiteral("Combo1"), body);
+    lists[0]->setAccessibleName(stayLabel->text());
+    stayLabel->setBuddy(lists[0]);
+    stayRow->addWidget(stayLabel);
+    stayRow->addWidget(lists[0]);
+    stayRow->addWidget(makeLabel(body, QStringLiteral("Label2"), QStringLiteral("часов в день")));
+    stayRow->addStretch(1);
+    bodyLayout()->addLayout(stayRow);
+
+    instruction_ = makeLabel(body, QStringLiteral("Label4"), {}, true);
+    bodyLayout()->addWidget(instruction_);
+
+    // Twelve roles in two columns of six, each a label, a list and "часов".
+    auto* frame = new QGroupBox(body);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* grid = new QGridLayout(frame);
+    for (StaffRole r : allOf<StaffRole>()) {
+        const int k = static_cast<int>(ix(r)) + 2; // Combo2 … Combo13
+        const QString name = QStringLiteral("Combo%1").arg(k);
+        const int row = static_cast<int>(ix(r)) / 2;
+        const int column = static_cast<int>(ix(r)) % 2 * 4;
+        QLabel* caption = makeLabel(frame, name + QStringLiteral("Caption"), qs(texts(r).screen));
+        auto* list = new ChoiceList(ItemList::of(ListKind::RoleHours), name, frame);
+        list->setAccessibleName(caption->text());
+        caption->setBuddy(list);
+        grid->addWidget(caption, row, column);
+        grid->addWidget(list, row, column + 1);
+        grid->addWidget(makeLabel(frame, name + QStringLiteral("Unit"), QStringLiteral("часов")), row, column + 2);
+        lists[static_cast<std::size_t>(k - 1)] = list;
+    }
+    grid->setColumnMinimumWidth(3, 24);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(4, 1);
+    bodyLayout()->addWidget(frame);
+    bodyLayout()->addStretch(1);
+
+    for (int step = 1; step <= 6; ++step) {
+        const GroupKind g = kindOf(step);
+        const bool direct = isDirectStep(step);
+        auto& b = bindings_[static_cast<std::size_t>(step - 1)];
+        b.push_back({lists[0], ref(direct ? Field::DirectStayHours : Field::OtherStayHours, g)});
+        for (StaffRole r : allOf<StaffRole>())
+            b.push_back({lists[ix(r) + 1], ref(direct ? Field::DirectHours : Field::OtherHours, g, r)});
+    }
+}
+
+void WorkingTimeForm::applyLayout(int step)
+{
+    instruction_->setText(QString::fromUtf8(isDirectStep(step) ? kDirectInstruction : kOtherInstruction));
+}
+
+std::span<const Binding> WorkingTimeForm::bindings(int step) const
+{
+    return bindings_[static_cast<std::size_t>(step - 1)];
+}
+
+} // namespace kvarton

@@ -1,0 +1,33 @@
+#include "help_screen.h"
+
+#include "kvarton_config.h"
+#include "steps/widgets.h"
+
+#include <QVBoxLayout>
+
+namespace kvarton {
+
+HelpScreen::HelpScreen(QWidget* parent)
+    : ModalScreen(QStringLiteral("Form9"), QStringLiteral("Справка"), parent)
+{
+    const std::pair<const char*, QString> lines[] = {
+        {"Label1", QStringLiteral("Данная программа разработана для использования в программе повышения квалификации.")},
+        {"Label3", QStringLiteral("Для успешного ее освоения в дистанционном режиме необходимо выполнить все "
+                                  "прилагаемые задания, после чего в рамках очной части обучения Вам будет "
+                                  "предложено произвести расчеты с использованием программы для Вашего ДОУ.")},
+        {"Label4", QStringLiteral("Курс имитационного моделирования считается успешно освоенным при выполнении "
+                                  "контрольного задания.")},
+        {"Label5", QStringLiteral("Обращаем Ваше внимания на то, что результаты расчетов, производимых в рамках "
+                                  "данного модуля не являются основанием для принятия управленческих решений.")},
+        {"Label6", QStringLiteral("По вопросам получения поддержки дистанционного обучения просим обращаться к "
+                                  "Интернет-порталу, расположенному по адресу ") +
+                       QString::fromUtf8(KVARTON_SUPPORT_PORTAL)},
+        {"Label2", QStringLiteral("© Команда Квартон, ") + QString::fromUtf8(KVARTON_YEAR)},
+    };
+    for (const auto& [name, text] : lines)
+        content()->addWidget(makeLabel(this, QString::fromLatin1(name), text, true));
+    content()->addStretch(1);
+    resize(560, 400);
+}
+
+} // namespace kvarton

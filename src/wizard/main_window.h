@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+class QStackedLayout;
+
+namespace kvarton {
+
+// The one main window; its page is the start screen, the personal-data screen or a step screen.
+// The window shows the page's title. Closing it ends the program.
+class MainWindow final : public QWidget {
+    Q_OBJECT
+public:
+    MainWindow();
+
+    void addPage(QWidget* page);
+    void showPage(QWidget* page);
+    QWidget* currentPage() const;
+    // Opens at a size that shows the largest page without scrolling, within the screen, centred.
+    void fitAndCentre();
+
+signals:
+    void closeRequested();
+
+protected:
+    void closeEvent(class QCloseEvent* event) override;
+
+private:
+    void updateTitle();
+
+    QStackedLayout* pages_ = nullptr;
+};
+
+} // namespace kvarton

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+class QVBoxLayout;
+
+namespace kvarton {
+
+// A screen opened over another one (information, help, report): a dialog window whose caller is
+// disabled while it is open. Its "закрыть" button, its close box and Esc all close it the same way.
+class ModalScreen : public QWidget {
+    Q_OBJECT
+public:
+    ModalScreen(const QString& name, const QString& title, QWidget* parent);
+
+signals:
+    void closed();
+
+protected:
+    QVBoxLayout* content() const { return content_; }
+    void closeEvent(class QCloseEvent* event) override;
+    void keyPressEvent(class QKeyEvent* event) override;
+
+private:
+    QVBoxLayout* content_ = nullptr;
+};
+
+} // namespace kvarton

@@ -1,0 +1,96 @@
+#include "start_screen.h"
+
+#include "steps/widgets.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include <span>
+
+namespace kvarton {
+
+namespace {
+
+struct Line {
+    const char* name;
+    const char* text;
+};
+
+constexpr Line kStartLines[] = {
+    {"Label3", "Настоящий модуль разработан в качестве дополнения к теоретическому курсу. Целью его использования "
+               "является развития следующих компетентностей:"},
+    {"Label4", "1. Управление расходами дошкольного образовательного учреждения  на основе доводимых до учреждения "
+               "нормативов финансирования;"},
+    {"Label5", "2. Формирование и распределение фонда оплаты труда педагогических работников на основе расчета "
+               "стоимости ученико-часа;"},
+    {"Label6", "3. Формирование фонда материальных затрат;"},
+    {"Label7", "4. Расчет натуральных потребностей и потребностей в финансировании  на оказание услуг по обучению и "
+               "уходу и присмотру за детьми в соответствии с нормативно-подушевым принципом;"},
+    {"Label9", "5. Управление оказываемыми услугами с точки зрения оптимизации их структуры и состава на основе "
+               "расчета фактических потребностей;"},
+    {"Label8", "Для работы с данным модулем Вам понадобится  использовать необходимые данные"},
+};
+
+constexpr Line kInfoLines[] = {
+    {"Label1", "Для проведения корректной работы с обучающим программным модулям Вам понадобятся:"},
+    {"Label2", "- Данные, характеризующие распределение детей, получающих услуги в ДОУ, по возрасту, направленности "
+               "групп и режимам пребывания в них."},
+    {"Label3", "- Информация о сложившемся в 2011 году фонде оплаты труда и штатном рассписании в разрезе отдельных "
+               "должностей педагогического, учебно-вспомогательного, административно-управленческого и   "
+               "обслуживающего персонала."},
+    {"Label4", "- Аналитическая характеристика времени работы отдельных должностей педагогического персонала при "
+               "непосредственном оказании услуг воспитанникам в группах общеразвивающей и компенсирующей      "
+               "направленности, с различными режимами пребывания."},
+};
+
+void addLines(QWidget* parent, QVBoxLayout* layout, std::span<const Line> lines)
+{
+    for (const Line& l : lines)
+        layout->addWidget(makeLabel(parent, QString::fromLatin1(l.name), QString::fromUtf8(l.text), true));
+}
+
+} // namespace
+
+StartScreen::StartScreen(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Начало работы"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(32, 24, 32, 24);
+
+    QLabel* greeting = makeLabel(this, QStringLiteral("Label1"),
+                                 QStringLiteral("Приветствуем Вас в образовательном программном модуле"), true);
+    greeting->setAlignment(Qt::AlignCenter);
+    QLabel* name = makeTitle(this, QStringLiteral("Label2"), QStringLiteral("\"Квартон\""));
+    name->setAlignment(Qt::AlignCenter);
+    QFont big = name->font();
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    name->setFont(big);
+    layout->addWidget(greeting);
+    layout->addWidget(name);
+    layout->addSpacing(12);
+    addLines(this, layout, kStartLines);
+    layout->addStretch(1);
+
+    auto* buttons = new QHBoxLayout;
+    QPushButton* details = makeButton(this, QStringLiteral("Command1"), QStringLiteral("подробно"));
+    QPushButton* start = makeButton(this, QStringLiteral("Command2"), QStringLiteral("начать"));
+    buttons->addWidget(details);
+    buttons->addStretch(1);
+    buttons->addWidget(start);
+    layout->addLayout(buttons);
+
+    connect(details, &QPushButton::clicked, this, &StartScreen::detailsRequested);
+    connect(start, &QPushButton::clicked, this, &StartScreen::startRequested);
+}
+
+InfoScreen::InfoScreen(QWidget* parent)
+    : ModalScreen(QStringLiteral("Form2"), QStringLiteral("Необходимые данные для проведения расчетов"), parent)
+{
+    addLines(this, content(), kInfoLines);
+    content()->addStretch(1);
+    resize(560, 360);
+}
+
+} // namespace kvarton

@@ -1,0 +1,92 @@
+#include "step_controller.h"
+
+#include "help_screen.h"
+#include "main_window.h"
+#include "report_screen.h"
+#include "steps/calculation_form.h"
+#include "steps/services_form.h"
+#include "steps/simulation_form.h"
+#include "steps/staff_2011_form.h"
+#include "steps/working_time_form.h"
+
+namespace kvarton {
+
+StepController::StepController(InstitutionModel& model, MainWindow& window)
+    : QObject(&window)
+    , model_(model)
+    , window_(window)
+{
+    forms_ = {new WorkingTimeForm(&window), new Staff2011Form(&window), new ServicesForm(&window),
+              new SimulationForm(&window), new CalculationForm(&window)};
+    for (StepForm* form : forms_) {
+        window.addPage(form);
+        // Back and Next move exactly one step; the commit of the step being left comes first.
+        connect(form, &StepForm::backRequested, this, [this] { leaveTo(model_.currentStep - 1); });
+        connect(form, &StepForm::nextRequested, this, [this] { leaveTo(model_.currentStep + 1); });
+        connect(form, &StepForm::stepRequested, this, &StepController::leaveTo);
+        connect(form, &StepForm::helpRequested, this, [this, form] { openHelp(form); });
+        connect(form, &StepForm::reportRequested, this, &StepController::openReport);
+    }
+}
+
+void StepController::showStep(int step)
+{
+    StepForm* form = formOf(step);
+    window_.showPage(form);
+    form->showStep(step, model_);
+    model_.currentStep = step;
+}
+
+void StepController::commitCurrentStep()
+{
+    const int step = model_.currentStep;
+    if (step >= kFirstStep && step <= kLastStep)
+        formOf(step)->commitStep(step, model_); // the calculation screen has nothing to commit
+}
+
+void StepController::leaveTo(int step)
+{
+    if (step < kFirstStep || step > kLastStep)
+        return;
+    commitCurrentStep();
+    showStep(step);
+}
+
+// Help can be used alone: the screen that opened it is disabled until it closes; closing it enables
+// every step screen.
+void StepController::openHelp(StepForm* caller)
+{
+    if (!help_) {
+        help_ = new HelpScreen(&window_);
+        connect(help_, &HelpScreen::closed, this, &StepController::closeHelp);
+    }
+    if (caller->screen() == StepScreen::Form8) {
+        caller->setEnabled(false);
+    } else {
+        for (StepScreen s : {StepScreen::Form4, StepScreen::Form5, StepScreen::Form6, StepScreen::Form7})
+            form(s)->setEnabled(false);
+    }
+    help_->show();
+    help_->raise();
+}
+
+void StepController::closeHelp()
+{
+    for (StepForm* form : forms_)
+        form->setEnabled(true);
+}
+
+void StepController::openReport()
+{
+    if (!report_) {
+        report_ = new ReportScreen(model_, &window_);
+        connect(report_, &ReportScreen::closed, this, &StepController::closeReport);
+    }
+    form(StepScreen::Form8)->setEnabled(false);
+    report_->show();
+    report_->raise();
+}
+
+void StepController::closeReport() { form(StepScreen::Form8)->setEnabled(true); }
+
+} // namespace kvarton

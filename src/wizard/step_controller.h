@@ -1,0 +1,46 @@
+#pragma once
+
+#include "model/institution_model.h"
+#include "steps/step_table.h"
+
+#include <QObject>
+
+#include <array>
+
+namespace kvarton {
+
+class HelpScreen;
+class MainWindow;
+class ReportScreen;
+class StepForm;
+
+// Shows the requested step on its screen, commits the step being left, and answers Back, Next,
+// the menu, help and the report. Its only state is the model's currentStep.
+class StepController final : public QObject {
+    Q_OBJECT
+public:
+    StepController(InstitutionModel& model, MainWindow& window);
+
+    void showStep(int step);
+    void commitCurrentStep();
+
+    StepForm* form(StepScreen screen) const { return forms_[static_cast<std::size_t>(screen)]; }
+    StepForm* formOf(int step) const { return form(stepInfo(step).screen); }
+    HelpScreen* helpScreen() const { return help_; }
+    ReportScreen* reportScreen() const { return report_; }
+
+private:
+    void leaveTo(int step);
+    void openHelp(StepForm* caller);
+    void closeHelp();
+    void openReport();
+    void closeReport();
+
+    InstitutionModel& model_;
+    MainWindow& window_;
+    std::array<StepForm*, 5> forms_{};
+    HelpScreen* help_ = nullptr;
+    ReportScreen* report_ = nullptr;
+};
+
+} // namespace kvarton

@@ -1,0 +1,94 @@
+#include "scenario_runner.h"
+#include "wizard/wizard.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QDir>
+#include <QTemporaryFile>
+
+#include <cstdio>
+
+using kvarton::ScenarioRunner;
+
+namespace {
+
+int fail(const QString& message, int status)
+{
+    std::fputs(qPrintable(message + u'\n'), stderr);
+    return status;
+}
+
+// The offscreen platform tells nothing a learner would see; its notes would only bury the output.
+void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtDebugMsg || type == QtInfoMsg || message.startsWith(QLatin1String("This plugin does not support")) ||
+        message.startsWith(QLatin1String("QStandardPaths:")))
+        return;
+    std::fputs(qPrintable(message + u'\n'), stderr);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qInstallMessageHandler(quietHandler);
+    // Offscreen, on one screen the size of a common laptop's, so that pictures are alike everywhere.
+    QTemporaryFile screenConfig(QDir::tempPath() + QStringLiteral("/kvarton-screen-XXXXXX.json"));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && screenConfig.open()) {
+        screenConfig.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1366, "height": 768,
+                               "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        screenConfig.flush();
+        qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screenConfig.fileName()).toLocal8Bit());
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kvarton"));
+
+    QStringList args = QApplication::arguments().mid(1);
+    QString expectedPath;
+    if (args.value(0) == QLatin1String("--help") || args.value(0) == QLatin1String("-h")) {
+        std::fputs(qPrintable(ScenarioRunner::usage()), stdout);
+        return 0;
+    }
+    if (args.value(0) == QLatin1String("--compare")) {
+        expectedPath = args.value(1);
+        args = args.mid(2);
+    }
+    if (args.size() != 1)
+        return fail(ScenarioRunner::usage(), ScenarioRunner::CannotRun);
+
+    QFile file;
+    const bool opened = args[0] == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
+                                                      : (file.setFileName(args[0]), file.open(QIODevice::ReadOnly));
+    if (!opened)
+        return fail(QStringLiteral("cannot read %1").arg(args[0]), ScenarioRunner::CannotRun);
+    const QString script = QString::fromUtf8(file.readAll());
+
+    kvarton::Wizard wizard;
+    ScenarioRunner runner(wizard);
+    QObject::connect(&wizard, &kvarton::Wizard::quitRequested, [&runner] { runner.setProgramEnded(); });
+    wizard.start();
+    QApplication::processEvents();
+
+    int status = runner.run(script);
+    std::fputs(runner.output().toUtf8().constData(), stdout);
+    for (const QString& message : runner.messages())
+        std::fputs(qPrintable(message + u'\n'), stderr);
+
+    if (!expectedPath.isEmpty() && status != ScenarioRunner::CannotRun) {
+        QFile expected(expectedPath);
+        if (!expected.open(QIODevice::ReadOnly))
+            return fail(QStringLiteral("cannot read %1").arg(expectedPath), ScenarioRunner::CannotRun);
+        const QStringList want = QString::fromUtf8(expected.readAll()).split(u'\n');
+        const QStringList got = runner.output().split(u'\n');
+        for (qsizetype i = 0; i < std::max(want.size(), got.size()); ++i)
+            if (want.value(i) != got.value(i)) {
+                std::fputs(qPrintable(QStringLiteral("output line %1: expected \"%2\", got \"%3\"\n")
+                                          .arg(i + 1)
+                                          .arg(want.value(i), got.value(i))),
+                           stderr);
+                status = ScenarioRunner::ExpectationFailed;
+                break;
+            }
+    }
+    return status;
+}

@@ -1,0 +1,338 @@
+#include "scenario_runner.h"
+
+#include "steps/choice_list.h"
+#include "wizard/main_window.h"
+#include "wizard/wizard.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace kvarton {
+
+namespace {
+
+// Splits a line into words; a double-quoted word may hold blanks and the escapes \" \\ \n \t.
+bool splitWords(const QString& line, QStringList& words, QString& error)
+{
+    qsizetype i = 0;
+    while (i < line.size()) {
+        if (line[i].isSpace()) {
+            ++i;
+            continue;
+        }
+        QString word;
+        if (line[i] == u'"') {
+            ++i;
+            bool closed = false;
+            while (i < line.size()) {
+                const QChar c = line[i++];
+                if (c == u'"') {
+                    closed = true;
+                    break;
+                }
+                if (c == u'\\' && i < line.size()) {
+                    const QChar e = line[i++];
+                    word += e == u'n' ? QChar(u'\n') : e == u't' ? QChar(u'\t') : e;
+                } else {
+                    word += c;
+                }
+            }
+            if (!closed) {
+                error = QStringLiteral("unterminated text");
+                return false;
+            }
+        } else {
+            while (i < line.size() && !line[i].isSpace())
+                word += line[i++];
+        }
+        words << word;
+    }
+    return true;
+}
+
+QString escaped(QString text)
+{
+    text.replace(u'\\', QStringLiteral("\\\\"));
+    text.replace(u'\n', QStringLiteral("\\n"));
+    text.replace(u'\t', QStringLiteral("\\t"));
+    return text;
+}
+
+const QStringList kFormOrder{QStringLiteral("Form1"), QStringLiteral("Form2"), QStringLiteral("Form3"),
+                             QStringLiteral("Form4"), QStringLiteral("Form5"), QStringLiteral("Form6"),
+                             QStringLiteral("Form7"), QStringLiteral("Form8"), QStringLiteral("Form9"),
+                             QStringLiteral("Form10")};
+
+} // namespace
+
+ScenarioRunner::ScenarioRunner(Wizard& wizard)
+    : wizard_(wizard)
+{
+}
+
+QString ScenarioRunner::usage()
+{
+    return QStringLiteral(
+        "usage: kvarton-scenario [--compare EXPECTED] SCENARIO|-\n"
+        "Drives the program's screens (offscreen) from SCENARIO, one command per line; '#' starts a comment.\n"
+        "TEXT is a double-quoted string with the escapes \\\" \\\\ \\n \\t.\n"
+        "  click FORM.CONTROL           press a button, option button or menu action\n"
+        "  choose FORM.CONTROL TEXT     select the list item that reads TEXT\n"
+        "  type FORM.CONTROL TEXT       replace the text of a text field\n"
+        "  close FORM                   close a window by its close box\n"
+        "  expect FORM.CONTROL TEXT     the control's shown text must equal TEXT\n"
+        "  expect-visible FORM.CONTROL yes|no\n"
+        "  expect-enabled FORM.CONTROL yes|no\n"
+        "  dump                         print every visible control of the visible screens as FORM.CONTROL<TAB>text\n"
+        "  screenshot FORM FILE.png     save a picture of the screen's window\n"
+        "Exit status: 0 all ran and held; 1 an expectation failed; 2 the scenario cannot run (unknown control,\n"
+        "item not in a list, a control a learner could not use, the program has ended).\n"
+        "--compare EXPECTED: the printed output must also equal the file EXPECTED (status 1 otherwise).\n");
+}
+
+ScenarioRunner::Status ScenarioRunner::run(const QString& script)
+{
+    Status status = Ok;
+    const QStringList lines = script.split(u'\n');
+    for (int i = 0; i < lines.size(); ++i) {
+        const Status s = runLine(i + 1, lines[i]);
+        QApplication::processEvents();
+        if (s == CannotRun)
+            return CannotRun;
+        if (s == ExpectationFailed)
+            status = ExpectationFailed;
+    }
+    return status;
+}
+
+ScenarioRunner::Status ScenarioRunner::runLine(int number, const QString& rawLine)
+{
+    line_ = number;
+    QString line = rawLine.trimmed();
+    if (line.isEmpty() || line.startsWith(u'#'))
+        return Ok;
+    auto cannot = [&](const QString& why) {
+        messages_ << QStringLiteral("line %1: %2").arg(number).arg(why);
+        return CannotRun;
+    };
+    QStringList words;
+    QString error;
+    if (!splitWords(line, words, error))
+        return cannot(error);
+    if (ended_)
+        return cannot(QStringLiteral("the program has ended"));
+
+    const QString command = words.value(0);
+    auto needArguments = [&](int n) { return words.size() == n + 1; };
+
+    if (command == QLatin1String("dump") && needArguments(0)) {
+        dump();
+        return Ok;
+    }
+    if (command == QLatin1String("close") && needArguments(1)) {
+        QWidget* form = findForm(words[1]);
+        if (!form)
+            return cannot(QStringLiteral("unknown screen %1").arg(words[1]));
+        if (!form->isVisible())
+            return cannot(QStringLiteral("%1 is not open").arg(words[1]));
+        if (form->isWindow())
+            form->close();
+        else
+            form->window()->close();
+        return Ok;
+    }
+    if (command == QLatin1String("screenshot") && needArguments(2)) {
+        QWidget* form = findForm(words[1]);
+        if (!form || !form->isVisible())
+            return cannot(QStringLiteral("%1 is not open").arg(words[1]));
+        QWidget* window = form->window();
+        window->repaint();
+        if (!window->grab().save(words[2]))
+            return cannot(QStringLiteral("cannot write %1").arg(words[2]));
+        return Ok;
+    }
+
+    const bool withText = command == QLatin1String("choose") || command == QLatin1String("type") ||
+                          command == QLatin1String("expect") || command == QLatin1String("expect-visible") ||
+                          command == QLatin1String("expect-enabled");
+    if (!(command == QLatin1String("click") && needArguments(1)) && !(withText && needArguments(2)))
+        return cannot(QStringLiteral("cannot read the command \"%1\"").arg(line));
+
+    Target t;
+    if (!resolve(words[1], t, error))
+        return cannot(error);
+    const QString text = words.value(2);
+
+    auto expectation = [&](const QString& actual) {
+        if (actual == text)
+            return Ok;
+        messages_ << QStringLiteral("line %1: %2: expected \"%3\", got \"%4\"")
+                         .arg(number)
+                         .arg(words[1], escaped(text), escaped(actual));
+        return ExpectationFailed;
+    };
+    auto yesNo = [](bool b) { return b ? QStringLiteral("yes") : QStringLiteral("no"); };
+    if (command == QLatin1String("expect"))
+        return expectation(shownText(t.control));
+    if (command == QLatin1String("expect-visible"))
+        return expectation(yesNo(visible(t)));
+    if (command == QLatin1String("expect-enabled"))
+        return expectation(yesNo(enabled(t)));
+
+    if (!usable(t))
+        return cannot(QStringLiteral("%1 cannot be used now (hidden or disabled)").arg(words[1]));
+    if (command == QLatin1String("click")) {
+        if (auto* action = qobject_cast<QAction*>(t.control); action && !action->menu())
+            action->trigger();
+        else if (auto* button = qobject_cast<QAbstractButton*>(t.control))
+            button->click();
+        else
+            return cannot(QStringLiteral("%1 cannot be clicked").arg(words[1]));
+        return Ok;
+    }
+    if (command == QLatin1String("choose")) {
+        auto* list = qobject_cast<ChoiceList*>(t.control);
+        if (!list)
+            return cannot(QStringLiteral("%1 is not a list").arg(words[1]));
+        if (!list->choose(text))
+            return cannot(QStringLiteral("%1 has no item \"%2\"").arg(words[1], escaped(text)));
+        return Ok;
+    }
+    auto* edit = qobject_cast<QLineEdit*>(t.control);
+    if (!edit)
+        return cannot(QStringLiteral("%1 is not a text field").arg(words[1]));
+    edit->setText(text);
+    return Ok;
+}
+
+QWidget* ScenarioRunner::findForm(const QString& name) const { return wizard_.form(name); }
+
+bool ScenarioRunner::resolve(const QString& path, Target& target, QString& error) const
+{
+    const qsizetype dot = path.indexOf(u'.');
+    if (dot <= 0) {
+        error = QStringLiteral("%1 is not FORM.CONTROL").arg(path);
+        return false;
+    }
+    const QString formName = path.left(dot);
+    const QString controlName = path.mid(dot + 1);
+    if (!kFormOrder.contains(formName)) {
+        error = QStringLiteral("unknown screen %1").arg(formName);
+        return false;
+    }
+    target.form = findForm(formName);
+    if (!target.form) {
+        error = QStringLiteral("%1 is not open").arg(formName);
+        return false;
+    }
+    target.control = target.form->findChild<QObject*>(controlName);
+    if (!target.control) {
+        error = QStringLiteral("unknown control %1").arg(path);
+        return false;
+    }
+    return true;
+}
+
+bool ScenarioRunner::visible(const Target& t)
+{
+    if (auto* action = qobject_cast<QAction*>(t.control))
+        return action->isVisible() && t.form->isVisible();
+    if (auto* w = qobject_cast<QWidget*>(t.control))
+        return w->isVisible();
+    return false;
+}
+
+bool ScenarioRunner::enabled(const Target& t)
+{
+    if (auto* action = qobject_cast<QAction*>(t.control)) {
+        if (!action->isEnabled() || !t.form->isEnabled())
+            return false;
+        for (QObject* menu : action->associatedObjects()) // the menus holding it must be usable too
+            if (auto* m = qobject_cast<QMenu*>(menu); m && !m->isEnabled())
+                return false;
+        return true;
+    }
+    if (auto* w = qobject_cast<QWidget*>(t.control))
+        return w->isEnabled();
+    return false;
+}
+
+bool ScenarioRunner::usable(const Target& t) { return visible(t) && enabled(t) && t.form->window()->isEnabled(); }
+
+QString ScenarioRunner::shownText(const QObject* control)
+{
+    if (auto* label = qobject_cast<const QLabel*>(control))
+        return label->text();
+    if (auto* edit = qobject_cast<const QLineEdit*>(control))
+        return edit->text();
+    if (auto* list = qobject_cast<const QComboBox*>(control))
+        return list->currentText();
+    if (auto* button = qobject_cast<const QAbstractButton*>(control))
+        return button->text();
+    if (auto* action = qobject_cast<const QAction*>(control))
+        return action->text();
+    if (auto* menu = qobject_cast<const QMenu*>(control))
+        return menu->title();
+    if (auto* widget = qobject_cast<const QWidget*>(control))
+        return widget->windowTitle();
+    return {};
+}
+
+void ScenarioRunner::dump()
+{
+    for (const QString& name : kFormOrder)
+        if (QWidget* form = findForm(name); form && form->isVisible())
+            dumpForm(form);
+    output_ += u'\n';
+}
+
+void ScenarioRunner::dumpForm(QWidget* form)
+{
+    const QString prefix = form->objectName() + u'.';
+    auto line = [&](const QString& name, const QString& text) { output_ += prefix + name + u'\t' + escaped(text) + u'\n'; };
+
+    std::function<void(QMenu*)> dumpMenu = [&](QMenu* menu) {
+        for (QAction* action : menu->actions()) {
+            const QString state = action->isEnabled() ? QString() : QStringLiteral("[disabled] ");
+            if (QMenu* sub = action->menu()) {
+                line(sub->objectName(), state + sub->title());
+                dumpMenu(sub);
+            } else {
+                line(action->objectName(), state + action->text());
+            }
+        }
+    };
+    std::function<void(QObject*)> walk = [&](QObject* parent) {
+        for (QObject* child : parent->children()) {
+            auto* w = qobject_cast<QWidget*>(child);
+            if (!w || w->isWindow() || !w->isVisible())
+                continue;
+            if (auto* bar = qobject_cast<QMenuBar*>(w)) {
+                for (QAction* top : bar->actions())
+                    if (QMenu* menu = top->menu()) {
+                        line(menu->objectName(), (top->isEnabled() ? QString() : QStringLiteral("[disabled] ")) + menu->title());
+                        dumpMenu(menu);
+                    }
+                continue;
+            }
+            if (!w->objectName().isEmpty()) {
+                if (auto* radio = qobject_cast<QRadioButton*>(w))
+                    line(w->objectName(), (radio->isChecked() ? QStringLiteral("[x] ") : QStringLiteral("[ ] ")) + radio->text());
+                else if (qobject_cast<QLabel*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+                         qobject_cast<QAbstractButton*>(w))
+                    line(w->objectName(), shownText(w));
+            }
+            walk(w);
+        }
+    };
+    walk(form);
+}
+
+} // namespace kvarton
