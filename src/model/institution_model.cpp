@@ -1,5 +1,7 @@
 #include "institution_model.h"
 
+#include <vector>
+
 namespace kvarton {
 
 namespace {
@@ -48,6 +50,48 @@ auto& fieldOf(Model& m, FieldRef r)
 
 ModelValue& field(InstitutionModel& model, FieldRef r) { return fieldOf(model, r); }
 const ModelValue& field(const InstitutionModel& model, FieldRef r) { return fieldOf(model, r); }
+
+std::span<const FieldRef> inputFields()
+{
+    static const std::vector<FieldRef> fields = [] {
+        std::vector<FieldRef> all;
+        for (GroupKind g : allOf<GroupKind>()) {
+            for (Field stay : {Field::DirectStayHours, Field::OtherStayHours}) {
+                all.push_back(ref(stay, g));
+                for (StaffRole r : allOf<StaffRole>())
+                    all.push_back(ref(stay == Field::DirectStayHours ? Field::DirectHours : Field::OtherHours, g, r));
+            }
+        }
+        for (Field f : {Field::Payroll2011, Field::Positions2011}) {
+            all.push_back(ref(f == Field::Payroll2011 ? Field::Payroll2011PedTotal : Field::Positions2011PedTotal));
+            for (StaffRole r : allOf<StaffRole>())
+                all.push_back(ref(f, r));
+            const bool pay = f == Field::Payroll2011;
+            all.push_back(ref(pay ? Field::Payroll2011Admin : Field::Positions2011Admin));
+            all.push_back(ref(pay ? Field::Payroll2011Medical : Field::Positions2011Medical));
+            all.push_back(ref(pay ? Field::Payroll2011Service : Field::Positions2011Service));
+        }
+        for (StayRegime s : allOf<StayRegime>())
+            for (AgeGroup a : allOf<AgeGroup>())
+                all.push_back(ref(Field::AssignedServices, s, a));
+        for (AgeGroup a : allOf<AgeGroup>())
+            for (GroupOrientation o : allOf<GroupOrientation>())
+                for (StayMode m : allOf<StayMode>())
+                    all.push_back(ref(Field::ProvidedServices, a, o, m));
+        for (auto f = static_cast<int>(Field::IncentiveShareNonPed); f <= static_cast<int>(Field::DaysPerWeek); ++f)
+            all.push_back(ref(static_cast<Field>(f)));
+        for (GroupOrientation o : allOf<GroupOrientation>())
+            for (AgeBand b : allOf<AgeBand>())
+                all.push_back(ref(Field::GroupSize, o, b));
+        for (ServicePosition p : allOf<ServicePosition>()) {
+            all.push_back(ref(Field::ServicePositions, p));
+            if (hasSalary(p))
+                all.push_back(ref(Field::ServiceSalary, p));
+        }
+        return all;
+    }();
+    return fields;
+}
 
 bool isSingleField(FieldRef r) noexcept
 {

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace kvarton {
@@ -132,6 +133,9 @@ constexpr FieldRef ref(Field f, E... indices) noexcept
 
 ModelValue& field(InstitutionModel& model, FieldRef r);
 const ModelValue& field(const InstitutionModel& model, FieldRef r);
+
+// Every input field of steps 1–12, step by step in the order of their controls' families.
+std::span<const FieldRef> inputFields();
 
 // The few fields held in single precision.
 bool isSingleField(FieldRef r) noexcept;

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace kvarton {
@@ -24,6 +25,23 @@ ModalScreen::ModalScreen(const QString& name, const QString& title, QWidget* par
     buttons->addWidget(close);
     layout->addLayout(buttons);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    close_ = close;
+}
+
+// The screen's content is made after the button; in reading and Tab order the button comes last.
+void ModalScreen::showEvent(QShowEvent* event)
+{
+    if (!ordered_) {
+        close_->raise();
+        QWidget* last = nullptr;
+        for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w != close_ && (w->focusPolicy() & Qt::TabFocus))
+                last = w;
+        if (last)
+            setTabOrder(last, close_);
+        ordered_ = true;
+    }
+    QWidget::showEvent(event);
 }
 
 void ModalScreen::closeEvent(QCloseEvent* event)

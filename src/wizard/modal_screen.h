@@ -20,9 +20,12 @@ protected:
     QVBoxLayout* content() const { return content_; }
     void closeEvent(class QCloseEvent* event) override;
     void keyPressEvent(class QKeyEvent* event) override;
+    void showEvent(class QShowEvent* event) override;
 
 private:
     QVBoxLayout* content_ = nullptr;
+    QWidget* close_ = nullptr;
+    bool ordered_ = false;
 };
 
 } // namespace kvarton

@@ -66,3 +66,15 @@ TEST(FieldRef, AddressesEveryFamilyMember)
     EXPECT_TRUE(isSingleField(ref(Field::GroupSize, GroupOrientation::Compensating, AgeBand::ThreeAndOver)));
     EXPECT_FALSE(isSingleField(ref(Field::GroupSize, GroupOrientation::Compensating, AgeBand::UnderThree)));
 }
+
+TEST(FieldRef, InputFieldsAreEveryInputOnce)
+{
+    const auto fields = inputFields();
+    // 6 × 13 working time, 2 × 16 staff of 2011, 6 + 60 services, 12 + 4 parameters, 13 + 11 staff of 2012.
+    EXPECT_EQ(fields.size(), 78u + 32u + 66u + 16u + 24u);
+    InstitutionModel m;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        field(m, fields[i]) = ModelValue::integer(static_cast<std::int64_t>(i) + 1);
+    for (std::size_t i = 0; i < fields.size(); ++i) // no two refs share a field
+        EXPECT_EQ(field(m, fields[i]), ModelValue::integer(static_cast<std::int64_t>(i) + 1));
+}

@@ -1,0 +1,156 @@
+#include "support/wizard_fixture.h"
+
+#include "steps/choice_list.h"
+#include "steps/step_form.h"
+#include "wizard/step_controller.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <map>
+#include <set>
+
+using namespace kvarton;
+using namespace kvarton::test;
+
+namespace {
+
+// The input controls that show on the current step, in the screen's order.
+QList<QWidget*> visibleInputs(Wizard& w)
+{
+    QList<QWidget*> inputs;
+    for (QWidget* child : visibleStepScreen(w)->findChildren<QWidget*>())
+        if ((qobject_cast<ChoiceList*>(child) || qobject_cast<QLineEdit*>(child)) && child->isVisible())
+            inputs << child;
+    return inputs;
+}
+
+QString shown(QWidget* input)
+{
+    if (auto* list = qobject_cast<ChoiceList*>(input))
+        return list->currentText();
+    return static_cast<QLineEdit*>(input)->text();
+}
+
+std::set<std::size_t> changedFields(const InstitutionModel& before, const InstitutionModel& after)
+{
+    std::set<std::size_t> changed;
+    const auto fields = inputFields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (!(field(before, fields[i]) == field(after, fields[i])))
+            changed.insert(i);
+    return changed;
+}
+
+} // namespace
+
+class RoundTripTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Show, change every control, leave (commit), come back: each control shows its new value, and
+    // each fed a field of its own.
+    void everyInputStepKeepsEveryChange_data()
+    {
+        QTest::addColumn<int>("step");
+        for (int step = 1; step <= 12; ++step)
+            QTest::newRow(qPrintable(QStringLiteral("step %1").arg(step))) << step;
+    }
+
+    void everyInputStepKeepsEveryChange()
+    {
+        QFETCH(int, step);
+        auto w = startedWizard();
+        w->steps()->showStep(step);
+        const InstitutionModel before = w->model();
+        const QList<QWidget*> inputs = visibleInputs(*w);
+        QVERIFY(!inputs.isEmpty());
+        QStringList typed;
+        for (qsizetype i = 0; i < inputs.size(); ++i) {
+            if (auto* list = qobject_cast<ChoiceList*>(inputs[i])) {
+                const int row = (list->currentIndex() + 1 + static_cast<int>(i) * 7) % list->count();
+                list->choose(list->itemText(row));
+            } else {
+                static_cast<QLineEdit*>(inputs[i])->setText(QStringLiteral("%1,5").arg(1000 + i));
+            }
+            typed << shown(inputs[i]);
+        }
+
+        control<QPushButton>(*w, visibleStepScreen(*w)->objectName(), QStringLiteral("Command2"))->click();
+        QCOMPARE(changedFields(before, w->model()).size(), static_cast<std::size_t>(inputs.size()));
+        control<QPushButton>(*w, visibleStepScreen(*w)->objectName(), QStringLiteral("Command1"))->click();
+        QCOMPARE(w->model().currentStep, step);
+        for (qsizetype i = 0; i < inputs.size(); ++i)
+            QCOMPARE(shown(inputs[i]), typed[i]);
+    }
+
+    void singleFieldsReceiveNumbers()
+    {
+        auto w = startedWizard();
+        const struct {
+            int step;
+            const char* form;
+            const char* control;
+            const char* text;
+            FieldRef field;
+        } cases[] = {
+            {6, "Form4", "Combo13", "0,05", ref(Field::OtherHours, GroupKind::Compensating, StaffRole::TeacherAssistant)},
+            {8, "Form5", "Combo16", "14,5", ref(Field::Positions2011Service)},
+            {11, "Form7", "Combo29", "12", ref(Field::GroupSize, GroupOrientation::Compensating, AgeBand::ThreeAndOver)},
+        };
+        for (const auto& c : cases) {
+            w->steps()->showStep(c.step);
+            control<ChoiceList>(*w, QString::fromLatin1(c.form), QString::fromLatin1(c.control))->choose(QString::fromUtf8(c.text));
+            w->steps()->commitCurrentStep();
+            QVERIFY(field(w->model(), c.field).isSingle());
+            QCOMPARE(field(w->model(), c.field).displayText(), std::string(c.text));
+        }
+
+        // A salary that is no number stays text, for the input check to reject.
+        w->steps()->showStep(12);
+        auto* salary = control<QLineEdit>(*w, QStringLiteral("Form7"), QStringLiteral("Text12"));
+        salary->setText(QStringLiteral("14000,5"));
+        w->steps()->commitCurrentStep();
+        QCOMPARE(w->model().serviceSalary[ServicePosition::OtherPositions], ModelValue::single(14000.5f));
+        salary->setText(QStringLiteral("14 000"));
+        w->steps()->commitCurrentStep();
+        QCOMPARE(w->model().serviceSalary[ServicePosition::OtherPositions], ModelValue::text("14 000"));
+        w->steps()->showStep(11);
+        w->steps()->showStep(12);
+        QCOMPARE(salary->text(), QStringLiteral("14 000"));
+    }
+
+    void stepsNineAndTenShareListsWithoutLeaking()
+    {
+        auto w = startedWizard();
+        w->steps()->showStep(9);
+        auto* juniorShortTerm = control<ChoiceList>(*w, QStringLiteral("Form6"), QStringLiteral("Combo4"));
+        QCOMPARE(juniorShortTerm->currentText(), QStringLiteral("0"));
+        juniorShortTerm->choose(QStringLiteral("7"));
+        control<QPushButton>(*w, QStringLiteral("Form6"), QStringLiteral("Command2"))->click();
+        QCOMPARE(w->model().currentStep, 10);
+        QCOMPARE(w->model().assignedServices[StayRegime::ShortTerm][AgeGroup::Junior], ModelValue::text("7"));
+        QCOMPARE(juniorShortTerm->currentText(), QStringLiteral("0"));
+        QCOMPARE(w->model().providedServices[AgeGroup::Junior][GroupOrientation::GeneralDevelopment][StayMode::Hours5]
+                     .displayText(),
+                 std::string("0"));
+        QCOMPARE(visibleInputs(*w).size(), 60);
+        control<QPushButton>(*w, QStringLiteral("Form6"), QStringLiteral("Command1"))->click();
+        QCOMPARE(visibleInputs(*w).size(), 6);
+        QCOMPARE(juniorShortTerm->currentText(), QStringLiteral("7"));
+    }
+
+    void aValueThatIsNoItemLeavesItsFieldAlone()
+    {
+        auto w = startedWizard();
+        w->model().directHours[GroupKind::GeneralDay][StaffRole::Teacher] = ModelValue::text("7,77");
+        w->steps()->showStep(1);
+        auto* teacher = control<ChoiceList>(*w, QStringLiteral("Form4"), QStringLiteral("Combo2"));
+        QCOMPARE(teacher->currentIndex(), -1);
+        w->steps()->commitCurrentStep();
+        QCOMPARE(w->model().directHours[GroupKind::GeneralDay][StaffRole::Teacher], ModelValue::text("7,77"));
+    }
+};
+
+QTEST_MAIN(RoundTripTest)
+#include "round_trip_test.moc"

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "wizard/wizard.h"
+
+#include <QString>
+#include <QWidget>
+#include <QtTest/QTest>
+
+#include <memory>
+
+namespace kvarton::test {
+
+// A fresh program that has passed the personal-data screen with `region`, showing step 1.
+std::unique_ptr<Wizard> startedWizard(const QString& region = QStringLiteral("г. Санкт-Петербург"));
+
+// The named control of a screen; fails the test when it does not exist.
+template <typename T>
+T* control(Wizard& wizard, const QString& form, const QString& name)
+{
+    QWidget* screen = wizard.form(form);
+    T* found = screen ? screen->findChild<T*>(name) : nullptr;
+    if (!found)
+        QTest::qFail(qPrintable(form + u'.' + name + QStringLiteral(" does not exist")), __FILE__, __LINE__);
+    return found;
+}
+
+QWidget* visibleStepScreen(Wizard& wizard);
+int visibleStepScreenCount(Wizard& wizard);
+
+} // namespace kvarton::test

@@ -1,0 +1,152 @@
+#include "support/wizard_fixture.h"
+
+#include "steps/menu_table.h"
+#include "steps/step_form.h"
+#include "steps/step_table.h"
+#include "steps/widgets.h"
+#include "wizard/main_window.h"
+#include "wizard/step_controller.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+
+using namespace kvarton;
+using namespace kvarton::test;
+
+namespace {
+
+QString screenName(int step)
+{
+    return QStringLiteral("Form%1").arg(static_cast<int>(stepInfo(step).screen) + 4);
+}
+
+QPushButton* button(Wizard& w, int step, const char* name)
+{
+    return control<QPushButton>(w, screenName(step), QString::fromLatin1(name));
+}
+
+// Every step item enabled but the step's own; the report only from step 16.
+void checkMenu(Wizard& w, int step)
+{
+    auto* form = static_cast<StepForm*>(w.form(screenName(step)));
+    for (int s = kFirstStep; s <= kLastStep; ++s)
+        QCOMPARE(form->menuAction(stepInfo(s).ownAction)->isEnabled(), s != step);
+    QVERIFY(form->menuAction("inform1")->isEnabled());
+    QCOMPARE(form->menuAction("inform2")->isEnabled(), step == kLastStep);
+}
+
+void checkShown(Wizard& w, int step)
+{
+    QCOMPARE(w.model().currentStep, step);
+    QCOMPARE(visibleStepScreenCount(w), 1);
+    QCOMPARE(visibleStepScreen(w)->objectName(), screenName(step));
+    QCOMPARE(control<QLabel>(w, screenName(step), QStringLiteral("Label1"))->text(), qs(stepInfo(step).title));
+    QCOMPARE(button(w, step, "Command1")->isVisible(), step != kFirstStep);
+    QCOMPARE(button(w, step, "Command2")->isVisible(), step != kLastStep);
+    QCOMPARE(button(w, step, "Command1")->text(), QStringLiteral("Шаг %1").arg(step - 1));
+    QCOMPARE(button(w, step, "Command2")->text(), QStringLiteral("Шаг %1").arg(step + 1));
+    checkMenu(w, step);
+}
+
+} // namespace
+
+class NavigationTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void nextAndBackMoveOneStepAtATime()
+    {
+        auto w = startedWizard();
+        checkShown(*w, 1);
+        for (int step = 2; step <= kLastStep; ++step) {
+            button(*w, step - 1, "Command2")->click();
+            checkShown(*w, step);
+        }
+        for (int step = kLastStep - 1; step >= kFirstStep; --step) {
+            button(*w, step + 1, "Command1")->click();
+            checkShown(*w, step);
+        }
+    }
+
+    void everyMenuItemReachesItsStepFromEveryScreen()
+    {
+        auto w = startedWizard();
+        for (int from = kFirstStep; from <= kLastStep; ++from) {
+            for (int to = kFirstStep; to <= kLastStep; ++to) {
+                if (to == from)
+                    continue;
+                w->steps()->showStep(from);
+                auto* form = static_cast<StepForm*>(w->form(screenName(from)));
+                form->menuAction(stepInfo(to).ownAction)->trigger();
+                checkShown(*w, to);
+            }
+        }
+    }
+
+    void menuCaptionsFollowTheirScreen()
+    {
+        auto w = startedWizard();
+        w->steps()->showStep(13);
+        auto* form8 = static_cast<StepForm*>(w->form(QStringLiteral("Form8")));
+        QCOMPARE(form8->menuAction("parametry111")->text(), QStringLiteral("Непосредственное предоставление услуг"));
+        auto* form5 = static_cast<StepForm*>(w->form(QStringLiteral("Form5")));
+        QCOMPARE(form5->menuAction("raschet1")->text(), QStringLiteral("Расчет ученика-часа"));
+        auto* form7 = static_cast<StepForm*>(w->form(QStringLiteral("Form7")));
+        QCOMPARE(form7->menuAction("dannye2")->text(), QStringLiteral("Структрура персонала"));
+        auto* form4 = static_cast<StepForm*>(w->form(QStringLiteral("Form4")));
+        QCOMPARE(form4->menuAction("parametry111")->text(), QStringLiteral("Непосредственное оказание услуг"));
+        QCOMPARE(form4->findChild<QMenu*>(QStringLiteral("parametry2"))->title(), QStringLiteral("Компенсирующие группы"));
+        QCOMPARE(form5->findChild<QMenu*>(QStringLiteral("parametry2"))->title(), QStringLiteral("Коррекционные группы"));
+    }
+
+    void helpDisablesTheStepScreensUntilItCloses()
+    {
+        auto w = startedWizard();
+        w->steps()->showStep(7);
+        static_cast<StepForm*>(w->form(QStringLiteral("Form5")))->menuAction("inform1")->trigger();
+        QWidget* help = w->form(QStringLiteral("Form9"));
+        QVERIFY(help && help->isVisible());
+        for (const char* name : {"Form4", "Form5", "Form6", "Form7"})
+            QVERIFY(!w->form(QString::fromLatin1(name))->isEnabled());
+        QVERIFY(w->form(QStringLiteral("Form8"))->isEnabled());
+        help->close();
+        QVERIFY(!help->isVisible());
+        QVERIFY(w->form(QStringLiteral("Form5"))->isEnabled());
+
+        // From the calculation screen only that screen is disabled; closing help enables all five.
+        w->steps()->showStep(13);
+        static_cast<StepForm*>(w->form(QStringLiteral("Form8")))->menuAction("inform1")->trigger();
+        QVERIFY(!w->form(QStringLiteral("Form8"))->isEnabled());
+        control<QPushButton>(*w, QStringLiteral("Form9"), QStringLiteral("Command1"))->click();
+        for (int n = 4; n <= 8; ++n)
+            QVERIFY(w->form(QStringLiteral("Form%1").arg(n))->isEnabled());
+    }
+
+    void reportScreenOpensFromStep16Only()
+    {
+        auto w = startedWizard();
+        w->steps()->showStep(16);
+        auto* form8 = static_cast<StepForm*>(w->form(QStringLiteral("Form8")));
+        form8->menuAction("inform2")->trigger();
+        QWidget* report = w->form(QStringLiteral("Form10"));
+        QVERIFY(report && report->isVisible());
+        QVERIFY(!form8->isEnabled());
+        report->close();
+        QVERIFY(form8->isEnabled());
+        QVERIFY(!report->isVisible());
+    }
+
+    void closingTheMainWindowEndsTheProgram()
+    {
+        auto w = startedWizard();
+        QSignalSpy quit(w.get(), &Wizard::quitRequested);
+        w->window()->close();
+        QCOMPARE(quit.count(), 1);
+    }
+};
+
+QTEST_MAIN(NavigationTest)
+#include "navigation_test.moc"

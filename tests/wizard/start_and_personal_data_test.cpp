@@ -1,0 +1,85 @@
+#include "support/wizard_fixture.h"
+
+#include "steps/choice_list.h"
+#include "wizard/main_window.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace kvarton;
+using namespace kvarton::test;
+
+class StartAndPersonalDataTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void informationScreenIsModalToTheStartScreen()
+    {
+        Wizard w;
+        w.start();
+        for (int round = 0; round < 2; ++round) {
+            control<QPushButton>(w, QStringLiteral("Form1"), QStringLiteral("Command1"))->click();
+            QWidget* info = w.form(QStringLiteral("Form2"));
+            QVERIFY(info->isVisible());
+            QVERIFY(w.form(QStringLiteral("Form1"))->isVisible());
+            QVERIFY(!w.form(QStringLiteral("Form1"))->isEnabled());
+            if (round == 0)
+                control<QPushButton>(w, QStringLiteral("Form2"), QStringLiteral("Command1"))->click();
+            else
+                info->close(); // the close box does the same
+            QVERIFY(!info->isVisible());
+            QVERIFY(w.form(QStringLiteral("Form1"))->isEnabled());
+        }
+    }
+
+    void anEmptyNameShowsTheRedMessageAndWritesNothing()
+    {
+        Wizard w;
+        w.start();
+        control<QPushButton>(w, QStringLiteral("Form1"), QStringLiteral("Command2"))->click();
+        QVERIFY(!w.form(QStringLiteral("Form1"))->isVisible());
+        auto* name = control<QLineEdit>(w, QStringLiteral("Form3"), QStringLiteral("Text1"));
+        QVERIFY(!name->isVisible()); // appears once a region is chosen
+        control<QPushButton>(w, QStringLiteral("Form3"), QStringLiteral("Command2"))->click();
+        auto* message = control<QLabel>(w, QStringLiteral("Form3"), QStringLiteral("Label8"));
+        QVERIFY(message->isVisible());
+        QCOMPARE(message->palette().color(QPalette::WindowText), QColor(Qt::red));
+        QCOMPARE(w.model().currentStep, 0);
+        QVERIFY(w.model().payroll2011PedTotal.isEmpty());
+        QVERIFY(w.model().institutionName.empty());
+
+        control<ChoiceList>(w, QStringLiteral("Form3"), QStringLiteral("Combo1"))->choose(QStringLiteral("Камчатский край"));
+        QVERIFY(name->isVisible());
+        QCOMPARE(w.model().regionName, std::string("Камчатский край"));
+        name->setText(QStringLiteral(" "));
+        control<QLineEdit>(w, QStringLiteral("Form3"), QStringLiteral("Text2"))->setText(QStringLiteral(" Иванова "));
+        control<QPushButton>(w, QStringLiteral("Form3"), QStringLiteral("Command2"))->click();
+        QCOMPARE(w.model().currentStep, 1);
+        QCOMPARE(w.model().institutionName, std::string(" "));
+        QCOMPARE(w.model().surname, std::string(" Иванова "));
+        QCOMPARE(w.model().serviceSalary[ServicePosition::Accountant], ModelValue::text("10291"));
+        QVERIFY(!w.form(QStringLiteral("Form3"))->isVisible());
+        QCOMPARE(w.window()->windowTitle(), QStringLiteral("Аналитические параметры — Квартон"));
+    }
+
+    void theLastRegionChosenCounts()
+    {
+        Wizard w;
+        w.start();
+        control<QPushButton>(w, QStringLiteral("Form1"), QStringLiteral("Command2"))->click();
+        auto* regions = control<ChoiceList>(w, QStringLiteral("Form3"), QStringLiteral("Combo1"));
+        QCOMPARE(regions->count(), 83);
+        QCOMPARE(regions->currentIndex(), -1);
+        regions->choose(QStringLiteral("Камчатский край"));
+        regions->choose(QStringLiteral("Республика Бурятия"));
+        control<QLineEdit>(w, QStringLiteral("Form3"), QStringLiteral("Text1"))->setText(QStringLiteral("Сад"));
+        control<QPushButton>(w, QStringLiteral("Form3"), QStringLiteral("Command2"))->click();
+        QCOMPARE(w.model().regionName, std::string("Республика Бурятия"));
+        QCOMPARE(w.model().regionalNormative[StayRegime::ShortTerm][AgeGroup::Junior][NormativePart::Total],
+                 ModelValue::single(9956.0f));
+    }
+};
+
+QTEST_MAIN(StartAndPersonalDataTest)
+#include "start_and_personal_data_test.moc"
