@@ -13,7 +13,9 @@ namespace kvarton::report {
 
 std::optional<double> reportNumber(const ModelValue& value) noexcept
 {
-    const auto number = value.toNumber();
+    // A field left blank on its step holds an empty text: it is as empty as a field never filled.
+    const std::string* text = value.textIf();
+    const auto number = text && text->empty() ? std::optional<double>(0.0) : value.toNumber();
     if (!number)
         return std::nullopt;
     const auto amount = Currency::fromDouble(*number);

@@ -11,7 +11,7 @@
 namespace kvarton::report {
 
 // The number the report holds for an input: its value as a currency amount (four decimals), empty
-// as 0, text read with the decimal comma. nullopt for a text that is not a number and for a
+// (or an empty text) as 0, text read with the decimal comma. nullopt for a text that is not a number and for a
 // number outside the currency range.
 std::optional<double> reportNumber(const ModelValue& value) noexcept;
 

@@ -1,11 +1,14 @@
 #include "xlsx_workbook.h"
 
+#include "xlsx_package_check.h"
 #include "xlsx_text.h"
 
 #include <xlsxwriter.h>
 
 #include <cerrno>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <system_error>
@@ -23,6 +26,13 @@ fs::path fromUtf8(const std::string& s)
 }
 
 std::string quoted(const std::string& path) { return "«" + path + "»"; }
+
+std::string readAll(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    return in.bad() ? std::string() : bytes;
+}
 
 // --- Formats ---------------------------------------------------------------------------------
 
@@ -219,10 +229,18 @@ std::optional<ReportProblem> writeWorkbook(const SheetState& sheet, const std::s
     errno = 0;
     const lxw_error closed = workbook_close(wb.release());
     const int err = errno;
-    if (closed == LXW_NO_ERROR)
-        return std::nullopt;
-    fs::remove(target, ec);
-    return ReportProblem{writeFailure(path, closed, err)};
+    if (closed != LXW_NO_ERROR) {
+        fs::remove(target, ec);
+        return ReportProblem{writeFailure(path, closed, err)};
+    }
+    // A success of the library is not yet a whole workbook (see isCompleteXlsxPackage).
+    if (!isCompleteXlsxPackage(readAll(target))) {
+        fs::remove(target, ec);
+        return ReportProblem{"Отчет не создан: файл " + quoted(path)
+                             + " записан не полностью, вероятно, на диске не хватило места (в том числе для "
+                               "временных файлов). Освободите место и снова нажмите «вывести отчет»."};
+    }
+    return std::nullopt;
 }
 
 } // namespace kvarton::report
