@@ -98,8 +98,10 @@ void addStaffing2011(Builder& b)
         if (isPedagogical(r))
             rows.push_back({std::string(texts(r).report), ref(Field::Payroll2011, r), ref(Field::Positions2011, r)});
     const StaffRole support = StaffRole::TeacherAssistant;
-    rows.push_back({"Учебно-вспомогательный персонал", ref(Field::Payroll2011, support), ref(Field::Positions2011, support)});
-    rows.push_back({"Административно-управленческий персонал", ref(Field::Payroll2011Admin), ref(Field::Positions2011Admin)});
+    rows.push_back(
+        {"Учебно-вспомогательный персонал", ref(Field::Payroll2011, support), ref(Field::Positions2011, support)});
+    rows.push_back(
+        {"Административно-управленческий персонал", ref(Field::Payroll2011Admin), ref(Field::Positions2011Admin)});
     rows.push_back({"Медицинский персонал", ref(Field::Payroll2011Medical), ref(Field::Positions2011Medical)});
     rows.push_back({"Обслуживающий персонал", ref(Field::Payroll2011Service), ref(Field::Positions2011Service)});
     int row = 38;

@@ -24,7 +24,8 @@ struct Alignment {
 
 // What the report writer needs of a spreadsheet: the first worksheet of a new workbook. Cells are
 // addressed in A1 style ("B8"); ranges are blocks ("A7:D20") or whole columns ("A:D").
-// Implementations never throw; a medium that can fail reports its failure when it is finished.
+// A medium that can fail (a bad address, a file that cannot be written) says so when the sheet is
+// finished, not by throwing from these operations.
 class ReportSheet {
 public:
     virtual ~ReportSheet() = default;

@@ -39,7 +39,9 @@ std::vector<std::string> invalidInputs(const InstitutionModel& model)
         if (const auto* input = std::get_if<InputCell>(&cell.content))
             if (!reportNumber(field(model, input->field)))
                 bad.push_back(&cell);
-    const auto key = [](const ReportCell* c) { return std::tuple(std::get<InputCell>(c->content).step, c->row, c->column); };
+    const auto key = [](const ReportCell* c) {
+        return std::tuple(std::get<InputCell>(c->content).step, c->row, c->column);
+    };
     std::sort(bad.begin(), bad.end(), [&](const ReportCell* x, const ReportCell* y) { return key(x) < key(y); });
     std::vector<std::string> names;
     for (const ReportCell* cell : bad)
@@ -49,7 +51,7 @@ std::vector<std::string> invalidInputs(const InstitutionModel& model)
 
 ReportProblem invalidInputsProblem(const std::vector<std::string>& names)
 {
-    std::string message = "Отчет не создан: эти значения не являются числами (или слишком велики). "
+    std::string message = "Отчет не создан: следующие значения не являются числами или слишком велики. "
                           "Исправьте их и снова нажмите «вывести отчет».";
     for (const std::string& name : names)
         message.append("\n").append(name);

@@ -3,13 +3,14 @@
 #include "xlsx_workbook.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace kvarton::report {
 
 namespace {
 
 // Blocks are formatted cell by cell; anything this large is a mistake, not a report.
-constexpr long kMaxBlockCells = 1L << 16;
+constexpr std::int64_t kMaxBlockCells = std::int64_t{1} << 16;
 
 } // namespace
 
@@ -23,8 +24,8 @@ std::optional<CellRange> XlsxReportSheet::range(std::string_view text, bool cell
 {
     const auto r = parseRange(text);
     const bool isCell = r && !r->wholeColumns && r->firstRow == r->lastRow && r->firstColumn == r->lastColumn;
-    const long cells = r && !r->wholeColumns
-        ? long{r->lastRow - r->firstRow + 1} * long{r->lastColumn - r->firstColumn + 1}
+    const std::int64_t cells = r && !r->wholeColumns
+        ? std::int64_t{r->lastRow - r->firstRow + 1} * (r->lastColumn - r->firstColumn + 1)
         : 0;
     if (!r || (cellOnly && !isCell) || cells > kMaxBlockCells) {
         fail("неверный адрес «" + std::string(text) + "»");

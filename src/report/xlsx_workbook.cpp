@@ -50,7 +50,8 @@ void applyAlignment(lxw_format* f, const Alignment& a)
 {
     if (a.horizontal == HorizontalAlignment::Centre)
         format_set_align(f, LXW_ALIGN_CENTER);
-    format_set_align(f, a.vertical == VerticalAlignment::Centre ? LXW_ALIGN_VERTICAL_CENTER : LXW_ALIGN_VERTICAL_BOTTOM);
+    format_set_align(f, a.vertical == VerticalAlignment::Centre ? LXW_ALIGN_VERTICAL_CENTER
+                                                                 : LXW_ALIGN_VERTICAL_BOTTOM);
     if (a.wrapText)
         format_set_text_wrap(f);
     if (a.orientation != 0)
@@ -170,7 +171,8 @@ lxw_error fill(lxw_workbook* wb, const SheetState& sheet, const std::map<SheetSt
     Formats formats(wb);
     for (const auto& [column, state] : sheet.columns()) {
         const auto c = static_cast<lxw_col_t>(column);
-        if (const lxw_error e = worksheet_set_column(ws, c, c, state.width.value_or(LXW_DEF_COL_WIDTH), formats(state.format)))
+        const double width = state.width.value_or(LXW_DEF_COL_WIDTH);
+        if (const lxw_error e = worksheet_set_column(ws, c, c, width, formats(state.format)))
             return e;
     }
     // A merge writes blanks over its cells; the cells are written again below with their own state.
@@ -211,7 +213,8 @@ std::optional<ReportProblem> writeWorkbook(const SheetState& sheet, const std::s
     const fs::path target = fromUtf8(path);
     std::error_code ec;
     // What cannot be looked at (type none) is left to the library, which then fails to create it.
-    if (const auto type = fs::symlink_status(target, ec).type(); type != fs::file_type::not_found && type != fs::file_type::none)
+    if (const auto type = fs::symlink_status(target, ec).type();
+        type != fs::file_type::not_found && type != fs::file_type::none)
         return ReportProblem{"Отчет не создан: файл " + quoted(path) + " уже существует."};
     if (const fs::path folder = target.parent_path(); !folder.empty()) {
         const auto type = fs::status(folder, ec).type();
@@ -223,7 +226,8 @@ std::optional<ReportProblem> writeWorkbook(const SheetState& sheet, const std::s
     if (!wb)
         return ReportProblem{"Отчет не создан: не хватило памяти."};
     if (const lxw_error e = fill(wb.get(), sheet, texts))
-        return ReportProblem{std::string("Отчет не создан из-за внутренней ошибки программы: ") + lxw_strerror(e) + "."};
+        return ReportProblem{std::string("Отчет не создан из-за внутренней ошибки программы: ") + lxw_strerror(e)
+                             + "."};
 
     // libxlsxwriter creates the file only now, and leaves whatever it got written when it fails.
     errno = 0;

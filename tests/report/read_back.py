@@ -80,7 +80,8 @@ def check_values(case, ws, texts, expected):
                     fail(case, f"{address}: {value!r} ({cell and cell.data_type}), expected the number {want!r}")
             elif want is not None:
                 if cell is None or cell.data_type != "s" or texts.get(address) != want:
-                    fail(case, f"{address}: {texts.get(address)!r} ({cell and cell.data_type}), expected the text {want!r}")
+                    fail(case, f"{address}: {texts.get(address)!r} ({cell and cell.data_type}), "
+                               f"expected the text {want!r}")
             elif value is not None:
                 fail(case, f"{address}: {value!r}, expected an empty cell")
     if ws.max_row > ROWS or ws.max_column > COLUMNS:
