@@ -1,0 +1,235 @@
+#include "report_layout.h"
+
+#include <algorithm>
+
+namespace kvarton::report {
+
+namespace {
+
+constexpr int A = 0, B = 1, C = 2, D = 3;
+
+// Fills the cells row by row; each row's label in column A also names its inputs.
+class Builder final {
+public:
+    void text(int row, int column, std::string text)
+    {
+        if (column == A)
+            label_ = text;
+        cells_.push_back({row, column, std::move(text)});
+    }
+    void identity(int row, int column, IdentityField f) { cells_.push_back({row, column, f}); }
+    // `detail` tells two inputs of one row and one step apart (the column head).
+    void input(int row, int column, FieldRef f, int step, std::string_view detail = {})
+    {
+        std::string name = "Шаг " + std::to_string(step) + ": " + label_;
+        if (!detail.empty())
+            name.append(" — ").append(detail);
+        cells_.push_back({row, column, InputCell{f, step, std::move(name)}});
+    }
+
+    std::vector<ReportCell> columnAfterColumn() &&
+    {
+        std::stable_sort(cells_.begin(), cells_.end(), [](const ReportCell& x, const ReportCell& y) {
+            return x.column != y.column ? x.column < y.column : x.row < y.row;
+        });
+        return std::move(cells_);
+    }
+
+private:
+    std::vector<ReportCell> cells_;
+    std::string label_;
+};
+
+void addIdentity(Builder& b)
+{
+    struct Row {
+        const char* label;
+        IdentityField field;
+    };
+    const std::array<Row, 5> rows{{
+        {"Округ", &InstitutionModel::regionName},
+        {"Наименование ДОУ", &InstitutionModel::institutionName},
+        {"Фамилия", &InstitutionModel::surname},
+        {"И.", &InstitutionModel::firstInitial},
+        {"О.", &InstitutionModel::patronymicInitial},
+    }};
+    int row = 1;
+    for (const Row& r : rows) {
+        b.text(row, A, r.label);
+        b.identity(row, B, r.field);
+        ++row;
+    }
+}
+
+// Rows 7–20 (direct work, steps 1, 3, 5) and 22–35 (other work, steps 2, 4, 6).
+void addWorkingTime(Builder& b, int headRow, const char* title, Field stayHours, Field hours, int firstStep)
+{
+    b.text(headRow, A, title);
+    for (GroupKind k : allOf<GroupKind>())
+        b.text(headRow, B + static_cast<int>(ix(k)), std::string(texts(k).reportColumn));
+    const auto stepOf = [firstStep](GroupKind k) { return firstStep + 2 * static_cast<int>(ix(k)); };
+
+    b.text(headRow + 1, A, "Режим пребывания");
+    for (GroupKind k : allOf<GroupKind>())
+        b.input(headRow + 1, B + static_cast<int>(ix(k)), ref(stayHours, k), stepOf(k));
+    int row = headRow + 2;
+    for (StaffRole r : allOf<StaffRole>()) {
+        b.text(row, A, std::string(texts(r).report));
+        for (GroupKind k : allOf<GroupKind>())
+            b.input(row, B + static_cast<int>(ix(k)), ref(hours, k, r), stepOf(k));
+        ++row;
+    }
+}
+
+// Rows 37–53: payroll (step 7) and positions (step 8) of 2011.
+void addStaffing2011(Builder& b)
+{
+    b.text(37, A, "Штатное рассписание 2011");
+    b.text(37, B, "Фонд ЗП (без отчислений)");
+    b.text(37, C, "Количество ставок");
+    struct Row {
+        std::string label;
+        FieldRef payroll;
+        FieldRef positions;
+    };
+    std::vector<Row> rows{{"Педагогический персонал (всего)", ref(Field::Payroll2011PedTotal),
+                           ref(Field::Positions2011PedTotal)}};
+    for (StaffRole r : allOf<StaffRole>())
+        if (isPedagogical(r))
+            rows.push_back({std::string(texts(r).report), ref(Field::Payroll2011, r), ref(Field::Positions2011, r)});
+    const StaffRole support = StaffRole::TeacherAssistant;
+    rows.push_back(
+        {"Учебно-вспомогательный персонал", ref(Field::Payroll2011, support), ref(Field::Positions2011, support)});
+    rows.push_back(
+        {"Административно-управленческий персонал", ref(Field::Payroll2011Admin), ref(Field::Positions2011Admin)});
+    rows.push_back({"Медицинский персонал", ref(Field::Payroll2011Medical), ref(Field::Positions2011Medical)});
+    rows.push_back({"Обслуживающий персонал", ref(Field::Payroll2011Service), ref(Field::Positions2011Service)});
+    int row = 38;
+    for (Row& r : rows) {
+        b.text(row, A, std::move(r.label));
+        b.input(row, B, r.payroll, 7);
+        b.input(row, C, r.positions, 8);
+        ++row;
+    }
+}
+
+void addAgeGroupHeads(Builder& b, int row)
+{
+    for (AgeGroup a : allOf<AgeGroup>())
+        b.text(row, B + static_cast<int>(ix(a)), std::string(texts(a).report));
+}
+
+// Rows 55–57: the state assignment, step 9.
+void addStateAssignment(Builder& b)
+{
+    b.text(55, A, "Государственное задание, услуг");
+    addAgeGroupHeads(b, 55);
+    int row = 56;
+    for (StayRegime s : allOf<StayRegime>()) {
+        b.text(row, A, std::string(texts(s).screen));
+        for (AgeGroup a : allOf<AgeGroup>())
+            b.input(row, B + static_cast<int>(ix(a)), ref(Field::AssignedServices, s, a), 9, texts(a).report);
+        ++row;
+    }
+}
+
+// Rows 59–79: the services provided by group orientation and stay mode, step 10.
+void addServicesProvided(Builder& b)
+{
+    b.text(59, A, "Оказываемые услуги, услуг");
+    addAgeGroupHeads(b, 59);
+    int row = 60;
+    for (GroupOrientation o : allOf<GroupOrientation>())
+        for (StayMode m : allOf<StayMode>()) {
+            b.text(row, A, std::string(texts(o).singular).append(", ").append(info(m).reportText));
+            for (AgeGroup a : allOf<AgeGroup>())
+                b.input(row, B + static_cast<int>(ix(a)), ref(Field::ProvidedServices, a, o, m), 10,
+                        texts(a).report);
+            ++row;
+        }
+}
+
+// Rows 81–97: the institution's parameters, step 11.
+void addParameters(Builder& b)
+{
+    b.text(81, A, "Параметры деятельности ДОУ");
+    struct Row {
+        const char* label;
+        FieldRef field;
+        const char* unit;
+    };
+    using O = GroupOrientation;
+    const std::array<Row, 16> rows{{
+        {"Доля стимулирующих выплат непедагогического персонала в ФОТ", ref(Field::IncentiveShareNonPed), "%"},
+        {"Доля компенсационных выплат педагогического персонала в ФОТ", ref(Field::CompensationSharePed), "%"},
+        {"Доля доплат педагогического персонала за награды и звания", ref(Field::AwardsSharePed), "%"},
+        {"Коэффициент соотношения з/п заместителей и руководителя", ref(Field::DeputySalaryCoefficient), "%"},
+        {"Доля ФОТ АУП в услуге по обучению детей", ref(Field::AdminPayrollTeachingShare), "%"},
+        {"Доля ФОТ обслуживающего персонала в услуге по обучению детей", ref(Field::ServicePayrollTeachingShare), "%"},
+        {"Материально-технические затраты как доля от ФОТ педперсонала",
+         ref(Field::MaterialCostsPercentOfPedPayroll), "%"},
+        {"Доля материально-технических затрат в услуг по обучению детей", ref(Field::MaterialCostsTeachingShare), "%"},
+        {"Доля специальной части ФОТ педагогического персонала", ref(Field::SpecialPartSharePed), "%"},
+        {"Процент роста з/п педперсонала в 2012 году", ref(Field::PedSalaryGrowthPercent2012), "%"},
+        {"Режим работы ДОУ (месяцев в году)", ref(Field::MonthsPerYear), "месяцев"},
+        {"Режим работы ДОУ (дней в неделю)", ref(Field::DaysPerWeek), "дней"},
+        {"Наполняемость общеразвивающих групп (младшая группа)",
+         ref(Field::GroupSize, O::GeneralDevelopment, AgeBand::UnderThree), "детей"},
+        {"Наполняемость общеразвивающих групп (средняя и старшая группы)",
+         ref(Field::GroupSize, O::GeneralDevelopment, AgeBand::ThreeAndOver), "детей"},
+        {"Наполняемость коррекционных групп (младшая группа)",
+         ref(Field::GroupSize, O::Compensating, AgeBand::UnderThree), "детей"},
+        {"Наполняемость коррекционных групп (средняя и старшая группы)",
+         ref(Field::GroupSize, O::Compensating, AgeBand::ThreeAndOver), "детей"},
+    }};
+    int row = 82;
+    for (const Row& r : rows) {
+        b.text(row, A, r.label);
+        b.input(row, B, r.field, 11);
+        b.text(row, C, r.unit);
+        ++row;
+    }
+}
+
+// Rows 99–112: the service staff of 2012, step 12. The deputies have no salary of their own.
+void addStaff2012(Builder& b)
+{
+    constexpr std::string_view salary = "Оклад", positions = "Количество ставок";
+    b.text(99, A, "АУП, УВП и обслуживающий персонал на 2012 год");
+    b.text(99, B, std::string(salary));
+    b.text(99, C, std::string(positions));
+    int row = 100;
+    for (ServicePosition p : allOf<ServicePosition>()) {
+        b.text(row, A, std::string(texts(p).report));
+        if (hasSalary(p))
+            b.input(row, B, ref(Field::ServiceSalary, p), 12, salary);
+        else
+            b.text(row, B, "-");
+        b.input(row, C, ref(Field::ServicePositions, p), 12, positions);
+        ++row;
+    }
+}
+
+std::vector<ReportCell> buildCells()
+{
+    Builder b;
+    addIdentity(b);
+    addWorkingTime(b, 7, "Время непосредственной работы", Field::DirectStayHours, Field::DirectHours, 1);
+    addWorkingTime(b, 22, "Прочее время работы", Field::OtherStayHours, Field::OtherHours, 2);
+    addStaffing2011(b);
+    addStateAssignment(b);
+    addServicesProvided(b);
+    addParameters(b);
+    addStaff2012(b);
+    return std::move(b).columnAfterColumn();
+}
+
+} // namespace
+
+const std::vector<ReportCell>& reportCells()
+{
+    static const std::vector<ReportCell> cells = buildCells();
+    return cells;
+}
+
+} // namespace kvarton::report

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace kvarton::report {
+
+// The most a libxlsxwriter string may hold, in bytes of UTF-8 (Excel's cell limit is 32767
+// characters; the library counts bytes).
+inline constexpr std::size_t kMaxCellTextBytes = 32767;
+
+// A cell text as the xlsx format must store it so that it reads back exactly as given:
+// characters XML cannot carry (U+0000–U+001F except tab and line feed, U+FFFE, U+FFFF) become
+// "_xHHHH_", and the underscore of a literal "_xHHHH_" becomes "_x005F_". Bytes that are not
+// UTF-8 become U+FFFD. libxlsxwriter 1.1.4 escapes the control characters itself but neither a
+// literal "_xHHHH_" (which would read back as another character) nor U+FFFE/U+FFFF (which make
+// the workbook unreadable), so all of it is done here, and the library finds nothing to escape.
+std::string xlsxCellText(std::string_view utf8);
+
+} // namespace kvarton::report

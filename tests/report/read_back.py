@@ -1,0 +1,166 @@
+"""Reads the report workbooks back with openpyxl, a reader independent of the writer.
+
+usage: read_back.py <report_fixture> <work folder>
+
+The fixture writes each workbook next to a JSON file of the cells it must hold; this script checks
+the values and their types, then the formatting the sheet must have, then that two workbooks of
+the same model hold the same cells.
+"""
+import json
+import re
+import shutil
+import subprocess
+import sys
+import zipfile
+from pathlib import Path
+from xml.etree import ElementTree
+
+import openpyxl
+from openpyxl.cell.cell import MergedCell
+from openpyxl.utils import get_column_letter, range_boundaries
+
+ROWS, COLUMNS = 112, 4
+MERGED = {"A81:C81"}
+BORDERED = ["A99:C112", "A81:C97", "A59:D79", "A55:D57", "A37:C53", "A22:D35", "A7:D20", "A1:B5"]
+BOLD = ["A7:D7", "A22:D22", "A37:C37", "A55:D55", "A59:D59", "A81:C81", "A99:C99"]
+WIDTHS = {"A": 41, "B": 15.43, "C": 15.43, "D": 15.43}
+
+MAIN = "{http://schemas.openxmlformats.org/spreadsheetml/2006/main}"
+ESCAPE = re.compile("_x([0-9A-Fa-f]{4})_")
+
+problems = []
+
+
+def fail(case, message):
+    problems.append(f"{case}: {message}")
+
+
+def cells_of(ranges):
+    out = set()
+    for r in ranges:
+        min_col, min_row, max_col, max_row = range_boundaries(r)
+        out |= {(row, col) for row in range(min_row, max_row + 1) for col in range(min_col, max_col + 1)}
+    return out
+
+
+def stored_texts(path):
+    """Cell address → text, read from the package itself.
+
+    openpyxl 3.0 does not undo the format's "_xHHHH_" escapes of shared strings (it only drops
+    "x005F_"), so the texts are read here by the format's own rule, as Excel and LibreOffice do.
+    """
+    unescape = lambda m: chr(int(m.group(1), 16))
+    with zipfile.ZipFile(path) as z:
+        shared = [ESCAPE.sub(unescape, "".join(t.text or "" for t in si.iter(MAIN + "t")))
+                  for si in ElementTree.fromstring(z.read("xl/sharedStrings.xml")).iter(MAIN + "si")]
+        sheet = ElementTree.fromstring(z.read("xl/worksheets/sheet1.xml"))
+    return {c.get("r"): shared[int(c.find(MAIN + "v").text)] for c in sheet.iter(MAIN + "c") if c.get("t") == "s"}
+
+
+def column_styles(ws):
+    """Column letter → the dimension that styles it (a dimension may span several columns)."""
+    styles = {}
+    for dim in ws.column_dimensions.values():
+        for col in range(dim.min, dim.max + 1):
+            styles[get_column_letter(col)] = dim
+    return styles
+
+
+def check_values(case, ws, texts, expected):
+    for row in range(1, ROWS + 1):
+        for col in range(1, COLUMNS + 1):
+            address = f"{get_column_letter(col)}{row}"
+            cell = ws._cells.get((row, col))
+            value = cell.value if cell is not None else None
+            want = expected.get(address)
+            if want == "":
+                want = None  # an empty text leaves the cell empty
+            if isinstance(want, float) or isinstance(want, int):
+                if cell is None or cell.data_type != "n" or value != want:
+                    fail(case, f"{address}: {value!r} ({cell and cell.data_type}), expected the number {want!r}")
+            elif want is not None:
+                if cell is None or cell.data_type != "s" or texts.get(address) != want:
+                    fail(case, f"{address}: {texts.get(address)!r} ({cell and cell.data_type}), "
+                               f"expected the text {want!r}")
+            elif value is not None:
+                fail(case, f"{address}: {value!r}, expected an empty cell")
+    if ws.max_row > ROWS or ws.max_column > COLUMNS:
+        fail(case, f"sheet reaches {ws.max_row} rows and {ws.max_column} columns")
+
+
+def check_format(case, ws):
+    if {str(r) for r in ws.merged_cells.ranges} != MERGED:
+        fail(case, f"merged ranges {ws.merged_cells.ranges}")
+    columns = column_styles(ws)
+    for letter, width in WIDTHS.items():
+        dim = columns.get(letter)
+        # Stored widths carry the cell padding: 5 pixels at 7 pixels per character.
+        shown = round((dim.width * 7 - 5) / 7, 2) if dim is not None and dim.width else None
+        if shown != width:
+            fail(case, f"column {letter} is {shown} wide, expected {width}")
+    bordered, bold = cells_of(BORDERED), cells_of(BOLD)
+    for row in range(1, ROWS + 1):
+        if ws.row_dimensions[row].height is not None:
+            fail(case, f"row {row} has a fixed height")
+        for col in range(1, COLUMNS + 1):
+            address = f"{get_column_letter(col)}{row}"
+            # A cell the file does not hold takes the format of its column. openpyxl replaces the
+            # covered cells of a merged range by placeholders without their formats.
+            styled = ws._cells.get((row, col)) or columns.get(get_column_letter(col))
+            if isinstance(styled, MergedCell):
+                continue
+            if styled is None:
+                fail(case, f"{address} has no format")
+                continue
+            a = styled.alignment
+            if (a.horizontal, a.vertical, bool(a.wrap_text), a.textRotation or 0, a.indent or 0,
+                    bool(a.shrink_to_fit), a.readingOrder or 0) != ("center", "center", True, 0, 0, False, 0):
+                fail(case, f"{address} alignment {a.horizontal} {a.vertical} wrap={a.wrap_text} "
+                           f"rotation={a.textRotation} indent={a.indent} shrink={a.shrink_to_fit}")
+            if styled.number_format != "General":
+                fail(case, f"{address} number format {styled.number_format}")
+            b = styled.border
+            sides = [b.left.style, b.top.style, b.right.style, b.bottom.style]
+            want = ["thin"] * 4 if (row, col) in bordered else [None] * 4
+            if sides != want or b.diagonal.style is not None or b.diagonalUp or b.diagonalDown:
+                fail(case, f"{address} borders {sides}, expected {want}")
+            if any(side.style and side.color is not None and not side.color.auto
+                   for side in (b.left, b.top, b.right, b.bottom)):
+                fail(case, f"{address} has borders of a colour other than the automatic one")
+            if bool(styled.font.b) != ((row, col) in bold):
+                fail(case, f"{address} bold is {styled.font.b}")
+
+
+def load(case, folder):
+    path = folder / f"{case}.xlsx"
+    expected = json.loads((folder / f"{case}.json").read_text(encoding="utf-8"))
+    return openpyxl.load_workbook(path).worksheets[0], stored_texts(path), expected
+
+
+def main():
+    fixture, folder = sys.argv[1], Path(sys.argv[2])
+    shutil.rmtree(folder, ignore_errors=True)
+    folder.mkdir(parents=True)
+    subprocess.run([fixture, str(folder)], check=True)
+
+    sheets = {}
+    for case in ["default", "default-again", "formulas", "controls"]:
+        ws, texts, expected = load(case, folder)
+        sheets[case] = ws
+        check_values(case, ws, texts, expected)
+        check_format(case, ws)
+
+    first, second = sheets["default"], sheets["default-again"]
+    for row in range(1, ROWS + 1):
+        for col in range(1, COLUMNS + 1):
+            if first.cell(row, col).value != second.cell(row, col).value:
+                fail("two writes", f"differ at {get_column_letter(col)}{row}")
+
+    for p in problems:
+        print(p)
+    print(f"{len(problems)} problems in {len(sheets)} workbooks")
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

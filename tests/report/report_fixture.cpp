@@ -1,0 +1,140 @@
+// Writes the workbooks that read_back.py reads with an independent reader, each next to a JSON
+// file of the cells it must hold (as the recording sheet saw them written).
+#include "report/recording_sheet.h"
+#include "report/report.h"
+#include "report/write_excel_report.h"
+
+#include "model/defaults.h"
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+using namespace kvarton;
+using namespace kvarton::report;
+
+namespace {
+
+InstitutionModel stPetersburg()
+{
+    InstitutionModel m;
+    m.regionName = "г. Санкт-Петербург";
+    m.institutionName = "ГДОУ детский сад № 5";
+    m.surname = "Иванова";
+    m.firstInitial = "А";
+    m.patronymicInitial = "П";
+    m.regionCoefficient = 1.0;
+    resetToDefaults(m);
+    m.directHours[GroupKind::GeneralDay][StaffRole::Teacher] = ModelValue::text("9,5");
+    m.payroll2011Admin = ModelValue::text("1486896,1234");
+    return m;
+}
+
+// Identity texts a spreadsheet would take for formulas or numbers if they were not written as text.
+InstitutionModel formulas()
+{
+    auto m = stPetersburg();
+    m.regionName = "=HYPERLINK(\"http://example.com\",\"x\")";
+    m.institutionName = "  ГДОУ № 5 ";
+    m.surname = "+1";
+    m.firstInitial = "@x";
+    m.patronymicInitial = "-2";
+    return m;
+}
+
+// `piece` repeated until the text has `characters` characters (code points).
+std::string repeatedTo(const std::string& piece, std::size_t characters)
+{
+    std::vector<std::string> chars;
+    for (const char c : piece) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+            chars.emplace_back();
+        chars.back() += c;
+    }
+    std::string out;
+    for (std::size_t n = 0; n < characters; ++n)
+        out += chars[n % chars.size()];
+    return out;
+}
+
+// Control characters, XML's non-characters, literal escapes and the longest texts a field takes.
+InstitutionModel controls()
+{
+    auto m = stPetersburg();
+    m.regionName = "a\x01" "b\x1F" "c\td\ne\rf\x7F";
+    m.institutionName = repeatedTo("😀", 1000);
+    m.surname = repeatedTo("\x02\x03\x0B\x0C\x0E\x1F\xEF\xBF\xBE\xEF\xBF\xBF", 1000);
+    m.firstInitial = repeatedTo("_x0041_ _x005F_", 1000);
+    m.patronymicInitial = "";
+    return m;
+}
+
+void appendJsonString(std::string& out, const std::string& s)
+{
+    out += '"';
+    for (const char ch : s) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += ch;
+        } else if (c < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", c);
+            out += buf;
+        } else {
+            out += ch;
+        }
+    }
+    out += '"';
+}
+
+std::string expectedCells(const InstitutionModel& m)
+{
+    RecordingSheet sheet;
+    writeExcelReport(m, sheet);
+    std::string json = "{";
+    for (const auto& w : sheet.writes) {
+        if (json.size() > 1)
+            json += ",\n";
+        appendJsonString(json, w.cell);
+        json += ": ";
+        if (const auto* number = std::get_if<double>(&w.value)) {
+            char buf[32];
+            std::snprintf(buf, sizeof buf, "%.17g", *number);
+            json += buf;
+        } else {
+            appendJsonString(json, std::get<std::string>(w.value));
+        }
+    }
+    return json + "}\n";
+}
+
+bool write(const InstitutionModel& m, const std::string& dir, const std::string& name)
+{
+    const auto started = std::chrono::steady_clock::now();
+    const auto problem = writeXlsxReport(m, dir + "/" + name + ".xlsx");
+    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - started;
+    if (problem) {
+        std::fprintf(stderr, "%s: %s\n", name.c_str(), problem->message.c_str());
+        return false;
+    }
+    std::printf("%s.xlsx written in %.1f ms\n", name.c_str(), took.count());
+    std::ofstream(dir + "/" + name + ".json", std::ios::binary) << expectedCells(m);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: report_fixture <empty folder>\n");
+        return 2;
+    }
+    const std::string dir = argv[1];
+    const bool ok = write(stPetersburg(), dir, "default") && write(stPetersburg(), dir, "default-again")
+        && write(formulas(), dir, "formulas") && write(controls(), dir, "controls");
+    return ok ? 0 : 1;
+}

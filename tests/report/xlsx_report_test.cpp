@@ -1,0 +1,187 @@
+#include "report/report.h"
+#include "report/xlsx_package_check.h"
+#include "report/xlsx_report_sheet.h"
+
+#include "model/defaults.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#ifndef _WIN32
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+using namespace kvarton;
+using namespace kvarton::report;
+namespace fs = std::filesystem;
+
+namespace {
+
+InstitutionModel stPetersburg()
+{
+    InstitutionModel m;
+    m.regionName = "г. Санкт-Петербург";
+    m.institutionName = "ГДОУ детский сад № 5";
+    m.surname = "Иванова";
+    m.regionCoefficient = 1.0;
+    resetToDefaults(m);
+    return m;
+}
+
+// A fresh, empty folder for each test.
+class XlsxReport : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = fs::temp_directory_path() / ("kvarton-report-" + std::string(info->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+
+    fs::path dir_;
+};
+
+std::string contents(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+bool mentions(const std::optional<ReportProblem>& p, const std::string& text)
+{
+    return p && p->message.find(text) != std::string::npos;
+}
+
+} // namespace
+
+TEST_F(XlsxReport, WritesAWorkbookAndNeverReplacesAFile)
+{
+    const auto file = path("отчет.xlsx");
+    const auto started = std::chrono::steady_clock::now();
+    const auto problem = writeXlsxReport(stPetersburg(), file);
+    const auto took = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started);
+    ASSERT_FALSE(problem) << problem->message;
+    std::printf("one workbook written in %.1f ms\n", took.count());
+    const std::string written = contents(file);
+    EXPECT_EQ(written.substr(0, 2), "PK"); // a zip container
+
+    const auto again = writeXlsxReport(stPetersburg(), file);
+    EXPECT_TRUE(mentions(again, "уже существует")) << (again ? again->message : "written");
+    EXPECT_EQ(contents(file), written);
+}
+
+TEST_F(XlsxReport, OnlyAWholePackagePassesTheCheck)
+{
+    const auto file = path("r.xlsx");
+    ASSERT_FALSE(writeXlsxReport(stPetersburg(), file));
+    std::string bytes = contents(file);
+    EXPECT_TRUE(isCompleteXlsxPackage(bytes));
+    EXPECT_FALSE(isCompleteXlsxPackage(bytes.substr(0, bytes.size() - 1)));
+    bytes[100] = static_cast<char>(bytes[100] ^ 0x20); // inside the first member's data
+    EXPECT_FALSE(isCompleteXlsxPackage(bytes));
+    EXPECT_FALSE(isCompleteXlsxPackage(""));
+}
+
+TEST_F(XlsxReport, AnInputThatIsNoNumberWritesNoFileAndNamesTheRow)
+{
+    auto m = stPetersburg();
+    m.payroll2011[StaffRole::Teacher] = ModelValue::text("4 304 792");
+    m.serviceSalary[ServicePosition::Cook] = ModelValue::text("");
+    m.serviceSalary[ServicePosition::Storekeeper] = ModelValue::text("четырнадцать тысяч");
+    const auto file = path("r.xlsx");
+    const auto problem = writeXlsxReport(m, file);
+    EXPECT_TRUE(mentions(problem, "Шаг 7: Воспитатели")) << (problem ? problem->message : "written");
+    EXPECT_TRUE(mentions(problem, "Шаг 12: Кладовщики — Оклад"));
+    EXPECT_FALSE(mentions(problem, "Работники питания")); // empty counts as 0
+    EXPECT_FALSE(fs::exists(file));
+}
+
+TEST_F(XlsxReport, AFolderThatCannotBeWrittenGivesAMessageAndNoFile)
+{
+    const auto missing = path("нет такой папки/r.xlsx");
+    const auto problem = writeXlsxReport(stPetersburg(), missing);
+    EXPECT_TRUE(mentions(problem, "папка")) << (problem ? problem->message : "written");
+    EXPECT_FALSE(fs::exists(missing));
+
+    std::ofstream(path("файл")) << "not a folder";
+    const auto underAFile = path("файл") + "/r.xlsx";
+    const auto second = writeXlsxReport(stPetersburg(), underAFile);
+    EXPECT_TRUE(mentions(second, "папка")) << (second ? second->message : "written");
+}
+
+#ifndef _WIN32
+// A file size limit fails the writes the way a full disk does (and works for root as well).
+TEST_F(XlsxReport, AFullDiskGivesAMessageAndLeavesNoPartialFile)
+{
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    // The workbook is some 8 kB, its largest temporary part some 15 kB: the limits stop it while
+    // writing the file itself, and (12000) only while writing a temporary part, which the library
+    // alone would not notice.
+    for (const rlim_t limit : {rlim_t{1000}, rlim_t{6000}, rlim_t{12000}}) {
+        rlimit small = saved;
+        small.rlim_cur = limit;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const auto file = path("r" + std::to_string(limit) + ".xlsx");
+        const auto problem = writeXlsxReport(stPetersburg(), file);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        EXPECT_TRUE(mentions(problem, "не хватило места")) << (problem ? problem->message : "written");
+        EXPECT_FALSE(fs::exists(file)) << limit;
+    }
+    std::signal(SIGXFSZ, previousHandler);
+}
+#endif
+
+TEST_F(XlsxReport, ATextLongerThanACellHoldsIsRefusedBeforeAnyFile)
+{
+    auto m = stPetersburg();
+    m.institutionName.assign(40000, 'a');
+    const auto file = path("r.xlsx");
+    const auto problem = writeXlsxReport(m, file);
+    EXPECT_TRUE(mentions(problem, "B2")) << (problem ? problem->message : "written");
+    EXPECT_FALSE(fs::exists(file));
+
+    m.institutionName.assign(1000, '\x01'); // the longest identity text, each character escaped
+    EXPECT_FALSE(writeXlsxReport(m, path("r2.xlsx")));
+}
+
+TEST_F(XlsxReport, AMistakenOperationIsReportedNotWritten)
+{
+    XlsxReportSheet sheet;
+    sheet.writeText("B1", "ok");
+    sheet.setBold("A7:");
+    const auto problem = sheet.save(path("r.xlsx"));
+    EXPECT_TRUE(mentions(problem, "A7:")) << (problem ? problem->message : "written");
+    EXPECT_FALSE(fs::exists(path("r.xlsx")));
+}
+
+// The final format of a cell depends on the order of the operations, as in a spreadsheet.
+TEST(XlsxSheetState, ColumnFormatsReachEarlierAndLaterCells)
+{
+    XlsxReportSheet sheet;
+    sheet.writeText("A1", "before");
+    sheet.setBold("A:B");
+    sheet.writeNumber("B2", 1);
+    sheet.setThinBorders("C1:C2");
+    sheet.setAlignment("A1:B1", {HorizontalAlignment::Centre, VerticalAlignment::Centre, true, 0, false, 0, false,
+                                 ReadingOrder::Context, true});
+    const auto& cells = sheet.state().cells();
+    EXPECT_TRUE(cells.at({1, 0}).format.bold);
+    EXPECT_TRUE(cells.at({2, 1}).format.bold);
+    EXPECT_FALSE(cells.at({1, 2}).format.bold);
+    EXPECT_EQ(cells.at({2, 2}).format.borders, (CellBorders{true, true, true, true}));
+    ASSERT_EQ(sheet.state().merges().size(), 1u);
+    sheet.setAlignment("A:A", {}); // an alignment without merging undoes it
+    EXPECT_TRUE(sheet.state().merges().empty());
+}
