@@ -1,5 +1,9 @@
 #include "sheet_state.h"
 
+#include "row_fit.h"
+
+#include <algorithm>
+
 #include <algorithm>
 
 namespace kvarton::report {
@@ -48,6 +52,36 @@ void SheetState::merge(const CellRange& range)
 void SheetState::unmerge(const CellRange& range)
 {
     std::erase_if(merges_, [&](const CellRange& m) { return m.intersects(range); });
+}
+
+void SheetState::fitRows()
+{
+    rowHeights_.clear();
+    auto widthOf = [this](int column) {
+        const auto c = columns_.find(column);
+        return c != columns_.end() && c->second.width ? *c->second.width : kDefaultColumnWidth;
+    };
+    for (const auto& [pos, cell] : cells_) {
+        const auto* text = std::get_if<std::string>(&cell.value);
+        if (!text)
+            continue;
+        double width = widthOf(pos.second);
+        bool covered = false;
+        for (const CellRange& m : merges_) {
+            if (!m.contains(pos.first, pos.second))
+                continue;
+            covered = pos != Position{m.firstRow, m.firstColumn};
+            width = 0;
+            for (int c = m.firstColumn; c <= m.lastColumn; ++c)
+                width += widthOf(c);
+        }
+        if (covered)
+            continue;
+        const bool wrap = cell.format.alignment && cell.format.alignment->wrapText;
+        const double height = fittedRowHeight(*text, width, wrap);
+        if (height > kDefaultRowHeight)
+            rowHeights_[pos.first] = std::max(rowHeights_[pos.first], height);
+    }
 }
 
 } // namespace kvarton::report

@@ -13,6 +13,9 @@
 
 namespace kvarton::report {
 
+// The width of a column no one has set, in characters of the default font.
+inline constexpr double kDefaultColumnWidth = 8.43;
+
 // Thin continuous lines on the sides of one cell.
 struct CellBorders {
     bool left = false;
@@ -55,10 +58,14 @@ public:
     // Merging keeps the value of the top left cell only.
     void merge(const CellRange& range);
     void unmerge(const CellRange& range);
+    // Gives every row the height its texts need with the current widths and wrapping.
+    void fitRows();
 
     const std::map<Position, CellState>& cells() const noexcept { return cells_; }
     const std::map<int, ColumnState>& columns() const noexcept { return columns_; }
     const std::vector<CellRange>& merges() const noexcept { return merges_; }
+    // Rows taller than the default, by row number.
+    const std::map<int, double>& rowHeights() const noexcept { return rowHeights_; }
 
 private:
     CellState& cell(int row, int column);
@@ -66,6 +73,7 @@ private:
     std::map<Position, CellState> cells_;
     std::map<int, ColumnState> columns_;
     std::vector<CellRange> merges_;
+    std::map<int, double> rowHeights_;
 };
 
 } // namespace kvarton::report

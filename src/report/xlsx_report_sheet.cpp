@@ -79,9 +79,9 @@ void XlsxReportSheet::setColumnWidth(std::string_view columns, double width)
         state_.setWidth(*r, width);
 }
 
-// An .xlsx row without a height of its own is fitted to its content by the spreadsheet that
-// opens it; no height is ever written, so there is nothing to do.
-void XlsxReportSheet::autoFitRows() {}
+// Not every spreadsheet fits rows to their content when it opens a file, so the heights that the
+// fit arrives at are written with the sheet.
+void XlsxReportSheet::autoFitRows() { state_.fitRows(); }
 
 void XlsxReportSheet::setThinBorders(std::string_view text)
 {

@@ -175,6 +175,12 @@ lxw_error fill(lxw_workbook* wb, const SheetState& sheet, const std::map<SheetSt
         if (const lxw_error e = worksheet_set_column(ws, c, c, width, formats(state.format)))
             return e;
     }
+    // Printed on A4, all four columns on one page width.
+    worksheet_set_paper(ws, 9);
+    worksheet_fit_to_pages(ws, 1, 0);
+    for (const auto& [row, height] : sheet.rowHeights())
+        if (const lxw_error e = worksheet_set_row(ws, static_cast<lxw_row_t>(row - 1), height, nullptr))
+            return e;
     // A merge writes blanks over its cells; the cells are written again below with their own state.
     for (const CellRange& m : sheet.merges()) {
         if (m.firstRow == m.lastRow && m.firstColumn == m.lastColumn)

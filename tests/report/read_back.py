@@ -99,9 +99,22 @@ def check_format(case, ws):
         if shown != width:
             fail(case, f"column {letter} is {shown} wide, expected {width}")
     bordered, bold = cells_of(BORDERED), cells_of(BOLD)
+    # Rows are fitted to their texts: a text wider than its column (merged A81:C81 counted whole)
+    # stands in a row taller than one line; a row of short texts keeps the default height.
     for row in range(1, ROWS + 1):
-        if ws.row_dimensions[row].height is not None:
-            fail(case, f"row {row} has a fixed height")
+        height = ws.row_dimensions[row].height or 15
+        longest = 0.0
+        for col in range(1, COLUMNS + 1):
+            cell = ws._cells.get((row, col))
+            if cell is None or cell.data_type != "s":
+                continue
+            letter = get_column_letter(col)
+            width = sum(WIDTHS.values()) - WIDTHS["D"] if f"{letter}{row}" == "A81" else WIDTHS[letter]
+            longest = max(longest, len(str(cell.value)) / width)
+        if longest > 1.2 and height < 30:
+            fail(case, f"row {row} is {height} points high for a text {longest:.1f} times its column")
+        if longest < 0.8 and height != 15:
+            fail(case, f"row {row} of short texts is {height} points high")
         for col in range(1, COLUMNS + 1):
             address = f"{get_column_letter(col)}{row}"
             # A cell the file does not hold takes the format of its column. openpyxl replaces the
