@@ -7,6 +7,7 @@ KVARTON_PACKAGES=(
   qt6-base-dev libgl-dev libxlsxwriter-dev zlib1g-dev
   libgtest-dev libgmock-dev
   fonts-dejavu-core python3 python3-openpyxl
+  desktop-file-utils appstream
 )
 
 kvarton_missing_packages() {

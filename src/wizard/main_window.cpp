@@ -56,6 +56,11 @@ void MainWindow::fitAndCentre()
         }
         wanted = wanted.expandedTo(hint);
     }
+    resizeCentred(wanted);
+}
+
+void MainWindow::resizeCentred(QSize wanted)
+{
     const QRect available = screen() ? screen()->availableGeometry() : QRect(0, 0, 1366, 768);
     const QSize size = wanted.boundedTo(available.size() - QSize(16, 48));
     resize(size);

@@ -18,6 +18,8 @@ public:
     QWidget* currentPage() const;
     // Opens at a size that shows the largest page without scrolling, within the screen, centred.
     void fitAndCentre();
+    // Takes the wanted size, as far as the screen allows, in the middle of the screen.
+    void resizeCentred(QSize wanted);
 
 signals:
     void closeRequested();

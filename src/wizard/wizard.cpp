@@ -25,7 +25,7 @@ Wizard::~Wizard() = default;
 void Wizard::start()
 {
     window_->showPage(start_);
-    window_->resize(720, 560);
+    window_->resizeCentred(QSize(720, 560));
     window_->show();
 }
 

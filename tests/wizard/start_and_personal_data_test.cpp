@@ -6,9 +6,26 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 using namespace kvarton;
 using namespace kvarton::test;
+
+namespace {
+
+// The whole window, frame included, lies on the screen's free area with its centre in the middle.
+void checkCentredOnScreen(const QWidget& window)
+{
+    const QRect free = window.screen()->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    QVERIFY2(free.contains(frame), qPrintable(QStringLiteral("%1x%2 at %3,%4")
+                                                  .arg(frame.width()).arg(frame.height())
+                                                  .arg(frame.x()).arg(frame.y())));
+    QVERIFY(qAbs(frame.center().x() - free.center().x()) <= 1);
+    QVERIFY(qAbs(frame.center().y() - free.center().y()) <= 1);
+}
+
+} // namespace
 
 class StartAndPersonalDataTest final : public QObject {
     Q_OBJECT
@@ -31,6 +48,15 @@ private slots:
             QVERIFY(!info->isVisible());
             QVERIFY(w.form(QStringLiteral("Form1"))->isEnabled());
         }
+    }
+
+    void theWindowOpensCentredOnTheScreenAndAgainWhenTheStepsAreMade()
+    {
+        Wizard w;
+        w.start();
+        checkCentredOnScreen(*w.window());
+        const auto started = startedWizard();
+        checkCentredOnScreen(*started->window());
     }
 
     void anEmptyNameShowsTheRedMessageAndWritesNothing()
