@@ -1,0 +1,26 @@
+#pragma once
+
+#include "step_view.h"
+
+#include "model/institution_model.h"
+
+namespace kvarton::calc {
+
+// The cost of one pupil-hour by a method (step 13, and again under step 14): pupil-hours and
+// counts, pay per position, positions per group-hour, hours basis, group sizes, the cost of each
+// cell and the two weighted costs shown. Reads the inputs of `in` and writes `out`; returns false,
+// leaving `out` partly written, when an input it reads is not a number. A cost that cannot be
+// computed (a typed zero stay mode or group size, no direct hours of roles 1–11 under the second
+// method) stays not finite in `out` and shows "-".
+bool calculatePupilHourCost(const InstitutionModel& in, Method method, CalcResults& out) noexcept;
+
+// The same on the model: stores the results only when every input read is a number.
+bool calculatePupilHourCost(InstitutionModel& model, Method method) noexcept;
+
+// The hours basis of a method: hours of stay, or hours of direct work received.
+const PerCell<double>& hoursBasis(const PupilHourResults& r, Method method) noexcept;
+
+// The ten value labels of step 13 (Label1001 … Label1010) for the method computed.
+StepView showPupilHourCost(const CalcResults& results, Method method);
+
+} // namespace kvarton::calc

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kvarton::calc {
+
+// The method of a pupil-hour: an hour of a pupil's stay, or an hour of direct pedagogical work
+// received by the pupil. Option1/Option3 and Option2/Option4.
+enum class Method { ByRecommendations, ByAllNeeds };
+
+// The age group and regime of the step-15 table: Option11..Option13, Option21..Option23.
+enum class NormativeGroup { JuniorShortTerm, MiddleShortTerm, SeniorShortTerm, JuniorDay, MiddleDay, SeniorDay };
+
+// The text of one value label, keyed by the label's object name ("Label1001").
+struct LabelText {
+    std::string_view label;
+    std::string text;
+};
+
+// What a calculation panel shows after an entry or a click: the error panel (Frame1) instead of
+// the step's panel, or the texts of the panel's value labels. The screen only copies it.
+struct StepView {
+    bool showError = false;
+    std::vector<LabelText> labels;
+};
+
+inline StepView errorPanel() noexcept { return StepView{true, {}}; }
+
+} // namespace kvarton::calc
