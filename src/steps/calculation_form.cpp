@@ -1,13 +1,111 @@
 #include "calculation_form.h"
 
+#include "calc/steps.h"
+#include "widgets.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
 namespace kvarton {
 
-CalculationForm::CalculationForm(QWidget* parent)
+using calc::Method;
+using calc::NormativeGroup;
+
+CalculationForm::CalculationForm(InstitutionModel& model, QWidget* parent)
     : StepForm(StepScreen::Form8, QStringLiteral("Расчет"), parent)
+    , model_(model)
 {
+    buildErrorPanel();
+    buildPupilHourPanel();
+    buildIncentivePanel();
+    buildNormativePanel();
+    buildEstimatePanel();
+    bodyLayout()->addStretch(1);
+    errorPanel_->hide();
+    for (QGroupBox* panel : panels_)
+        panel->hide();
+
+    // Option clicks recompute or only redisplay; they never run the check nor leave the step.
+    const std::pair<const char*, Method> methods13[] = {{"Option1", Method::ByRecommendations},
+                                                        {"Option2", Method::ByAllNeeds}};
+    for (const auto& [name, method] : methods13)
+        connect(options_.value(QString::fromLatin1(name)), &QRadioButton::clicked, this,
+                [this, m = method] { present(13, calc::clickMethod13(model_, m)); });
+    const std::pair<const char*, Method> methods14[] = {{"Option3", Method::ByRecommendations},
+                                                        {"Option4", Method::ByAllNeeds}};
+    for (const auto& [name, method] : methods14)
+        connect(options_.value(QString::fromLatin1(name)), &QRadioButton::clicked, this,
+                [this, m = method] { present(14, calc::clickMethod14(model_, m, view14())); });
+    const std::pair<const char*, StayRegime> views[] = {{"Option5", StayRegime::Day}, {"Option6", StayRegime::ShortTerm}};
+    for (const auto& [name, regime] : views)
+        connect(options_.value(QString::fromLatin1(name)), &QRadioButton::clicked, this,
+                [this, v = regime] { present(14, calc::clickView14(model_, v)); });
+    connect(groups15_, &QButtonGroup::idClicked, this,
+            [this](int id) { present(15, calc::clickGroup15(model_, static_cast<NormativeGroup>(id))); });
 }
 
-void CalculationForm::applyLayout(int /*step*/) {}
+QLabel* CalculationForm::value(QWidget* parent, const QString& name, const QString& placeholder)
+{
+    QLabel* label = makeValue(parent, name, placeholder);
+    values_.insert(label->objectName(), label);
+    return label;
+}
+
+QRadioButton* CalculationForm::option(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* button = new QRadioButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    options_.insert(button->objectName(), button);
+    return button;
+}
+
+Method CalculationForm::method13() const
+{
+    return options_.value(QStringLiteral("Option2"))->isChecked() ? Method::ByAllNeeds : Method::ByRecommendations;
+}
+
+Method CalculationForm::method14() const
+{
+    return options_.value(QStringLiteral("Option4"))->isChecked() ? Method::ByAllNeeds : Method::ByRecommendations;
+}
+
+StayRegime CalculationForm::view14() const
+{
+    return options_.value(QStringLiteral("Option6"))->isChecked() ? StayRegime::ShortTerm : StayRegime::Day;
+}
+
+NormativeGroup CalculationForm::group15() const { return static_cast<NormativeGroup>(groups15_->checkedId()); }
+
+// Entering a step: the calculation checks the inputs first and tells which panel to show.
+void CalculationForm::applyLayout(int step)
+{
+    switch (step) {
+    case 13:
+        present(step, calc::enterStep13(model_, method13()));
+        break;
+    case 14:
+        present(step, calc::enterStep14(model_, method14(), view14()));
+        break;
+    case 15:
+        present(step, calc::enterStep15(model_, group15()));
+        break;
+    default:
+        present(step, calc::enterStep16(model_));
+        break;
+    }
+}
+
+void CalculationForm::present(int step, const calc::StepView& view)
+{
+    errorPanel_->setVisible(view.showError);
+    for (std::size_t i = 0; i < panels_.size(); ++i)
+        panels_[i]->setVisible(!view.showError && static_cast<int>(i) + 13 == step);
+    for (const calc::LabelText& t : view.labels)
+        if (QLabel* label = values_.value(qs(t.label)))
+            label->setText(QString::fromStdString(t.text));
+}
 
 std::span<const Binding> CalculationForm::bindings(int /*step*/) const { return {}; }
 

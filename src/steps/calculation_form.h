@@ -2,18 +2,55 @@
 
 #include "step_form.h"
 
+#include "calc/step_view.h"
+
+#include <QHash>
+
+#include <array>
+
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+
 namespace kvarton {
 
-// Form8, steps 13–16: one panel per calculation step and the error panel they share.
+// Form8, steps 13–16: one panel per calculation step and the error panel they share. Every number
+// and text comes from the calculations; the screen keeps only the option choices, which last for
+// the whole run.
 class CalculationForm final : public StepForm {
     Q_OBJECT
 public:
-    explicit CalculationForm(QWidget* parent);
+    CalculationForm(InstitutionModel& model, QWidget* parent);
 
 protected:
     void applyLayout(int step) override;
     std::span<const Binding> bindings(int step) const override;
     bool reportAllowed(int step) const override { return step == kLastStep; }
+
+private:
+    void buildErrorPanel();
+    void buildPupilHourPanel();
+    void buildIncentivePanel();
+    void buildNormativePanel();
+    void buildEstimatePanel();
+    QLabel* value(QWidget* parent, const QString& name, const QString& placeholder);
+    QRadioButton* option(QWidget* parent, const char* name, const QString& caption);
+
+    // Shows the step's panel with the texts of `view`, or the error panel instead.
+    void present(int step, const calc::StepView& view);
+
+    calc::Method method13() const;
+    calc::Method method14() const;
+    StayRegime view14() const;
+    calc::NormativeGroup group15() const;
+
+    InstitutionModel& model_;
+    QGroupBox* errorPanel_ = nullptr;
+    std::array<QGroupBox*, 4> panels_{}; // steps 13–16: Frame2, Frame3, Frame5, Frame6
+    QHash<QString, QLabel*> values_;      // every value label by name
+    QHash<QString, QRadioButton*> options_;
+    QButtonGroup* groups15_ = nullptr;
 };
 
 } // namespace kvarton
