@@ -1,11 +1,34 @@
 #include "report_screen.h"
 
 #include "kvarton_config.h"
+#include "report/report.h"
 #include "steps/widgets.h"
 
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QStandardPaths>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace kvarton {
+
+namespace {
+
+// A new file for every press, named after the moment, never after anything the learner typed.
+QString freshName(const QDir& folder)
+{
+    const QString stem =
+        QStringLiteral("Отчет Квартон ") + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
+    QString name = stem + QStringLiteral(".xlsx");
+    for (int n = 2; folder.exists(name); ++n)
+        name = stem + QStringLiteral(" (%1).xlsx").arg(n);
+    return name;
+}
+
+} // namespace
 
 ReportScreen::ReportScreen(const InstitutionModel& model, QWidget* parent)
     : ModalScreen(QStringLiteral("Form10"), QStringLiteral("Создание отчета"), parent)
@@ -26,10 +49,63 @@ ReportScreen::ReportScreen(const InstitutionModel& model, QWidget* parent)
         this, QStringLiteral("Label3"),
         QStringLiteral("Внимание: Убедитесь, что на Вашем компьютере установлен пакет программ MS Office (MS Excel)"),
         true));
-    content()->addWidget(makeButton(this, QStringLiteral("Command2"), QStringLiteral("вывести отчет")), 0,
-                         Qt::AlignLeft);
+    QPushButton* write = makeButton(this, QStringLiteral("Command2"), QStringLiteral("вывести отчет"));
+    content()->addWidget(write, 0, Qt::AlignLeft);
+    status_ = makeLabel(this, QStringLiteral("ReportStatus"), {}, true);
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    status_->hide();
+    content()->addWidget(status_);
     content()->addStretch(1);
-    resize(560, 360);
+    connect(write, &QPushButton::clicked, this, &ReportScreen::writeReport);
+    resize(600, 400);
+}
+
+QString ReportScreen::reportFolder()
+{
+    const QString configured = qEnvironmentVariable("KVARTON_REPORT_DIR");
+    if (!configured.isEmpty())
+        return configured;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
+// Written under a temporary name and renamed when complete, so a half-written workbook never
+// carries the final name; an existing file is never replaced.
+void ReportScreen::writeReport()
+{
+    auto say = [this](const QString& text) {
+        status_->setText(text);
+        status_->show();
+    };
+    const QString folderPath = reportFolder();
+    QDir folder(folderPath);
+    if (!folder.exists() && !QDir().mkpath(folderPath)) {
+        say(QStringLiteral("Отчет не создан: не удалось создать папку %1.").arg(QDir::toNativeSeparators(folderPath)));
+        return;
+    }
+    const QString name = freshName(folder);
+    const QString finalPath = folder.filePath(name);
+    const QString partPath = folder.filePath(QStringLiteral(".") + name + QStringLiteral(".part"));
+    QFile::remove(partPath);
+    if (const auto problem = report::writeXlsxReport(model_, partPath.toStdString())) {
+        say(QString::fromStdString(problem->message));
+        return;
+    }
+    if (!QFile::rename(partPath, finalPath)) {
+        QFile::remove(partPath);
+        say(QStringLiteral("Отчет не создан: не удалось записать файл в папку %1.")
+                .arg(QDir::toNativeSeparators(folderPath)));
+        return;
+    }
+    lastReport_ = finalPath;
+
+    // The offscreen platform (the scenario runner and tests) has no desktop to open the file with.
+    const bool opened = QGuiApplication::platformName() != QLatin1String("offscreen") &&
+                        QDesktopServices::openUrl(QUrl::fromLocalFile(finalPath));
+    QString text = QStringLiteral("Отчет сохранен в файл:\n%1").arg(QDir::toNativeSeparators(finalPath));
+    if (!opened)
+        text += QStringLiteral("\nОткройте этот файл программой для работы с электронными таблицами.");
+    say(text);
 }
 
 } // namespace kvarton
