@@ -4,7 +4,7 @@
 #include "widgets.h"
 
 #include <QButtonGroup>
-#include <QGroupBox>
+#include <QFrame>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -24,7 +24,7 @@ CalculationForm::CalculationForm(InstitutionModel& model, QWidget* parent)
     buildEstimatePanel();
     bodyLayout()->addStretch(1);
     errorPanel_->hide();
-    for (QGroupBox* panel : panels_)
+    for (QFrame* panel : panels_)
         panel->hide();
 
     // Option clicks recompute or only redisplay; they never run the check nor leave the step.

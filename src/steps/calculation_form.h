@@ -9,7 +9,7 @@
 #include <array>
 
 class QButtonGroup;
-class QGroupBox;
+class QFrame;
 class QLabel;
 class QRadioButton;
 
@@ -46,8 +46,8 @@ private:
     calc::NormativeGroup group15() const;
 
     InstitutionModel& model_;
-    QGroupBox* errorPanel_ = nullptr;
-    std::array<QGroupBox*, 4> panels_{}; // steps 13–16: Frame2, Frame3, Frame5, Frame6
+    QFrame* errorPanel_ = nullptr;
+    std::array<QFrame*, 4> panels_{}; // steps 13–16: Frame2, Frame3, Frame5, Frame6
     QHash<QString, QLabel*> values_;      // every value label by name
     QHash<QString, QRadioButton*> options_;
     QButtonGroup* groups15_ = nullptr;

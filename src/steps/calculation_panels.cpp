@@ -6,7 +6,7 @@
 #include <QFrame>
 #include <QFontMetrics>
 #include <QGridLayout>
-#include <QGroupBox>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -152,12 +152,7 @@ constexpr EstimateRow kEstimateRows[] = {
 QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 QString name(const char* latin) { return QString::fromLatin1(latin); }
 
-QGroupBox* makeFrame(QWidget* parent, const char* frameName)
-{
-    auto* frame = new QGroupBox(parent);
-    frame->setObjectName(name(frameName));
-    return frame;
-}
+QFrame* makeFrame(QWidget* parent, const char* frameName) { return makeBox(parent, name(frameName)); }
 
 // Wide enough for the largest amounts, so that columns keep their place when the values change.
 int valueWidth(const QWidget* w, int digits)
@@ -196,7 +191,7 @@ void CalculationForm::buildErrorPanel()
 
 void CalculationForm::buildPupilHourPanel()
 {
-    QGroupBox* frame = makeFrame(bodyWidget(), "Frame2");
+    QFrame* frame = makeFrame(bodyWidget(), "Frame2");
     panels_[0] = frame;
     auto* grid = new QGridLayout(frame);
     auto* methods = new QHBoxLayout;
@@ -220,7 +215,7 @@ void CalculationForm::buildPupilHourPanel()
 
 void CalculationForm::buildIncentivePanel()
 {
-    QGroupBox* frame = makeFrame(bodyWidget(), "Frame3");
+    QFrame* frame = makeFrame(bodyWidget(), "Frame3");
     panels_[1] = frame;
     auto* layout = new QVBoxLayout(frame);
 
@@ -231,7 +226,7 @@ void CalculationForm::buildIncentivePanel()
     methods->addWidget(option(frame, "Option4", QStringLiteral("Метод 2 - расчет с учетом всех потребностей")));
     methods->addStretch(1);
     layout->addLayout(methods);
-    QGroupBox* views = makeFrame(frame, "Frame4");
+    QFrame* views = makeFrame(frame, "Frame4");
     auto* viewRow = new QHBoxLayout(views);
     option(views, "Option5", QStringLiteral("Обычные режимы пребывания"))->setChecked(true);
     viewRow->addWidget(options_.value(QStringLiteral("Option5")));
@@ -249,7 +244,7 @@ void CalculationForm::buildIncentivePanel()
     values_.value(QStringLiteral("Label2001"))->setMinimumWidth(money);
     layout->addLayout(fund);
 
-    QGroupBox* details = makeFrame(frame, "Frame31");
+    QFrame* details = makeFrame(frame, "Frame31");
     auto* grid = new QGridLayout(details);
     // Funds: caption, value, unit, twice on one line.
     const ValueRow funds[] = {{"Label13", "Компенсационный фонд", "Label2003", "Label18", "рублей"},
@@ -314,7 +309,7 @@ void CalculationForm::buildIncentivePanel()
 
 void CalculationForm::buildNormativePanel()
 {
-    QGroupBox* frame = makeFrame(bodyWidget(), "Frame5");
+    QFrame* frame = makeFrame(bodyWidget(), "Frame5");
     panels_[2] = frame;
     auto* layout = new QVBoxLayout(frame);
 
@@ -373,7 +368,7 @@ void CalculationForm::buildNormativePanel()
 
 void CalculationForm::buildEstimatePanel()
 {
-    QGroupBox* frame = makeFrame(bodyWidget(), "Frame6");
+    QFrame* frame = makeFrame(bodyWidget(), "Frame6");
     panels_[3] = frame;
     auto* grid = new QGridLayout(frame);
     const std::pair<const char*, const char*> heads[] = {

@@ -19,8 +19,16 @@ public:
     // Selects the item as a learner's click does, telling whoever listens to `activated`.
     bool choose(const QString& text);
 
+    // As wide as the widest item of the kind, known without measuring this list's items.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     ItemList* items_;
+    mutable QSize hint_;
 };
 
 } // namespace kvarton

@@ -3,6 +3,7 @@
 #include "model/regions.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QPointer>
 
 #include <array>
@@ -17,7 +18,6 @@ ItemList::ItemList(const std::vector<std::string>& items, QObject* parent)
     for (const std::string& item : items) {
         const QString text = QString::fromStdString(item);
         rows_.insert(text, static_cast<int>(items_.size()));
-        widest_ = std::max(widest_, static_cast<int>(text.size()));
         items_.append(text);
     }
 }
@@ -42,6 +42,19 @@ ItemList* ItemList::regions()
         list = new ItemList(names, QCoreApplication::instance());
     }
     return list;
+}
+
+int ItemList::widestItemWidth(const QFont& font) const
+{
+    const QString key = font.key();
+    if (const auto it = widestByFont_.constFind(key); it != widestByFont_.constEnd())
+        return *it;
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (const QString& item : items_)
+        widest = std::max(widest, metrics.horizontalAdvance(item));
+    widestByFont_.insert(key, widest);
+    return widest;
 }
 
 int ItemList::rowCount(const QModelIndex& parent) const

@@ -3,6 +3,7 @@
 #include "model/list_items.h"
 
 #include <QAbstractListModel>
+#include <QFont>
 #include <QHash>
 #include <QStringList>
 
@@ -24,15 +25,15 @@ public:
 
     int rowOf(const QString& text) const { return rows_.value(text, -1); }
     const QString& itemAt(int row) const { return items_.at(row); }
-    // Characters of the longest item, so that a list's width is known without measuring every item.
-    int widestItemLength() const { return widest_; }
+    // The width of the widest item in `font`, measured once per font for all lists of the kind.
+    int widestItemWidth(const QFont& font) const;
 
 private:
     explicit ItemList(const std::vector<std::string>& items, QObject* parent);
 
     QStringList items_;
     QHash<QString, int> rows_;
-    int widest_ = 0;
+    mutable QHash<QString, int> widestByFont_;
 };
 
 } // namespace kvarton

@@ -5,7 +5,7 @@
 #include "widgets.h"
 
 #include <QGridLayout>
-#include <QGroupBox>
+#include <QFrame>
 #include <QVBoxLayout>
 
 namespace kvarton {
@@ -60,8 +60,7 @@ ServicesForm::ServicesForm(QWidget* parent)
     for (std::size_t b = 0; b < kBoxes.size(); ++b) {
         const BoxNames& names = kBoxes[b];
         Box& box = boxes_[b];
-        auto* frame = new QGroupBox(bodyWidget());
-        frame->setObjectName(QString::fromLatin1(names.frame));
+        auto* frame = makeBox(bodyWidget(), QString::fromLatin1(names.frame));
         box.grid = new QGridLayout(frame);
         box.header = makeLabel(frame, QString::fromLatin1(names.header), {}, true);
         box.grid->addWidget(box.header, 0, 0, 1, 10);

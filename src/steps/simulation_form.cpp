@@ -6,7 +6,7 @@
 #include "widgets.h"
 
 #include <QGridLayout>
-#include <QGroupBox>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -86,10 +86,9 @@ SimulationForm::SimulationForm(QWidget* parent)
     bodyLayout()->addStretch(1);
 }
 
-QGroupBox* SimulationForm::buildParameters()
+QFrame* SimulationForm::buildParameters()
 {
-    auto* frame = new QGroupBox(bodyWidget());
-    frame->setObjectName(QStringLiteral("Frame2"));
+    auto* frame = makeBox(bodyWidget(), QStringLiteral("Frame2"));
     auto* grid = new QGridLayout(frame);
     grid->setColumnStretch(0, 1);
     auto& b = bindings_[0];
@@ -150,10 +149,9 @@ QGroupBox* SimulationForm::buildParameters()
     return frame;
 }
 
-QGroupBox* SimulationForm::buildServiceStaff()
+QFrame* SimulationForm::buildServiceStaff()
 {
-    auto* frame = new QGroupBox(bodyWidget());
-    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* frame = makeBox(bodyWidget(), QStringLiteral("Frame1"));
     auto* grid = new QGridLayout(frame);
     grid->setColumnStretch(0, 1);
     grid->addWidget(makeLabel(frame, QStringLiteral("SalaryHead"), QStringLiteral("оклад на должность")), 0, 3, 1, 2,

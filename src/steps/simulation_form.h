@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-class QGroupBox;
+class QFrame;
 
 namespace kvarton {
 
@@ -21,11 +21,11 @@ protected:
     std::span<const Binding> bindings(int step) const override;
 
 private:
-    QGroupBox* buildParameters();
-    QGroupBox* buildServiceStaff();
+    QFrame* buildParameters();
+    QFrame* buildServiceStaff();
 
-    QGroupBox* parameters_ = nullptr;
-    QGroupBox* serviceStaff_ = nullptr;
+    QFrame* parameters_ = nullptr;
+    QFrame* serviceStaff_ = nullptr;
     std::array<std::vector<Binding>, 2> bindings_;
 };
 

@@ -6,7 +6,7 @@
 #include "widgets.h"
 
 #include <QGridLayout>
-#include <QGroupBox>
+#include <QFrame>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -55,8 +55,7 @@ const std::array<RowInfo, 16>& rowInfo()
 Staff2011Form::Staff2011Form(QWidget* parent)
     : StepForm(StepScreen::Form5, QStringLiteral("Данные 2011"), parent)
 {
-    auto* frame = new QGroupBox(bodyWidget());
-    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* frame = makeBox(bodyWidget(), QStringLiteral("Frame1"));
     auto* grid = new QGridLayout(frame);
 
     // Two columns of roles under "Должность:" and "рублей"; columns: label, control, unit.
@@ -73,7 +72,7 @@ Staff2011Form::Staff2011Form(QWidget* parent)
         const QString rowName = QStringLiteral("Row%1").arg(i + 1);
         Row& row = rows_[i];
         const QString caption = i < 12 ? qs(texts(static_cast<StaffRole>(i)).screen) : QString();
-        row.caption = makeLabel(frame, rowName + QStringLiteral("Caption"), caption, i >= 12);
+        row.caption = makeLabel(frame, rowName + QStringLiteral("Caption"), caption);
         row.amount = makeAmountField(frame, QStringLiteral("Text%1").arg(info.control));
         row.positions = new ChoiceList(ItemList::of(ListKind::Positions), QStringLiteral("Combo%1").arg(info.control), frame);
         row.unit = makeLabel(frame, rowName + QStringLiteral("Unit"), QStringLiteral("ст."));

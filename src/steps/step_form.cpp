@@ -27,6 +27,7 @@ StepForm::StepForm(StepScreen screen, const QString& windowTitle, QWidget* paren
     layout->addWidget(title_);
 
     auto* scroll = new QScrollArea(this);
+    content_ = scroll;
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     body_ = new QWidget(scroll);
@@ -115,10 +116,18 @@ void StepForm::showStep(int step, InstitutionModel& model)
 {
     if (!tabOrderDone_)
         placeButtonsLastInTabOrder();
+    // A step shows and hides many controls; while the content is hidden their changes are laid out
+    // once when it shows again, instead of once per control.
+    const bool shown = content_->isVisible() && layoutKey(step) != layoutKey(shownStep_);
+    if (shown)
+        content_->hide();
     applyFrame(step);
     applyLayout(step);
     for (const Binding& b : bindings(step))
         showValue(b, model);
+    if (shown)
+        content_->show();
+    shownStep_ = step;
 }
 
 void StepForm::commitStep(int step, InstitutionModel& model) const

@@ -47,6 +47,8 @@ protected:
     virtual void applyLayout(int step) = 0;
     // The input controls of a step and their fields, in reading order.
     virtual std::span<const Binding> bindings(int step) const = 0;
+    // Steps with the same key show the same controls; by default each step has a layout of its own.
+    virtual int layoutKey(int step) const { return step; }
     // Whether the report can be made from the step; only the calculation screen allows it.
     virtual bool reportAllowed(int /*step*/) const { return false; }
 
@@ -60,12 +62,14 @@ private:
 
     StepScreen screen_;
     QLabel* title_ = nullptr;
+    QWidget* content_ = nullptr; // the scroll area around the body
     QWidget* body_ = nullptr;
     QVBoxLayout* bodyLayout_ = nullptr;
     QPushButton* back_ = nullptr;
     QPushButton* next_ = nullptr;
     QHash<QString, QAction*> actions_;
     bool tabOrderDone_ = false;
+    int shownStep_ = 0;
 };
 
 } // namespace kvarton

@@ -1,12 +1,13 @@
 #include "widgets.h"
 
+#include "text_label.h"
+
 namespace kvarton {
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, bool wrap)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new TextLabel(text, parent);
     label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
     label->setWordWrap(wrap);
     return label;
 }
@@ -28,11 +29,18 @@ QLabel* makeTitle(QWidget* parent, const QString& name, const QString& text)
     return label;
 }
 
+QFrame* makeBox(QWidget* parent, const QString& name)
+{
+    auto* box = new QFrame(parent);
+    box->setObjectName(name);
+    box->setFrameShape(QFrame::StyledPanel);
+    return box;
+}
+
 QLabel* makeValue(QWidget* parent, const QString& name, const QString& placeholder)
 {
     QLabel* label = makeLabel(parent, name, placeholder);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
 

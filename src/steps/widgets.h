@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QString>
@@ -16,6 +17,9 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
 
 // The title of a step or screen: bold, wrapping.
 QLabel* makeTitle(QWidget* parent, const QString& name, const QString& text);
+
+// A box around a group of controls (a frame of the screen design).
+QFrame* makeBox(QWidget* parent, const QString& name);
 
 // A value cell of a results table: right-aligned so that digits line up.
 QLabel* makeValue(QWidget* parent, const QString& name, const QString& placeholder);

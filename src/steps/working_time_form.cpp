@@ -5,7 +5,7 @@
 #include "widgets.h"
 
 #include <QGridLayout>
-#include <QGroupBox>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -44,8 +44,7 @@ WorkingTimeForm::WorkingTimeForm(QWidget* parent)
     bodyLayout()->addWidget(instruction_);
 
     // Twelve roles in two columns of six, each a label, a list and "часов".
-    auto* frame = new QGroupBox(body);
-    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* frame = makeBox(body, QStringLiteral("Frame1"));
     auto* grid = new QGridLayout(frame);
     for (StaffRole r : allOf<StaffRole>()) {
         const int k = static_cast<int>(ix(r)) + 2; // Combo2 … Combo13

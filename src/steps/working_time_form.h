@@ -21,6 +21,7 @@ public:
 protected:
     void applyLayout(int step) override;
     std::span<const Binding> bindings(int step) const override;
+    int layoutKey(int) const override { return 0; } // the six steps show the same controls
 
 private:
     QLabel* instruction_ = nullptr;

@@ -39,7 +39,6 @@ PersonalDataScreen::PersonalDataScreen(QWidget* parent)
     QLabel* regionLabel = makeLabel(this, QStringLiteral("Label9"), QStringLiteral("Выберите регион"));
     region_ = new ChoiceList(ItemList::regions(), QStringLiteral("Combo1"), this);
     region_->setAccessibleName(regionLabel->text());
-    region_->setMinimumContentsLength(40);
     regionLabel->setBuddy(region_);
     layout->addWidget(regionLabel);
     layout->addWidget(region_);

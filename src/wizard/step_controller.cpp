@@ -31,9 +31,10 @@ StepController::StepController(InstitutionModel& model, MainWindow& window)
 
 void StepController::showStep(int step)
 {
+    // The screen is filled before it shows, so that it is laid out and painted once.
     StepForm* form = formOf(step);
-    window_.showPage(form);
     form->showStep(step, model_);
+    window_.showPage(form);
     model_.currentStep = step;
 }
 

@@ -1,9 +1,9 @@
+#include "offscreen_screen.h"
 #include "scenario_runner.h"
 #include "wizard/wizard.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QDir>
 #include <QTemporaryFile>
 
 #include <cstdio>
@@ -32,14 +32,8 @@ void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& mess
 int main(int argc, char** argv)
 {
     qInstallMessageHandler(quietHandler);
-    // Offscreen, on one screen the size of a common laptop's, so that pictures are alike everywhere.
-    QTemporaryFile screenConfig(QDir::tempPath() + QStringLiteral("/kvarton-screen-XXXXXX.json"));
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && screenConfig.open()) {
-        screenConfig.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1366, "height": 768,
-                               "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-        screenConfig.flush();
-        qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screenConfig.fileName()).toLocal8Bit());
-    }
+    QTemporaryFile screenConfig;
+    kvarton::useOffscreenLaptopScreen(screenConfig);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kvarton"));
 

@@ -1,0 +1,386 @@
+// The benchmark of the real program on the offscreen platform: start-up beside a floor program,
+// the learner's actions each with the repaint they cause, the report, and peak memory.
+// Not a test: it prints a table of medians, minima and maxima and marks the targets.
+
+#include "offscreen_screen.h"
+#include "steps/choice_list.h"
+#include "steps/step_form.h"
+#include "wizard/main_window.h"
+#include "wizard/report_screen.h"
+#include "wizard/step_controller.h"
+#include "wizard/wizard.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+using namespace kvarton;
+
+namespace {
+
+// Pads to `width` characters, counting UTF-8 characters rather than bytes.
+std::string padded(const std::string& text, std::size_t width)
+{
+    std::size_t characters = 0;
+    for (unsigned char c : text)
+        characters += (c & 0xC0) != 0x80;
+    return text + std::string(width > characters ? width - characters : 0, ' ');
+}
+
+struct Series {
+    std::vector<double> ms;
+    double target = 0; // 0: no target of its own
+    void add(double v) { ms.push_back(v); }
+    double median() const
+    {
+        auto v = ms;
+        std::sort(v.begin(), v.end());
+        return v.empty() ? 0 : v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+    }
+    double min() const { return ms.empty() ? 0 : *std::min_element(ms.begin(), ms.end()); }
+    double max() const { return ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()); }
+};
+
+// Rows in the order they were first measured.
+class Table {
+public:
+    Series& row(const std::string& name, double target = 0)
+    {
+        if (!rows_.count(name))
+            order_.push_back(name);
+        Series& s = rows_[name];
+        s.target = target;
+        return s;
+    }
+    bool print(const char* unit = "ms") const
+    {
+        bool allMet = true;
+        std::printf("| %-44s | %9s | %9s | %9s | %8s |\n", "measure", "median", "min", "max", "target");
+        std::printf("|%s|%s|%s|%s|%s|\n", std::string(46, '-').c_str(), std::string(11, '-').c_str(),
+                    std::string(11, '-').c_str(), std::string(11, '-').c_str(), std::string(10, '-').c_str());
+        for (const std::string& name : order_) {
+            const Series& s = rows_.at(name);
+            std::string target = "";
+            if (s.target > 0) {
+                // A target holds for the typical action, the median; the maximum is the first
+                // time a screen shows in the process, with its one-time caches still empty.
+                const bool met = s.median() < s.target;
+                allMet = allMet && met;
+                char buf[32];
+                std::snprintf(buf, sizeof buf, "%s%g", met ? "< " : "MISSED ", s.target);
+                target = buf;
+            }
+            std::printf("| %s | %7.3f%s | %7.3f%s | %7.3f%s | %8s |\n", padded(name, 44).c_str(), s.median(), unit,
+                        s.min(), unit, s.max(), unit, target.c_str());
+        }
+        return allMet;
+    }
+
+private:
+    std::map<std::string, Series> rows_;
+    std::vector<std::string> order_;
+};
+
+double now()
+{
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+template <typename T>
+T* find(Wizard& w, const char* form, const char* name)
+{
+    QWidget* f = w.form(QString::fromLatin1(form));
+    T* found = f ? f->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+    if (!found) {
+        std::fprintf(stderr, "no %s.%s\n", form, name);
+        std::exit(2);
+    }
+    return found;
+}
+
+// Runs `action`, then paints the window at once, and returns the milliseconds of both.
+// Counts the widgets painted, to make sure that a measure includes the paint it causes.
+class PaintCounter final : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(o, e);
+    }
+};
+PaintCounter* paintCounter = nullptr;
+
+// Runs `action` and lets the event loop handle what it posted, layout and the paint of what
+// changed, as after a real click; returns the milliseconds of all of it.
+template <typename F>
+double timed(Wizard& w, F&& action)
+{
+    (void)w;
+    const double start = now();
+    action();
+    QCoreApplication::processEvents();
+    return now() - start;
+}
+
+std::unique_ptr<Wizard> atPersonalData()
+{
+    auto w = std::make_unique<Wizard>();
+    w->start();
+    find<QPushButton>(*w, "Form1", "Command2")->click();
+    find<ChoiceList>(*w, "Form3", "Combo1")->choose(QStringLiteral("г. Санкт-Петербург"));
+    find<QLineEdit>(*w, "Form3", "Text1")->setText(QStringLiteral("Детский сад № 1"));
+    w->window()->repaint();
+    return w;
+}
+
+StepForm* screenOf(Wizard& w, int step) { return w.steps()->formOf(step); }
+
+// The learner's road, measured in this process.
+int road(int rounds)
+{
+    Table table;
+    QTemporaryDir reports;
+    qputenv("KVARTON_REPORT_DIR", reports.path().toLocal8Bit());
+
+    for (int round = 0; round < rounds; ++round) {
+        // Building every screen, alone.
+        {
+            InstitutionModel model;
+            MainWindow window;
+            const double start = now();
+            StepController controller(model, window);
+            table.row("building every screen", 30).add(now() - start);
+        }
+
+        auto w = atPersonalData();
+        table.row("\"далее\" to step 1 painted", 30)
+            .add(timed(*w, [&] { find<QPushButton>(*w, "Form3", "Command2")->click(); }));
+
+        for (int step = 1; step < 16; ++step) {
+            StepForm* form = screenOf(*w, step);
+            const double ms = timed(*w, [&] { form->findChild<QPushButton*>(QStringLiteral("Command2"))->click(); });
+            table.row("Next " + std::to_string(step) + " → " + std::to_string(step + 1), 3).add(ms);
+        }
+        for (int step = 16; step > 1; --step) {
+            StepForm* form = screenOf(*w, step);
+            const double ms = timed(*w, [&] { form->findChild<QPushButton*>(QStringLiteral("Command1"))->click(); });
+            table.row("Back " + std::to_string(step) + " → " + std::to_string(step - 1), 3).add(ms);
+        }
+
+        // The sixty lists of step 10, set from the model and read back, without painting.
+        w->steps()->showStep(10);
+        QList<ChoiceList*> lists;
+        for (ChoiceList* l : screenOf(*w, 10)->findChildren<ChoiceList*>())
+            if (l->isVisible())
+                lists << l;
+        {
+            const double start = now();
+            QStringList read;
+            for (ChoiceList* l : lists)
+                l->showText(QStringLiteral("17"));
+            for (ChoiceList* l : lists)
+                read << l->currentText();
+            table.row("setting and reading the 60 lists of step 10", 0.1).add(now() - start);
+        }
+
+        // Entering each calculation step from the menu of another.
+        for (int step = 13; step <= 16; ++step) {
+            w->steps()->showStep(step == 13 ? 12 : 13);
+            w->window()->repaint();
+            StepForm* from = screenOf(*w, step == 13 ? 12 : 13);
+            const char* item[] = {"raschet1", "raschet2", "raschet3", "raschet4"};
+            table.row("entering step " + std::to_string(step), 3)
+                .add(timed(*w, [&] { from->menuAction(item[step - 13])->trigger(); }));
+        }
+
+        // Every option button of the calculation screen.
+        const std::pair<int, const char*> options[] = {
+            {13, "Option2"}, {13, "Option1"}, {14, "Option4"}, {14, "Option6"}, {14, "Option5"}, {14, "Option3"},
+            {15, "Option12"}, {15, "Option13"}, {15, "Option21"}, {15, "Option22"}, {15, "Option23"}, {15, "Option11"}};
+        for (const auto& [step, name] : options) {
+            if (w->model().currentStep != step) {
+                w->steps()->showStep(step);
+                w->window()->repaint();
+            }
+            auto* option = find<QRadioButton>(*w, "Form8", name);
+            table.row(std::string("option ") + name + " (step " + std::to_string(step) + ")", 3)
+                .add(timed(*w, [&] { option->click(); }));
+        }
+
+        // The report, from step 16.
+        w->steps()->showStep(16);
+        screenOf(*w, 16)->menuAction("inform2")->trigger();
+        auto* write = find<QPushButton>(*w, "Form10", "Command2");
+        table.row("\"вывести отчет\" to a complete workbook", 50).add(timed(*w, [&] { write->click(); }));
+        if (w->steps()->reportScreen()->lastReport().isEmpty()) {
+            std::fprintf(stderr, "the report was not written\n");
+            return 2;
+        }
+    }
+    return table.print() ? 0 : 1;
+}
+
+struct ProcessRun {
+    double ms = 0;
+    long maxRssKb = 0;
+    int status = 0;
+};
+
+ProcessRun runProcess(const std::string& program, const std::vector<std::string>& args, bool quiet)
+{
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(program.c_str()));
+    for (const std::string& a : args)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    const double start = now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (quiet) {
+            std::freopen("/dev/null", "w", stdout);
+            std::freopen("/dev/null", "w", stderr);
+        }
+        execv(program.c_str(), argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    return {now() - start, usage.ru_maxrss, status};
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QTemporaryFile screenConfig;
+    useOffscreenLaptopScreen(screenConfig);
+    const std::string self = argv[0];
+    const std::string mode = argc > 1 ? argv[1] : "";
+    int rounds = 20;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::string(argv[i]) == "--rounds")
+            rounds = std::atoi(argv[i + 1]);
+
+    if (mode == "--switch") { // a profiling aid: page switches alone, and paint time by widget class
+        struct TimingApp final : QApplication {
+            using QApplication::QApplication;
+            std::map<std::string, double> paintMs;
+            bool notify(QObject* o, QEvent* e) override
+            {
+                if (e->type() != QEvent::Paint)
+                    return QApplication::notify(o, e);
+                const double t = now();
+                const bool r = QApplication::notify(o, e);
+                paintMs[o->metaObject()->className()] += now() - t;
+                return r;
+            }
+        };
+        TimingApp app(argc, argv);
+        struct Report {
+            TimingApp& app;
+            ~Report()
+            {
+                for (const auto& [name, ms] : app.paintMs)
+                    std::printf("paint %-28s %8.1f ms\n", name.c_str(), ms);
+            }
+        } report{app};
+        auto w = atPersonalData();
+        find<QPushButton>(*w, "Form3", "Command2")->click();
+        Table table;
+        for (int i = 0; i < rounds; ++i) {
+            for (int step : {9, 11, 13, 7, 1}) {
+                const double t0 = now();
+                w->steps()->showStep(step);
+                const double t1 = now();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+                const double t2 = now();
+                QCoreApplication::processEvents();
+                const double t3 = now();
+                table.row("show " + std::to_string(step) + ": showStep").add(t1 - t0);
+                table.row("show " + std::to_string(step) + ": layout").add(t2 - t1);
+                table.row("show " + std::to_string(step) + ": paint").add(t3 - t2);
+            }
+        }
+        table.print();
+        return 0;
+    }
+    if (mode == "--road") {
+        QApplication app(argc, argv);
+        PaintCounter counter;
+        paintCounter = &counter;
+        app.installEventFilter(&counter);
+        const int status = road(rounds);
+        std::printf("\nwidgets painted during the road: %d\n", counter.paints);
+        return status;
+    }
+
+    // The parent: start-up of the program and of the floor, alternately, then the road in a child
+    // of its own whose peak memory is read when it ends.
+    const std::string folder = self.substr(0, self.rfind('/') + 1);
+    const std::string program = argc > 2 && mode == "--program" ? argv[2] : folder + "../src/app/kvarton";
+    const std::string floor = folder + "kvarton-bench-floor";
+    setenv("KVARTON_EXIT_AFTER_FIRST_PAINT", "1", 1);
+
+    Table startup;
+    long programRss = 0;
+    long floorRss = 0;
+    for (int i = 0; i < rounds; ++i) {
+        const ProcessRun f = runProcess(floor, {}, true);
+        const ProcessRun p = runProcess(program, {}, true);
+        if (f.status != 0 || p.status != 0) {
+            std::fprintf(stderr, "start-up run failed (%d, %d)\n", f.status, p.status);
+            return 2;
+        }
+        startup.row("floor: one window with one label, to exit").add(f.ms);
+        startup.row("kvarton: start screen painted, to exit").add(p.ms);
+        programRss = std::max(programRss, p.maxRssKb);
+        floorRss = std::max(floorRss, f.maxRssKb);
+    }
+    std::printf("Start-up, %d runs each, alternating (whole process):\n\n", rounds);
+    startup.print();
+    // The ratio of medians; the target is 1.5.
+    const double floorMedian = startup.row("floor: one window with one label, to exit").median();
+    const double programMedian = startup.row("kvarton: start screen painted, to exit").median();
+    const double startupRatio = programMedian / floorMedian;
+    std::printf("\nstart-up ratio (medians): %.2f (target at most 1.5)\n\n", startupRatio);
+
+    unsetenv("KVARTON_EXIT_AFTER_FIRST_PAINT");
+    std::printf("The learner's road, %d rounds in one process (each action with its repaint):\n\n", rounds);
+    std::fflush(stdout);
+    const ProcessRun roadRun = runProcess(self, {"--road", "--rounds", std::to_string(rounds)}, false);
+    // Peak memory of one learner's whole run (start to report) in a process of its own.
+    const ProcessRun oneRun = runProcess(self, {"--road", "--rounds", "1"}, true);
+    const double memoryRatio = static_cast<double>(oneRun.maxRssKb) / static_cast<double>(floorRss);
+    std::printf("\npeak resident memory (KiB):\n"
+                "  floor program                        %6ld\n"
+                "  kvarton, start screen painted        %6ld  (%.2f × floor)\n"
+                "  kvarton, one whole run to the report %6ld  (%.2f × floor; target at most 1.3)\n",
+                floorRss, programRss, static_cast<double>(programRss) / static_cast<double>(floorRss), oneRun.maxRssKb,
+                memoryRatio);
+    const bool met = startupRatio <= 1.5 && memoryRatio <= 1.3 && WIFEXITED(roadRun.status) &&
+                     WEXITSTATUS(roadRun.status) == 0;
+    std::printf("\n%s\n", met ? "every target met" : "TARGETS MISSED");
+    return met ? 0 : 1;
+}

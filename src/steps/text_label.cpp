@@ -1,0 +1,68 @@
+#include "text_label.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QStyle>
+
+namespace kvarton {
+
+TextLabel::TextLabel(const QString& text, QWidget* parent)
+    : QLabel(text, parent)
+{
+    setTextFormat(Qt::PlainText);
+    layout_.setTextFormat(Qt::PlainText);
+    layout_.setPerformanceHint(QStaticText::ModerateCaching);
+}
+
+void TextLabel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        laidOutWidth_ = -1; // lay out again with the new font
+    QLabel::changeEvent(event);
+}
+
+void TextLabel::paintEvent(QPaintEvent* event)
+{
+    const QString& current = text();
+    if (current.contains(u'\n')) { // line breaks of its own: the few such labels paint as any label
+        QLabel::paintEvent(event);
+        return;
+    }
+    QRect area = contentsRect();
+    const int indentation = indent() > 0 ? indent() : 0;
+    const Qt::Alignment align = QStyle::visualAlignment(layoutDirection(), alignment());
+    if (align & Qt::AlignLeft)
+        area.setLeft(area.left() + indentation);
+    const int width = wordWrap() ? area.width() : -1;
+    if (laidOutWidth_ != width || laidOutText_ != current) {
+        layout_.setText(current);
+        layout_.setTextWidth(width);
+        QTextOption option(align & Qt::AlignHorizontal_Mask);
+        option.setWrapMode(wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
+        layout_.setTextOption(option);
+        layout_.prepare(QTransform(), font());
+        laidOutText_ = current;
+        laidOutWidth_ = width;
+    }
+    const QSizeF size = layout_.size();
+    qreal x = area.left();
+    if (!wordWrap()) {
+        if (align & Qt::AlignRight)
+            x = area.right() + 1 - size.width();
+        else if (align & Qt::AlignHCenter)
+            x = area.left() + (area.width() - size.width()) / 2;
+    }
+    qreal y = area.top();
+    if (align & Qt::AlignBottom)
+        y = area.bottom() + 1 - size.height();
+    else if (align & Qt::AlignVCenter)
+        y = area.top() + (area.height() - size.height()) / 2;
+
+    QPainter painter(this);
+    painter.setFont(font());
+    const QPalette::ColorGroup group = isEnabled() ? QPalette::Normal : QPalette::Disabled;
+    painter.setPen(palette().color(group, foregroundRole()));
+    painter.drawStaticText(QPointF(x, y), layout_);
+}
+
+} // namespace kvarton
