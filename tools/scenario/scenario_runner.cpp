@@ -102,14 +102,20 @@ ScenarioRunner::Status ScenarioRunner::run(const QString& script)
     Status status = Ok;
     const QStringList lines = script.split(u'\n');
     for (int i = 0; i < lines.size(); ++i) {
-        const Status s = runLine(i + 1, lines[i]);
-        QApplication::processEvents();
+        const Status s = runCommand(i + 1, lines[i]);
         if (s == CannotRun)
             return CannotRun;
         if (s == ExpectationFailed)
             status = ExpectationFailed;
     }
     return status;
+}
+
+ScenarioRunner::Status ScenarioRunner::runCommand(int lineNumber, const QString& line)
+{
+    const Status s = runLine(lineNumber, line);
+    QApplication::processEvents();
+    return s;
 }
 
 ScenarioRunner::Status ScenarioRunner::runLine(int number, const QString& rawLine)

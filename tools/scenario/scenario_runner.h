@@ -20,6 +20,8 @@ public:
 
     // Runs every line; stops at the first line that cannot run. Output of `dump` collects in output().
     Status run(const QString& script);
+    // Runs one command line, then lets the program handle what it posted.
+    Status runCommand(int lineNumber, const QString& line);
     const QString& output() const { return output_; }
     const QStringList& messages() const { return messages_; }
     void setProgramEnded() { ended_ = true; }
