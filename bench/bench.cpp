@@ -74,7 +74,7 @@ public:
         bool allMet = true;
         std::printf("| %-44s | %9s | %9s | %9s | %8s |\n", "measure", "median", "min", "max", "target");
         std::printf("|%s|%s|%s|%s|%s|\n", std::string(46, '-').c_str(), std::string(11, '-').c_str(),
-                    std::string(11, '-').c_str(), std::string(11, '-').c_str(), std::string(10, '-').c_str());
+            std::string(11, '-').c_str(), std::string(11, '-').c_str(), std::string(10, '-').c_str());
         for (const std::string& name : order_) {
             const Series& s = rows_.at(name);
             std::string target = "";
@@ -88,7 +88,7 @@ public:
                 target = buf;
             }
             std::printf("| %s | %7.3f%s | %7.3f%s | %7.3f%s | %8s |\n", padded(name, 44).c_str(), s.median(), unit,
-                        s.min(), unit, s.max(), unit, target.c_str());
+                s.min(), unit, s.max(), unit, target.c_str());
         }
         return allMet;
     }
@@ -174,8 +174,9 @@ int road(int rounds)
         }
 
         auto w = atPersonalData();
-        table.row("\"далее\" to step 1 painted", 30)
-            .add(timed(*w, [&] { find<QPushButton>(*w, "Form3", "Command2")->click(); }));
+        table.row("\"далее\" to step 1 painted", 30).add(timed(*w, [&] {
+            find<QPushButton>(*w, "Form3", "Command2")->click();
+        }));
 
         for (int step = 1; step < 16; ++step) {
             StepForm* form = screenOf(*w, step);
@@ -210,22 +211,24 @@ int road(int rounds)
             w->window()->repaint();
             StepForm* from = screenOf(*w, step == 13 ? 12 : 13);
             const char* item[] = {"raschet1", "raschet2", "raschet3", "raschet4"};
-            table.row("entering step " + std::to_string(step), 3)
-                .add(timed(*w, [&] { from->menuAction(item[step - 13])->trigger(); }));
+            table.row("entering step " + std::to_string(step), 3).add(timed(*w, [&] {
+                from->menuAction(item[step - 13])->trigger();
+            }));
         }
 
         // Every option button of the calculation screen.
-        const std::pair<int, const char*> options[] = {
-            {13, "Option2"}, {13, "Option1"}, {14, "Option4"}, {14, "Option6"}, {14, "Option5"}, {14, "Option3"},
-            {15, "Option12"}, {15, "Option13"}, {15, "Option21"}, {15, "Option22"}, {15, "Option23"}, {15, "Option11"}};
+        const std::pair<int, const char*> options[] = {{13, "Option2"}, {13, "Option1"}, {14, "Option4"},
+            {14, "Option6"}, {14, "Option5"}, {14, "Option3"}, {15, "Option12"}, {15, "Option13"}, {15, "Option21"},
+            {15, "Option22"}, {15, "Option23"}, {15, "Option11"}};
         for (const auto& [step, name] : options) {
             if (w->model().currentStep != step) {
                 w->steps()->showStep(step);
                 w->window()->repaint();
             }
             auto* option = find<QRadioButton>(*w, "Form8", name);
-            table.row(std::string("option ") + name + " (step " + std::to_string(step) + ")", 3)
-                .add(timed(*w, [&] { option->click(); }));
+            table.row(std::string("option ") + name + " (step " + std::to_string(step) + ")", 3).add(timed(*w, [&] {
+                option->click();
+            }));
         }
 
         // The report, from step 16.
@@ -377,10 +380,10 @@ int main(int argc, char** argv)
                 "  floor program                        %6ld\n"
                 "  kvarton, start screen painted        %6ld  (%.2f × floor)\n"
                 "  kvarton, one whole run to the report %6ld  (%.2f × floor; target at most 1.3)\n",
-                floorRss, programRss, static_cast<double>(programRss) / static_cast<double>(floorRss), oneRun.maxRssKb,
-                memoryRatio);
-    const bool met = startupRatio <= 1.5 && memoryRatio <= 1.3 && WIFEXITED(roadRun.status) &&
-                     WEXITSTATUS(roadRun.status) == 0;
+        floorRss, programRss, static_cast<double>(programRss) / static_cast<double>(floorRss), oneRun.maxRssKb,
+        memoryRatio);
+    const bool met
+        = startupRatio <= 1.5 && memoryRatio <= 1.3 && WIFEXITED(roadRun.status) && WEXITSTATUS(roadRun.status) == 0;
     std::printf("\n%s\n", met ? "every target met" : "TARGETS MISSED");
     return met ? 0 : 1;
 }

@@ -80,9 +80,17 @@ StepView showEstimate(const InstitutionModel& in, const CalcResults& results)
         std::string_view special;
     };
     static constexpr std::array<RoleLabels, kPedagogicalRoleCount> kRoleLabels{{
-        {"Label149", "Label167"}, {"Label150", "Label168"}, {"Label151", "Label169"}, {"Label152", "Label170"},
-        {"Label153", "Label171"}, {"Label154", "Label172"}, {"Label155", "Label173"}, {"Label156", "Label174"},
-        {"Label157", "Label175"}, {"Label158", "Label176"}, {"Label159", "Label177"},
+        {"Label149", "Label167"},
+        {"Label150", "Label168"},
+        {"Label151", "Label169"},
+        {"Label152", "Label170"},
+        {"Label153", "Label171"},
+        {"Label154", "Label172"},
+        {"Label155", "Label173"},
+        {"Label156", "Label174"},
+        {"Label157", "Label175"},
+        {"Label158", "Label176"},
+        {"Label159", "Label177"},
     }};
 
     const EstimateResults& e = results.estimate;
@@ -116,8 +124,8 @@ StepView showEstimate(const InstitutionModel& in, const CalcResults& results)
     const double specialAccrued = special ? special->toDouble() * PayrollAccrualRate : 0;
     if (!read.allNumbers() || !payroll || !special || !expenses
         || !allFinite(pedTotal, pedSpecial, admin, adminSpecial, n.headSalary, n.headSalaryRaise, n.servicePayroll,
-                      serviceSpecial, e.assistantPayroll, e.assistantSpecialPart, material, specialAccrued, subsidy,
-                      e.pedPayroll, e.pedSpecialPart))
+            serviceSpecial, e.assistantPayroll, e.assistantSpecialPart, material, specialAccrued, subsidy, e.pedPayroll,
+            e.pedSpecialPart))
         return errorPanel();
 
     StepView view;

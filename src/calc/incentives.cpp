@@ -33,8 +33,8 @@ Coefficient compensatingCoefficient(bool given, std::initializer_list<double> op
     return value;
 }
 
-void computeCompensatingCoefficients(const PupilHourResults& p, const PerCell<double>& hours,
-                                     IncentiveResults& out) noexcept
+void computeCompensatingCoefficients(
+    const PupilHourResults& p, const PerCell<double>& hours, IncentiveResults& out) noexcept
 {
     for (StayRegime s : allOf<StayRegime>()) {
         const GroupKind g = generalKindOf(s);
@@ -46,8 +46,8 @@ void computeCompensatingCoefficients(const PupilHourResults& p, const PerCell<do
         const double teacherC = p.positionsPerGroupHour[GroupKind::Compensating][StaffRole::Teacher];
         // The short-term regime tests the product of the teacher's positions and the cost, the day
         // regime each of them.
-        const bool teacherGiven = s == StayRegime::Day ? costC != 0 && teacherG != 0 && hoursC != 0
-                                                       : teacherG * costC != 0 && hoursC != 0;
+        const bool teacherGiven
+            = s == StayRegime::Day ? costC != 0 && teacherG != 0 && hoursC != 0 : teacherG * costC != 0 && hoursC != 0;
         out.compensatingCoefTeacher[s] = compensatingCoefficient(
             teacherGiven, {costC, hoursC, sizeG, sizeC, teacherG, teacherC}, sizeG * (teacherC / teacherG) / sizeC);
         out.compensatingCoefOther[s]
@@ -158,26 +158,17 @@ StepView showIncentiveView(const InstitutionModel& model, const CalcResults& res
         std::string_view amount;
     };
     static constexpr EnumArray<StaffRole, RoleLabels> kRoleLabels{{{
-        {"Label2022", "Label2007"},
-        {"Label102", "Label2008"},
-        {"Label101", "Label2009"},
-        {"Label100", "Label2011"},
-        {"Label99", "Label2012"},
-        {"Label98", "Label70"},
-        {"Label97", "Label69"},
-        {"Label96", "Label68"},
-        {"Label95", "Label67"},
-        {"Label94", "Label66"},
-        {"Label93", "Label65"},
+        {"Label2022", "Label2007"}, {"Label102", "Label2008"}, {"Label101", "Label2009"}, {"Label100", "Label2011"},
+        {"Label99", "Label2012"}, {"Label98", "Label70"}, {"Label97", "Label69"}, {"Label96", "Label68"},
+        {"Label95", "Label67"}, {"Label94", "Label66"}, {"Label93", "Label65"},
         {"", ""}, // the assistant has no coefficient
     }}};
 
     const IncentiveResults& r = results.incentives;
     const PerCell<double>& hours = hoursBasis(results.pupilHours, hoursOf);
     const bool day = view == StayRegime::Day;
-    const auto coefficientText = [](const Coefficient& c) {
-        return c ? format(*c, Pattern::TwoDecimals) : std::string("-");
-    };
+    const auto coefficientText
+        = [](const Coefficient& c) { return c ? format(*c, Pattern::TwoDecimals) : std::string("-"); };
 
     StepView v;
     v.labels.reserve(5 + 2 * kPedagogicalRoleCount);
@@ -199,7 +190,7 @@ StepView showIncentiveView(const InstitutionModel& model, const CalcResults& res
             = generalTime * hours[view][O::GeneralDevelopment] + compensatingTime * hours[view][O::Compensating];
         v.labels.push_back({kRoleLabels[role].coefficient, format(r.roleCoef[view][role], Pattern::TwoDecimals)});
         v.labels.push_back({kRoleLabels[role].amount,
-                            time != 0 ? format(r.roleRaiseAmount[view][role], Pattern::Whole) : std::string("0")});
+            time != 0 ? format(r.roleRaiseAmount[view][role], Pattern::Whole) : std::string("0")});
     }
     if (!read.allNumbers())
         return errorPanel();

@@ -20,10 +20,17 @@ inline constexpr double kServicePayrollMonths = 12;
 
 // The salaried service positions in the order their payroll is added up.
 constexpr std::array<ServicePosition, 11> kSalariedPositions{
-    ServicePosition::Accountant,  ServicePosition::Clerk,         ServicePosition::Chef,
-    ServicePosition::Cook,        ServicePosition::Storekeeper,   ServicePosition::LinenKeeper,
-    ServicePosition::LaundryWorker, ServicePosition::Loader,      ServicePosition::RepairWorker,
-    ServicePosition::OtherPositions, ServicePosition::Medical,
+    ServicePosition::Accountant,
+    ServicePosition::Clerk,
+    ServicePosition::Chef,
+    ServicePosition::Cook,
+    ServicePosition::Storekeeper,
+    ServicePosition::LinenKeeper,
+    ServicePosition::LaundryWorker,
+    ServicePosition::Loader,
+    ServicePosition::RepairWorker,
+    ServicePosition::OtherPositions,
+    ServicePosition::Medical,
 };
 
 // The results held in single precision.
@@ -69,8 +76,8 @@ double weightedByChildren(const NeedResults& n, const PerGroupCell<double>& perC
 }
 
 // A child's share of a group's weekly hours: its average weekly hours over the group size.
-double weeklyShare(const NeedResults& n, const EnumArray<O, EnumArray<AgeBand, double>>& sizes, AgeGroup a,
-                   StayRegime s, O o) noexcept
+double weeklyShare(
+    const NeedResults& n, const EnumArray<O, EnumArray<AgeBand, double>>& sizes, AgeGroup a, StayRegime s, O o) noexcept
 {
     return n.annualHoursPerChild[a][s][o] / kWeeksPerYear / sizes[o][bandOf(a)];
 }
@@ -181,12 +188,11 @@ bool computeNeeds(const InstitutionModel& in, double f, CalcResults& results) no
 
     return read.allNumbers()
         && allFinite(out.serviceCount, out.dailyPupilHours, out.annualHoursPerChild, out.pedNeedPerChild,
-                     out.assistantNeedPerChild, out.pedNeedWeighted, out.assistantNeedWeighted, out.pedNeed,
-                     out.assistantNeed, out.materialNeed, out.materialNeedEducation, out.materialNeedCare,
-                     out.headSalaryPupilCount, out.headSalaryBase, out.headSalaryRaise, out.headSalary,
-                     out.deputiesPayBase, out.deputiesPay, out.adminPayroll, out.adminPayrollEducation,
-                     out.adminPayrollCare, out.servicePayrollBase, out.servicePayroll, out.servicePayrollEducation,
-                     out.servicePayrollCare, out.hourSharePerChild)
+            out.assistantNeedPerChild, out.pedNeedWeighted, out.assistantNeedWeighted, out.pedNeed, out.assistantNeed,
+            out.materialNeed, out.materialNeedEducation, out.materialNeedCare, out.headSalaryPupilCount,
+            out.headSalaryBase, out.headSalaryRaise, out.headSalary, out.deputiesPayBase, out.deputiesPay,
+            out.adminPayroll, out.adminPayrollEducation, out.adminPayrollCare, out.servicePayrollBase,
+            out.servicePayroll, out.servicePayrollEducation, out.servicePayrollCare, out.hourSharePerChild)
         && allFinite(p.generalPayPerPositionPedTotal, p.generalPayPerPosition, p.positionsPerGroupHour);
 }
 

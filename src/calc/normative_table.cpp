@@ -14,8 +14,17 @@ using O = GroupOrientation;
 
 // Rows from top to bottom; the three summary rows first in this order, then the parts.
 enum class Row {
-    Total, Education, Pedagogical, AdminEducation, ServiceEducation, MaterialEducation,
-    Care, Assistant, AdminCare, ServiceCare, MaterialCare,
+    Total,
+    Education,
+    Pedagogical,
+    AdminEducation,
+    ServiceEducation,
+    MaterialEducation,
+    Care,
+    Assistant,
+    AdminCare,
+    ServiceCare,
+    MaterialCare,
 };
 inline constexpr std::size_t kRowCount = 11;
 

@@ -24,10 +24,7 @@ inline constexpr EnumArray<GroupKind, EnumArray<StaffRole, double>> weeklyHourNo
 // Hours per year of one position: 48 weeks of the weekly norm. The general norm serves the
 // general-group coefficients and every amount, the compensating one the compensating coefficient.
 inline constexpr double kWorkWeeksPerYear = 48;
-constexpr double annualHoursNorm(StaffRole r, GroupKind k) noexcept
-{
-    return kWorkWeeksPerYear * weeklyHourNorm[k][r];
-}
+constexpr double annualHoursNorm(StaffRole r, GroupKind k) noexcept { return kWorkWeeksPerYear * weeklyHourNorm[k][r]; }
 
 // The group kind whose working time serves a cell: compensating groups alike in both regimes.
 constexpr GroupKind kindOf(StayRegime s, GroupOrientation o) noexcept

@@ -64,8 +64,7 @@ bool allFinite(const EnumArray<E, T>& family) noexcept
 }
 
 template <typename... T>
-bool allFinite(const T&... values) noexcept
-    requires(sizeof...(T) > 1)
+bool allFinite(const T&... values) noexcept requires(sizeof...(T) > 1)
 {
     return (allFinite(values) && ...);
 }

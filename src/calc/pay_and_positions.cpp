@@ -18,8 +18,8 @@ StayHours readStayHours(const InstitutionModel& in, NumberReader& read) noexcept
     return {read(in.directStayHours), read(in.otherStayHours)};
 }
 
-double positionsPerGroupHourOf(const InstitutionModel& in, NumberReader& read, const StayHours& stay, GroupKind k,
-                               StaffRole r) noexcept
+double positionsPerGroupHourOf(
+    const InstitutionModel& in, NumberReader& read, const StayHours& stay, GroupKind k, StaffRole r) noexcept
 {
     const double direct = read(in.directHours[k][r]) / stay.direct[k];
     const double other = read(in.otherHours[k][r]) / stay.other[k];

@@ -19,8 +19,8 @@ StayHours readStayHours(const InstitutionModel& in, NumberReader& read) noexcept
 
 // Positions of a role needed for one hour per week of a group's operation, from its direct and
 // other daily hours in the group kind.
-double positionsPerGroupHourOf(const InstitutionModel& in, NumberReader& read, const StayHours& stay, GroupKind k,
-                               StaffRole r) noexcept;
+double positionsPerGroupHourOf(
+    const InstitutionModel& in, NumberReader& read, const StayHours& stay, GroupKind k, StaffRole r) noexcept;
 
 // The one member of the positions family held in single precision.
 constexpr bool isSinglePositions(GroupKind k, StaffRole r) noexcept

@@ -73,8 +73,8 @@ void countStaffHours(const Services& services, double months, double days, Pupil
 
 // F: pupils per group over the cell; the general cells weight compensating pupils with the general
 // group sizes.
-double averageGroupSizeOf(const Services& services, const EnumArray<AgeBand, double>& sizes, StayRegime s, O o,
-                          double pupils) noexcept
+double averageGroupSizeOf(
+    const Services& services, const EnumArray<AgeBand, double>& sizes, StayRegime s, O o, double pupils) noexcept
 {
     if (pupils == 0)
         return kEmptyCellGroupSize;
@@ -124,8 +124,7 @@ bool calculatePupilHourCost(const InstitutionModel& in, Method method, CalcResul
             const double pupils = out.pupilCount[s][o];
             out.hoursPerPupil[s][o] = pupils == 0 ? 0 : hours[s][o] / pupils;
             const double size = averageGroupSizeOf(services, groupSizes[o], s, o, pupils);
-            out.averageGroupSize[s][o]
-                = s == StayRegime::ShortTerm && o == O::Compensating ? asSingle(size) : size;
+            out.averageGroupSize[s][o] = s == StayRegime::ShortTerm && o == O::Compensating ? asSingle(size) : size;
 
             const GroupKind k = kindOf(s, o);
             double cost = 0;

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdlib>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 namespace kvarton {
@@ -41,7 +41,7 @@ Digits toDigits(double value, int significant)
 // magnitude half up (that is, half away from zero).
 struct Fixed {
     bool negative = false;
-    std::string integer;  // at least one digit
+    std::string integer; // at least one digit
     std::string fraction; // exactly `decimals` digits
 };
 
@@ -202,7 +202,8 @@ std::optional<Currency> Currency::fromDouble(double value) noexcept
         units = units * 10 + digit;
     }
     if (!dropped.empty()) { // round half to even
-        const bool above = dropped[0] > '5' || (dropped[0] == '5' && dropped.find_first_not_of('0', 1) != std::string::npos);
+        const bool above
+            = dropped[0] > '5' || (dropped[0] == '5' && dropped.find_first_not_of('0', 1) != std::string::npos);
         const bool tie = dropped[0] == '5' && !above;
         if (above || (tie && units % 2 == 1)) {
             if (units == kMax)
@@ -220,7 +221,8 @@ std::string Currency::wholeText() const
 {
     const bool negative = units_ < 0;
     // Magnitude in unsigned arithmetic, so that the most negative value cannot overflow.
-    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(units_) : static_cast<std::uint64_t>(units_);
+    const std::uint64_t magnitude
+        = negative ? 0 - static_cast<std::uint64_t>(units_) : static_cast<std::uint64_t>(units_);
     std::uint64_t whole = magnitude / 10000;
     if (magnitude % 10000 >= 5000)
         ++whole;

@@ -54,7 +54,10 @@ public:
     friend constexpr bool operator==(Currency, Currency) noexcept = default;
 
 private:
-    constexpr explicit Currency(std::int64_t units) noexcept : units_(units) {}
+    constexpr explicit Currency(std::int64_t units) noexcept
+        : units_(units)
+    {
+    }
     std::int64_t units_ = 0;
 };
 

@@ -25,7 +25,7 @@ struct InstitutionModel {
     std::string firstInitial;
     std::string patronymicInitial;
     std::optional<double> regionCoefficient; // empty until a known region is confirmed
-    int currentStep = 0;                     // 1–16 once the wizard runs; 0 before
+    int currentStep = 0; // 1–16 once the wizard runs; 0 before
 
     // Working time, steps 1–6 (hours per day).
     By<GroupKind, ModelValue> directStayHours;
@@ -77,10 +77,10 @@ struct InstitutionModel {
 // The address of one input field, so that screens and the report can bind controls and cells to
 // fields through tables. The indices are the enumeration members of the field's family, in order.
 enum class Field : std::uint8_t {
-    DirectStayHours,   // [GroupKind]
-    DirectHours,       // [GroupKind][StaffRole]
-    OtherStayHours,    // [GroupKind]
-    OtherHours,        // [GroupKind][StaffRole]
+    DirectStayHours, // [GroupKind]
+    DirectHours, // [GroupKind][StaffRole]
+    OtherStayHours, // [GroupKind]
+    OtherHours, // [GroupKind][StaffRole]
     Payroll2011PedTotal,
     Payroll2011, // [StaffRole]
     Payroll2011Admin,
@@ -105,9 +105,9 @@ enum class Field : std::uint8_t {
     PedSalaryGrowthPercent2012,
     MonthsPerYear,
     DaysPerWeek,
-    GroupSize,        // [GroupOrientation][AgeBand]
+    GroupSize, // [GroupOrientation][AgeBand]
     ServicePositions, // [ServicePosition]
-    ServiceSalary,    // [ServicePosition]
+    ServiceSalary, // [ServicePosition]
     RegionalNormative, // [StayRegime][AgeGroup][NormativePart]
 };
 
@@ -125,9 +125,12 @@ constexpr FieldRef ref(Field f, E... indices) noexcept
     static_assert(sizeof...(E) <= 3);
     const std::array<std::uint8_t, sizeof...(E) + 1> idx{static_cast<std::uint8_t>(ix(indices))..., 0};
     FieldRef r{f};
-    if constexpr (sizeof...(E) > 0) r.i = idx[0];
-    if constexpr (sizeof...(E) > 1) r.j = idx[1];
-    if constexpr (sizeof...(E) > 2) r.k = idx[2];
+    if constexpr (sizeof...(E) > 0)
+        r.i = idx[0];
+    if constexpr (sizeof...(E) > 1)
+        r.j = idx[1];
+    if constexpr (sizeof...(E) > 2)
+        r.k = idx[2];
     return r;
 }
 

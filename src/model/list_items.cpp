@@ -15,25 +15,24 @@ struct Range {
 };
 
 constexpr std::array<Range, kListKindCount> kRanges{{
-    {0, 0, 1},          // StayModeHours: explicit items below
-    {0, 1600, 5},       // RoleHours
-    {0, 5000, 5},       // Positions
-    {0, 100000, 100},   // Children
-    {100, 9900, 100},   // Percent1To99
-    {0, 3000, 100},     // Percent0To30
+    {0, 0, 1}, // StayModeHours: explicit items below
+    {0, 1600, 5}, // RoleHours
+    {0, 5000, 5}, // Positions
+    {0, 100000, 100}, // Children
+    {100, 9900, 100}, // Percent1To99
+    {0, 3000, 100}, // Percent0To30
     {4000, 10000, 100}, // Percent40To100
-    {0, 10000, 100},    // Percent0To100
-    {0, 2000, 50},      // Percent0To20
-    {0, 5000, 50},      // Percent0To50
-    {700, 1200, 50},    // Months
-    {300, 700, 100},    // Days
-    {500, 4000, 100},   // GroupSize
+    {0, 10000, 100}, // Percent0To100
+    {0, 2000, 50}, // Percent0To20
+    {0, 5000, 50}, // Percent0To50
+    {700, 1200, 50}, // Months
+    {300, 700, 100}, // Days
+    {500, 4000, 100}, // GroupSize
 }};
 
 // Stay modes of a group: there is no 6,5, 7 or 7,5, and nothing between 14 and 24.
-constexpr std::array<std::string_view, 23> kStayModeHours{
-    "2", "2,5", "3", "3,5", "4", "4,5", "5", "5,5", "6", "8", "8,5", "9",
-    "9,5", "10", "10,5", "11", "11,5", "12", "12,5", "13", "13,5", "14", "24"};
+constexpr std::array<std::string_view, 23> kStayModeHours{"2", "2,5", "3", "3,5", "4", "4,5", "5", "5,5", "6", "8",
+    "8,5", "9", "9,5", "10", "10,5", "11", "11,5", "12", "12,5", "13", "13,5", "14", "24"};
 
 std::string hundredthsText(int h)
 {

@@ -41,7 +41,10 @@ public:
 
 private:
     using Storage = std::variant<std::monostate, std::int64_t, double, float, std::string>;
-    explicit ModelValue(Storage v) : v_(std::move(v)) {}
+    explicit ModelValue(Storage v)
+        : v_(std::move(v))
+    {
+    }
     Storage v_;
 };
 

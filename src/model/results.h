@@ -12,8 +12,10 @@ namespace kvarton {
 
 template <typename T>
 using PerCell = EnumArray<StayRegime, EnumArray<GroupOrientation, T>>; // [StayRegime][GroupOrientation]
-template <typename T> using PerGroup = EnumArray<AgeGroup, EnumArray<StayRegime, T>>; // [AgeGroup][StayRegime]
-template <typename T> using PerGroupCell = EnumArray<AgeGroup, EnumArray<StayRegime, EnumArray<GroupOrientation, T>>>;
+template <typename T>
+using PerGroup = EnumArray<AgeGroup, EnumArray<StayRegime, T>>; // [AgeGroup][StayRegime]
+template <typename T>
+using PerGroupCell = EnumArray<AgeGroup, EnumArray<StayRegime, EnumArray<GroupOrientation, T>>>;
 
 // Flags of the input check run on entry into every calculation step: 1 passed, 0 failed.
 struct InputCheckResults {

@@ -6,7 +6,7 @@
 
 namespace kvarton::report {
 
-inline constexpr int kMaxRow = 1048576;  // rows are numbered from 1
+inline constexpr int kMaxRow = 1048576; // rows are numbered from 1
 inline constexpr int kMaxColumn = 16383; // columns from 0 (A) to XFD
 
 // A block of cells, A1 style: "B8", "A7:D20", or whole columns "A:D".
@@ -32,7 +32,7 @@ struct CellRange {
 // nullopt for anything else, including reversed or out-of-sheet ranges.
 std::optional<CellRange> parseRange(std::string_view text) noexcept;
 
-std::string columnName(int column);           // 0 → "A", 26 → "AA"
+std::string columnName(int column); // 0 → "A", 26 → "AA"
 std::string cellAddress(int row, int column); // (8, 1) → "B8"
 
 } // namespace kvarton::report

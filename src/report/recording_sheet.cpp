@@ -24,12 +24,12 @@ std::string describe(const Alignment& a)
     static constexpr const char* kOrders[] = {"context", "left to right", "right to left"};
     char buf[256];
     std::snprintf(buf, sizeof buf,
-                  "horizontal %s, vertical %s, wrap %s, orientation %d, add indent %s, indent level %d, "
-                  "shrink to fit %s, reading order %s, merge cells %s",
-                  a.horizontal == HorizontalAlignment::Centre ? "centre" : "general",
-                  a.vertical == VerticalAlignment::Centre ? "centre" : "bottom", onOff(a.wrapText), a.orientation,
-                  onOff(a.addIndent), a.indentLevel, onOff(a.shrinkToFit),
-                  kOrders[static_cast<int>(a.readingOrder)], onOff(a.mergeCells));
+        "horizontal %s, vertical %s, wrap %s, orientation %d, add indent %s, indent level %d, "
+        "shrink to fit %s, reading order %s, merge cells %s",
+        a.horizontal == HorizontalAlignment::Centre ? "centre" : "general",
+        a.vertical == VerticalAlignment::Centre ? "centre" : "bottom", onOff(a.wrapText), a.orientation,
+        onOff(a.addIndent), a.indentLevel, onOff(a.shrinkToFit), kOrders[static_cast<int>(a.readingOrder)],
+        onOff(a.mergeCells));
     return buf;
 }
 

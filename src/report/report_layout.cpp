@@ -92,8 +92,8 @@ void addStaffing2011(Builder& b)
         FieldRef payroll;
         FieldRef positions;
     };
-    std::vector<Row> rows{{"Педагогический персонал (всего)", ref(Field::Payroll2011PedTotal),
-                           ref(Field::Positions2011PedTotal)}};
+    std::vector<Row> rows{
+        {"Педагогический персонал (всего)", ref(Field::Payroll2011PedTotal), ref(Field::Positions2011PedTotal)}};
     for (StaffRole r : allOf<StaffRole>())
         if (isPedagogical(r))
             rows.push_back({std::string(texts(r).report), ref(Field::Payroll2011, r), ref(Field::Positions2011, r)});
@@ -143,8 +143,7 @@ void addServicesProvided(Builder& b)
         for (StayMode m : allOf<StayMode>()) {
             b.text(row, A, std::string(texts(o).singular).append(", ").append(info(m).reportText));
             for (AgeGroup a : allOf<AgeGroup>())
-                b.input(row, B + static_cast<int>(ix(a)), ref(Field::ProvidedServices, a, o, m), 10,
-                        texts(a).report);
+                b.input(row, B + static_cast<int>(ix(a)), ref(Field::ProvidedServices, a, o, m), 10, texts(a).report);
             ++row;
         }
 }
@@ -166,21 +165,21 @@ void addParameters(Builder& b)
         {"Коэффициент соотношения з/п заместителей и руководителя", ref(Field::DeputySalaryCoefficient), "%"},
         {"Доля ФОТ АУП в услуге по обучению детей", ref(Field::AdminPayrollTeachingShare), "%"},
         {"Доля ФОТ обслуживающего персонала в услуге по обучению детей", ref(Field::ServicePayrollTeachingShare), "%"},
-        {"Материально-технические затраты как доля от ФОТ педперсонала",
-         ref(Field::MaterialCostsPercentOfPedPayroll), "%"},
+        {"Материально-технические затраты как доля от ФОТ педперсонала", ref(Field::MaterialCostsPercentOfPedPayroll),
+            "%"},
         {"Доля материально-технических затрат в услуг по обучению детей", ref(Field::MaterialCostsTeachingShare), "%"},
         {"Доля специальной части ФОТ педагогического персонала", ref(Field::SpecialPartSharePed), "%"},
         {"Процент роста з/п педперсонала в 2012 году", ref(Field::PedSalaryGrowthPercent2012), "%"},
         {"Режим работы ДОУ (месяцев в году)", ref(Field::MonthsPerYear), "месяцев"},
         {"Режим работы ДОУ (дней в неделю)", ref(Field::DaysPerWeek), "дней"},
         {"Наполняемость общеразвивающих групп (младшая группа)",
-         ref(Field::GroupSize, O::GeneralDevelopment, AgeBand::UnderThree), "детей"},
+            ref(Field::GroupSize, O::GeneralDevelopment, AgeBand::UnderThree), "детей"},
         {"Наполняемость общеразвивающих групп (средняя и старшая группы)",
-         ref(Field::GroupSize, O::GeneralDevelopment, AgeBand::ThreeAndOver), "детей"},
+            ref(Field::GroupSize, O::GeneralDevelopment, AgeBand::ThreeAndOver), "детей"},
         {"Наполняемость коррекционных групп (младшая группа)",
-         ref(Field::GroupSize, O::Compensating, AgeBand::UnderThree), "детей"},
+            ref(Field::GroupSize, O::Compensating, AgeBand::UnderThree), "детей"},
         {"Наполняемость коррекционных групп (средняя и старшая группы)",
-         ref(Field::GroupSize, O::Compensating, AgeBand::ThreeAndOver), "детей"},
+            ref(Field::GroupSize, O::Compensating, AgeBand::ThreeAndOver), "детей"},
     }};
     int row = 82;
     for (const Row& r : rows) {

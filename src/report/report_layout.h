@@ -24,7 +24,7 @@ struct InputCell {
 };
 
 struct ReportCell {
-    int row = 1;    // 1–112
+    int row = 1; // 1–112
     int column = 0; // 0 = A … 3 = D
     std::variant<std::string, IdentityField, InputCell> content; // a fixed text, identity or input
 };

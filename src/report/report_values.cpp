@@ -39,9 +39,8 @@ std::vector<std::string> invalidInputs(const InstitutionModel& model)
         if (const auto* input = std::get_if<InputCell>(&cell.content))
             if (!reportNumber(field(model, input->field)))
                 bad.push_back(&cell);
-    const auto key = [](const ReportCell* c) {
-        return std::tuple(std::get<InputCell>(c->content).step, c->row, c->column);
-    };
+    const auto key
+        = [](const ReportCell* c) { return std::tuple(std::get<InputCell>(c->content).step, c->row, c->column); };
     std::sort(bad.begin(), bad.end(), [&](const ReportCell* x, const ReportCell* y) { return key(x) < key(y); });
     std::vector<std::string> names;
     for (const ReportCell* cell : bad)

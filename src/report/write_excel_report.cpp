@@ -33,7 +33,7 @@ std::optional<ReportProblem> writeExcelReport(const InstitutionModel& model, Rep
                            sheet.writeNumber(address, reportNumber(field(model, input.field)).value_or(0.0));
                        },
                    },
-                   cell.content);
+            cell.content);
     }
 
     for (std::string_view range : kNumberFormatRanges)

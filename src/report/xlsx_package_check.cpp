@@ -18,7 +18,10 @@ constexpr std::size_t kMaxMemberSize = std::size_t{64} << 20; // far beyond any 
 // Little-endian fields of the zip format, read with bounds checks.
 class Reader final {
 public:
-    explicit Reader(std::string_view bytes) : bytes_(bytes) {}
+    explicit Reader(std::string_view bytes)
+        : bytes_(bytes)
+    {
+    }
 
     std::optional<std::uint32_t> u32(std::size_t at) const { return le(at, 4); }
     std::optional<std::uint16_t> u16(std::size_t at) const
@@ -73,7 +76,7 @@ bool endsWithRootEndTag(std::string_view xml)
     // The root is the first element after the declaration and any comments.
     std::size_t at = 0;
     while ((at = xml.find('<', at)) != std::string_view::npos && at + 1 < xml.size()
-           && (xml[at + 1] == '?' || xml[at + 1] == '!'))
+        && (xml[at + 1] == '?' || xml[at + 1] == '!'))
         ++at;
     if (at == std::string_view::npos)
         return false;

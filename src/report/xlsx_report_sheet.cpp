@@ -24,9 +24,8 @@ std::optional<CellRange> XlsxReportSheet::range(std::string_view text, bool cell
 {
     const auto r = parseRange(text);
     const bool isCell = r && !r->wholeColumns && r->firstRow == r->lastRow && r->firstColumn == r->lastColumn;
-    const std::int64_t cells = r && !r->wholeColumns
-        ? std::int64_t{r->lastRow - r->firstRow + 1} * (r->lastColumn - r->firstColumn + 1)
-        : 0;
+    const std::int64_t cells
+        = r && !r->wholeColumns ? std::int64_t{r->lastRow - r->firstRow + 1} * (r->lastColumn - r->firstColumn + 1) : 0;
     if (!r || (cellOnly && !isCell) || cells > kMaxBlockCells) {
         fail("неверный адрес «" + std::string(text) + "»");
         return std::nullopt;

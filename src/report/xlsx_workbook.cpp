@@ -39,9 +39,12 @@ std::string readAll(const fs::path& file)
 std::uint8_t readingOrderValue(ReadingOrder o)
 {
     switch (o) {
-    case ReadingOrder::Context: return 0;
-    case ReadingOrder::LeftToRight: return 1;
-    case ReadingOrder::RightToLeft: return 2;
+    case ReadingOrder::Context:
+        return 0;
+    case ReadingOrder::LeftToRight:
+        return 1;
+    case ReadingOrder::RightToLeft:
+        return 2;
     }
     return 0;
 }
@@ -50,8 +53,8 @@ void applyAlignment(lxw_format* f, const Alignment& a)
 {
     if (a.horizontal == HorizontalAlignment::Centre)
         format_set_align(f, LXW_ALIGN_CENTER);
-    format_set_align(f, a.vertical == VerticalAlignment::Centre ? LXW_ALIGN_VERTICAL_CENTER
-                                                                 : LXW_ALIGN_VERTICAL_BOTTOM);
+    format_set_align(
+        f, a.vertical == VerticalAlignment::Centre ? LXW_ALIGN_VERTICAL_CENTER : LXW_ALIGN_VERTICAL_BOTTOM);
     if (a.wrapText)
         format_set_text_wrap(f);
     if (a.orientation != 0)
@@ -67,7 +70,10 @@ void applyAlignment(lxw_format* f, const Alignment& a)
 // One libxlsxwriter format per distinct cell format; nullptr for the default format.
 class Formats final {
 public:
-    explicit Formats(lxw_workbook* wb) : wb_(wb) {}
+    explicit Formats(lxw_workbook* wb)
+        : wb_(wb)
+    {
+    }
 
     lxw_format* operator()(const CellFormat& cf)
     {
@@ -114,11 +120,14 @@ std::string creationFailure(const std::string& path, int err)
 {
     switch (err) {
     case ENOENT:
-    case ENOTDIR: return "Отчет не создан: папка для файла " + quoted(path) + " не найдена.";
+    case ENOTDIR:
+        return "Отчет не создан: папка для файла " + quoted(path) + " не найдена.";
     case EACCES:
     case EPERM:
-    case EROFS: return "Отчет не создан: нет прав на запись в папку файла " + quoted(path) + ".";
-    default: return "Отчет не создан: не удалось создать файл " + quoted(path) + ".";
+    case EROFS:
+        return "Отчет не создан: нет прав на запись в папку файла " + quoted(path) + ".";
+    default:
+        return "Отчет не создан: не удалось создать файл " + quoted(path) + ".";
     }
 }
 
@@ -151,8 +160,8 @@ struct WorkbookFree {
 };
 using WorkbookPtr = std::unique_ptr<lxw_workbook, WorkbookFree>;
 
-lxw_error writeCell(lxw_worksheet* ws, int row, int column, const CellState& cell, const std::string* text,
-                    lxw_format* format)
+lxw_error writeCell(
+    lxw_worksheet* ws, int row, int column, const CellState& cell, const std::string* text, lxw_format* format)
 {
     const auto r = static_cast<lxw_row_t>(row - 1);
     const auto c = static_cast<lxw_col_t>(column);
@@ -187,16 +196,15 @@ lxw_error fill(lxw_workbook* wb, const SheetState& sheet, const std::map<SheetSt
             continue; // one cell is merged already
         const auto first = sheet.cells().find({m.firstRow, m.firstColumn});
         lxw_format* format = first == sheet.cells().end() ? nullptr : formats(first->second.format);
-        if (const lxw_error e = worksheet_merge_range(ws, static_cast<lxw_row_t>(m.firstRow - 1),
-                                                      static_cast<lxw_col_t>(m.firstColumn),
-                                                      static_cast<lxw_row_t>(m.lastRow - 1),
-                                                      static_cast<lxw_col_t>(m.lastColumn), "", format))
+        if (const lxw_error e
+            = worksheet_merge_range(ws, static_cast<lxw_row_t>(m.firstRow - 1), static_cast<lxw_col_t>(m.firstColumn),
+                static_cast<lxw_row_t>(m.lastRow - 1), static_cast<lxw_col_t>(m.lastColumn), "", format))
             return e;
     }
     for (const auto& [pos, cell] : sheet.cells()) {
         const auto text = texts.find(pos);
-        if (const lxw_error e = writeCell(ws, pos.first, pos.second, cell,
-                                          text == texts.end() ? nullptr : &text->second, formats(cell.format)))
+        if (const lxw_error e = writeCell(
+                ws, pos.first, pos.second, cell, text == texts.end() ? nullptr : &text->second, formats(cell.format)))
             return e;
     }
     return LXW_NO_ERROR;
@@ -232,8 +240,8 @@ std::optional<ReportProblem> writeWorkbook(const SheetState& sheet, const std::s
     if (!wb)
         return ReportProblem{"Отчет не создан: не хватило памяти."};
     if (const lxw_error e = fill(wb.get(), sheet, texts))
-        return ReportProblem{std::string("Отчет не создан из-за внутренней ошибки программы: ") + lxw_strerror(e)
-                             + "."};
+        return ReportProblem{
+            std::string("Отчет не создан из-за внутренней ошибки программы: ") + lxw_strerror(e) + "."};
 
     // libxlsxwriter creates the file only now, and leaves whatever it got written when it fails.
     errno = 0;
@@ -247,8 +255,8 @@ std::optional<ReportProblem> writeWorkbook(const SheetState& sheet, const std::s
     if (!isCompleteXlsxPackage(readAll(target))) {
         fs::remove(target, ec);
         return ReportProblem{"Отчет не создан: файл " + quoted(path)
-                             + " записан не полностью, вероятно, на диске не хватило места (в том числе для "
-                               "временных файлов). Освободите место и снова нажмите «вывести отчет»."};
+            + " записан не полностью, вероятно, на диске не хватило места (в том числе для "
+              "временных файлов). Освободите место и снова нажмите «вывести отчет»."};
     }
     return std::nullopt;
 }

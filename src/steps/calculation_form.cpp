@@ -28,22 +28,23 @@ CalculationForm::CalculationForm(InstitutionModel& model, QWidget* parent)
         panel->hide();
 
     // Option clicks recompute or only redisplay; they never run the check nor leave the step.
-    const std::pair<const char*, Method> methods13[] = {{"Option1", Method::ByRecommendations},
-                                                        {"Option2", Method::ByAllNeeds}};
+    const std::pair<const char*, Method> methods13[]
+        = {{"Option1", Method::ByRecommendations}, {"Option2", Method::ByAllNeeds}};
     for (const auto& [name, method] : methods13)
         connect(options_.value(QString::fromLatin1(name)), &QRadioButton::clicked, this,
-                [this, m = method] { present(13, calc::clickMethod13(model_, m)); });
-    const std::pair<const char*, Method> methods14[] = {{"Option3", Method::ByRecommendations},
-                                                        {"Option4", Method::ByAllNeeds}};
+            [this, m = method] { present(13, calc::clickMethod13(model_, m)); });
+    const std::pair<const char*, Method> methods14[]
+        = {{"Option3", Method::ByRecommendations}, {"Option4", Method::ByAllNeeds}};
     for (const auto& [name, method] : methods14)
         connect(options_.value(QString::fromLatin1(name)), &QRadioButton::clicked, this,
-                [this, m = method] { present(14, calc::clickMethod14(model_, m, view14())); });
-    const std::pair<const char*, StayRegime> views[] = {{"Option5", StayRegime::Day}, {"Option6", StayRegime::ShortTerm}};
+            [this, m = method] { present(14, calc::clickMethod14(model_, m, view14())); });
+    const std::pair<const char*, StayRegime> views[]
+        = {{"Option5", StayRegime::Day}, {"Option6", StayRegime::ShortTerm}};
     for (const auto& [name, regime] : views)
         connect(options_.value(QString::fromLatin1(name)), &QRadioButton::clicked, this,
-                [this, v = regime] { present(14, calc::clickView14(model_, v)); });
+            [this, v = regime] { present(14, calc::clickView14(model_, v)); });
     connect(groups15_, &QButtonGroup::idClicked, this,
-            [this](int id) { present(15, calc::clickGroup15(model_, static_cast<NormativeGroup>(id))); });
+        [this](int id) { present(15, calc::clickGroup15(model_, static_cast<NormativeGroup>(id))); });
 }
 
 QLabel* CalculationForm::value(QWidget* parent, const QString& name, const QString& placeholder)

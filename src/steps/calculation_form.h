@@ -48,7 +48,7 @@ private:
     InstitutionModel& model_;
     QFrame* errorPanel_ = nullptr;
     std::array<QFrame*, 4> panels_{}; // steps 13–16: Frame2, Frame3, Frame5, Frame6
-    QHash<QString, QLabel*> values_;      // every value label by name
+    QHash<QString, QLabel*> values_; // every value label by name
     QHash<QString, QRadioButton*> options_;
     QButtonGroup* groups15_ = nullptr;
 };

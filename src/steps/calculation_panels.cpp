@@ -3,10 +3,9 @@
 #include "widgets.h"
 
 #include <QButtonGroup>
-#include <QFrame>
 #include <QFontMetrics>
-#include <QGridLayout>
 #include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -27,14 +26,14 @@ struct ValueRow {
 // Step 13. Two captions spell "группах" with a Latin "c" after it, as the screen always has.
 constexpr ValueRow kPupilHourRows[] = {
     {"Label10", "Стоимость ученико - часа в группах с обычным режимом пребывания", "Label1001", "Label12",
-     "рублей на воспитанника "},
+        "рублей на воспитанника "},
     {"Label11", "Стоимость ученико - часа в группах с краткосрочным режимом пребывания", "Label1010", "Label8",
-     "рублей на воспитанника "},
+        "рублей на воспитанника "},
     {"Label38", "Потребность в часах в группах c обычным режимом пребывания", "Label1002", "Label9",
-     "часов на воспитанника"},
+        "часов на воспитанника"},
     {"Label14", "В том числе в коррекционных группах", "Label1003", "Label15", "часов на воспитанника "},
     {"Label20", "Потребность в часах в группах c краткосрочным режимом пребывания", "Label1004", "Label19",
-     "часов на воспитанника"},
+        "часов на воспитанника"},
     {"Label17", "В том числе в коррекционных группах", "Label1005", "Label16", "часов на воспитанника "},
     {"Label23", "Общая потребность в часах в группах с обычным режимом", "Label1006", "Label22", "часов"},
     {"Label25", "В том числе в коррекционных группах", "Label1007", "Label26", "часов"},
@@ -126,7 +125,7 @@ constexpr GroupOption kDayOptions[] = {
 struct EstimateRow {
     const char* caption;
     const char* captionText;
-    const char* total;   // in Frame7
+    const char* total; // in Frame7
     const char* special; // in Frame8, or none
     int lines;
 };
@@ -155,10 +154,7 @@ QString name(const char* latin) { return QString::fromLatin1(latin); }
 QFrame* makeFrame(QWidget* parent, const char* frameName) { return makeBox(parent, name(frameName)); }
 
 // Wide enough for the largest amounts, so that columns keep their place when the values change.
-int valueWidth(const QWidget* w, int digits)
-{
-    return w->fontMetrics().horizontalAdvance(QString(digits, u'0')) + 8;
-}
+int valueWidth(const QWidget* w, int digits) { return w->fontMetrics().horizontalAdvance(QString(digits, u'0')) + 8; }
 
 void setBold(QLabel* label)
 {
@@ -173,15 +169,16 @@ void CalculationForm::buildErrorPanel()
 {
     errorPanel_ = makeFrame(bodyWidget(), "Frame1");
     auto* layout = new QVBoxLayout(errorPanel_);
-    QLabel* heading = makeTitle(errorPanel_, QStringLiteral("Label2"), QStringLiteral("Проверьте правильность ввода параметров"));
+    QLabel* heading
+        = makeTitle(errorPanel_, QStringLiteral("Label2"), QStringLiteral("Проверьте правильность ввода параметров"));
     QPalette red = heading->palette();
     red.setColor(QPalette::WindowText, QColor(0xb0, 0x00, 0x00));
     heading->setPalette(red);
     layout->addWidget(heading);
     layout->addWidget(makeLabel(errorPanel_, QStringLiteral("Label3"),
-                                QStringLiteral("На предыдущих шагах Вы допустили одну или несколько из следующих "
-                                               "ошибок введения данных:"),
-                                true));
+        QStringLiteral("На предыдущих шагах Вы допустили одну или несколько из следующих "
+                       "ошибок введения данных:"),
+        true));
     QStringList lines;
     for (const char* line : kErrorLines)
         lines << text(line);
@@ -237,7 +234,8 @@ void CalculationForm::buildIncentivePanel()
     const int money = valueWidth(frame, 12);
     const int coefficient = valueWidth(frame, 6);
     auto* fund = new QHBoxLayout;
-    fund->addWidget(makeLabel(frame, QStringLiteral("Label136"), QStringLiteral("Фонд окладов, рассчитанный по ученико-часам")));
+    fund->addWidget(
+        makeLabel(frame, QStringLiteral("Label136"), QStringLiteral("Фонд окладов, рассчитанный по ученико-часам")));
     fund->addWidget(value(frame, QStringLiteral("Label2001"), QStringLiteral("1800")));
     fund->addWidget(makeLabel(frame, QStringLiteral("Label137"), QStringLiteral("рублей")));
     fund->addStretch(1);
@@ -248,7 +246,7 @@ void CalculationForm::buildIncentivePanel()
     auto* grid = new QGridLayout(details);
     // Funds: caption, value, unit, twice on one line.
     const ValueRow funds[] = {{"Label13", "Компенсационный фонд", "Label2003", "Label18", "рублей"},
-                              {"Label21", "Фонд доплат", "Label2004", "Label24", "рублей"}};
+        {"Label21", "Фонд доплат", "Label2004", "Label24", "рублей"}};
     auto* fundRow = new QHBoxLayout;
     fundRow->setSpacing(6);
     for (const ValueRow& r : funds) {
@@ -263,7 +261,7 @@ void CalculationForm::buildIncentivePanel()
     grid->addLayout(fundRow, 0, 0, 1, 5);
 
     QLabel* compensatingHead = makeLabel(details, QStringLiteral("Label64"),
-                                         QStringLiteral("Повышающие коэффициенты за работу в коррекционных группах:"));
+        QStringLiteral("Повышающие коэффициенты за работу в коррекционных группах:"));
     setBold(compensatingHead);
     grid->addWidget(compensatingHead, 1, 0, 1, 5);
     auto* compensating = new QHBoxLayout;
@@ -277,7 +275,7 @@ void CalculationForm::buildIncentivePanel()
     grid->addLayout(compensating, 2, 0, 1, 5);
 
     QLabel* rolesHead = makeLabel(details, QStringLiteral("Label122"),
-                                  QStringLiteral("Повышающие коэффициенты на категорию персонала в группах с обычным режимом:"));
+        QStringLiteral("Повышающие коэффициенты на категорию персонала в группах с обычным режимом:"));
     setBold(rolesHead);
     grid->addWidget(rolesHead, 3, 0, 1, 5);
     // Each role reads "Воспитатель - 1,10 (91932 рублей)": caption, coefficient, and the amount in
@@ -298,7 +296,8 @@ void CalculationForm::buildIncentivePanel()
         pair->addWidget(makeLabel(bracketed, name(r.bracket), QStringLiteral("(")));
         pair->addWidget(value(bracketed, name(r.amount), QStringLiteral("18000000")));
         grid->addWidget(bracketed, row, 2);
-        grid->addWidget(makeLabel(details, name(r.bracket) + QStringLiteral("Tail"), QStringLiteral("рублей)")), row, 3);
+        grid->addWidget(
+            makeLabel(details, name(r.bracket) + QStringLiteral("Tail"), QStringLiteral("рублей)")), row, 3);
         ++row;
     }
     grid->setHorizontalSpacing(6);
@@ -316,7 +315,8 @@ void CalculationForm::buildNormativePanel()
     // Six options in one group, under the heads of their regime.
     groups15_ = new QButtonGroup(frame);
     auto* choice = new QHBoxLayout;
-    const std::pair<const char*, const char*> heads[] = {{"Label27", "Краткосрочные группы:"}, {"Label29", "Дневные группы:"}};
+    const std::pair<const char*, const char*> heads[]
+        = {{"Label27", "Краткосрочные группы:"}, {"Label29", "Дневные группы:"}};
     for (int regime = 0; regime < 2; ++regime) {
         auto* column = new QVBoxLayout;
         QLabel* head = makeLabel(frame, name(heads[regime].first), text(heads[regime].second));
@@ -336,8 +336,8 @@ void CalculationForm::buildNormativePanel()
 
     auto* grid = new QGridLayout;
     const int money = valueWidth(frame, 11);
-    const std::pair<const char*, const char*> columns[] = {
-        {"Label34", "Норматив"}, {"Label35", "Потребности"}, {"Label36", "Остаток"}};
+    const std::pair<const char*, const char*> columns[]
+        = {{"Label34", "Норматив"}, {"Label35", "Потребности"}, {"Label36", "Остаток"}};
     for (int c = 0; c < 3; ++c) {
         QLabel* head = makeLabel(frame, name(columns[c].first), text(columns[c].second));
         head->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -371,8 +371,8 @@ void CalculationForm::buildEstimatePanel()
     QFrame* frame = makeFrame(bodyWidget(), "Frame6");
     panels_[3] = frame;
     auto* grid = new QGridLayout(frame);
-    const std::pair<const char*, const char*> heads[] = {
-        {"Label125", "Направление расходов"}, {"Label128", "Всего"}, {"Label129", "в том числе спец. часть"}};
+    const std::pair<const char*, const char*> heads[]
+        = {{"Label125", "Направление расходов"}, {"Label128", "Всего"}, {"Label129", "в том числе спец. часть"}};
     for (int c = 0; c < 3; ++c) {
         QLabel* head = makeLabel(frame, name(heads[c].first), text(heads[c].second));
         setBold(head);

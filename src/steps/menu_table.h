@@ -12,7 +12,7 @@ enum class MenuTarget { Submenu, Step, Help, Report };
 
 // The menu every step screen carries, in the order it shows.
 struct MenuEntry {
-    std::string_view name;   // objectName of the menu or action
+    std::string_view name; // objectName of the menu or action
     std::string_view parent; // empty for a top menu
     std::string_view caption;
     MenuTarget target;

@@ -4,8 +4,8 @@
 #include "item_list.h"
 #include "widgets.h"
 
-#include <QGridLayout>
 #include <QFrame>
+#include <QGridLayout>
 #include <QVBoxLayout>
 
 namespace kvarton {
@@ -18,8 +18,8 @@ struct BoxNames {
     const char* firstColumn; // column 1, "3 часа"; on step 9 the short-term head
     const char* sixthColumn; // column 6, "10 часов"; on step 9 the head of the other regimes
     const char* subHeader;
-    int firstCombo;        // first row: firstCombo, then the next nine (Junior skips Combo2)
-    const char* ages;      // the age part of the header
+    int firstCombo; // first row: firstCombo, then the next nine (Junior skips Combo2)
+    const char* ages; // the age part of the header
 };
 
 constexpr std::array<BoxNames, 3> kBoxes{{
@@ -67,15 +67,15 @@ ServicesForm::ServicesForm(QWidget* parent)
 
         for (std::size_t c = 0; c < 10; ++c) {
             const char* special = c == 0 ? names.firstColumn : c == 5 ? names.sixthColumn : nullptr;
-            const QString name = special ? QString::fromLatin1(special)
-                                         : QStringLiteral("%1Column%2").arg(QString::fromLatin1(names.frame)).arg(c + 1);
+            const QString name = special
+                ? QString::fromLatin1(special)
+                : QStringLiteral("%1Column%2").arg(QString::fromLatin1(names.frame)).arg(c + 1);
             box.columns[c] = makeLabel(frame, name, qs(info(static_cast<StayMode>(c)).columnHead), special != nullptr);
             box.columns[c]->setAlignment(Qt::AlignCenter);
             box.grid->addWidget(box.columns[c], 1, static_cast<int>(c));
         }
         box.subHeader = makeLabel(frame, QString::fromLatin1(names.subHeader),
-                                  QStringLiteral("в том числе группы коррекционной направленности с соответствующим режимом"),
-                                  true);
+            QStringLiteral("в том числе группы коррекционной направленности с соответствующим режимом"), true);
         box.grid->addWidget(box.subHeader, 3, 0, 1, 10);
 
         const auto age = static_cast<AgeGroup>(b);
@@ -93,7 +93,8 @@ ServicesForm::ServicesForm(QWidget* parent)
         for (std::size_t c = 0; c < 10; ++c)
             box.compensating[c] = makeList(secondRowCombo(b, c), GroupOrientation::Compensating, c, 4);
 
-        bindings_[0].push_back({box.allPupils[kShortTermColumn], ref(Field::AssignedServices, StayRegime::ShortTerm, age)});
+        bindings_[0].push_back(
+            {box.allPupils[kShortTermColumn], ref(Field::AssignedServices, StayRegime::ShortTerm, age)});
         bindings_[0].push_back({box.allPupils[kDayColumn], ref(Field::AssignedServices, StayRegime::Day, age)});
         bodyLayout()->addWidget(frame);
     }
@@ -130,8 +131,8 @@ void ServicesForm::applyLayout(int step)
             box.allPupils[c]->setVisible(!assignment || usedOnStep9);
             box.compensating[c]->setVisible(!assignment);
             box.allPupils[c]->setAccessibleName(box.columns[c]->text());
-            box.compensating[c]->setAccessibleName(box.subHeader->text() + QStringLiteral(", ") +
-                                                   qs(info(static_cast<StayMode>(c)).columnHead));
+            box.compensating[c]->setAccessibleName(
+                box.subHeader->text() + QStringLiteral(", ") + qs(info(static_cast<StayMode>(c)).columnHead));
         }
         if (assignment) {
             box.allPupils[kShortTermColumn]->setAccessibleName(shortTerm->text());

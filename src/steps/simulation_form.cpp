@@ -5,8 +5,8 @@
 #include "text_field.h"
 #include "widgets.h"
 
-#include <QGridLayout>
 #include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -25,28 +25,30 @@ struct Question {
 };
 
 constexpr std::array<Question, 10> kQuestions{{
-    {1, "1. Введите долю стимулирующих выплат в общем фонде оплаты труда работников, не относящихся к "
+    {1,
+        "1. Введите долю стимулирующих выплат в общем фонде оплаты труда работников, не относящихся к "
         "педагогическому персоналу",
-     13, ListKind::Percent1To99, Field::IncentiveShareNonPed},
+        13, ListKind::Percent1To99, Field::IncentiveShareNonPed},
     {2, "2. Введите долю специальной части ФОТ педагогических работников", 22, ListKind::Percent1To99,
-     Field::SpecialPartSharePed},
+        Field::SpecialPartSharePed},
     {3, "3. Введите долю компенсационных выплат в ФОТ педперсонала", 14, ListKind::Percent0To30,
-     Field::CompensationSharePed},
+        Field::CompensationSharePed},
     {4, "4. Введите долю доплат за звания и награды в ФОТ педперсонала", 15, ListKind::Percent0To30,
-     Field::AwardsSharePed},
+        Field::AwardsSharePed},
     {6, "6. Введите коэффициент оклада заместителей руководителя", 16, ListKind::Percent40To100,
-     Field::DeputySalaryCoefficient},
+        Field::DeputySalaryCoefficient},
     {7, "7. Введите долю оплаты труда АУП, относимую на услуги по обучению", 17, ListKind::Percent0To100,
-     Field::AdminPayrollTeachingShare},
+        Field::AdminPayrollTeachingShare},
     {8, "8. Введите долю оплаты труда обслуживающего персонала, относимую на услуги по обучению воспитанников", 18,
-     ListKind::Percent0To100, Field::ServicePayrollTeachingShare},
-    {9, "9. Введите объем расходов на обеспечение материальных затрат как процент от фонда оплаты труда "
+        ListKind::Percent0To100, Field::ServicePayrollTeachingShare},
+    {9,
+        "9. Введите объем расходов на обеспечение материальных затрат как процент от фонда оплаты труда "
         "педагогического персонала",
-     19, ListKind::Percent0To20, Field::MaterialCostsPercentOfPedPayroll},
+        19, ListKind::Percent0To20, Field::MaterialCostsPercentOfPedPayroll},
     {10, "10. Из него доля расходов, относимая на оказание услуг по обучению", 20, ListKind::Percent0To100,
-     Field::MaterialCostsTeachingShare},
+        Field::MaterialCostsTeachingShare},
     {11, "11. Введите процент увеличения средней з/п педперсонала в 2012 году по отношению к 2011 году", 23,
-     ListKind::Percent0To50, Field::PedSalaryGrowthPercent2012},
+        ListKind::Percent0To50, Field::PedSalaryGrowthPercent2012},
 }};
 
 // A row of the service staff: positions list, and the salary field except for the deputies.
@@ -111,7 +113,8 @@ QFrame* SimulationForm::buildParameters()
     }
 
     // 12: months per year and days per week on one line.
-    QLabel* regime = makeLabel(frame, QStringLiteral("Question12"), QStringLiteral("12. Укажите режим работы  ДОУ:"), true);
+    QLabel* regime
+        = makeLabel(frame, QStringLiteral("Question12"), QStringLiteral("12. Укажите режим работы  ДОУ:"), true);
     grid->addWidget(regime, row, 0);
     auto* regimeRow = new QHBoxLayout;
     regimeRow->addWidget(addList(24, ListKind::Months, ref(Field::MonthsPerYear), QStringLiteral("месяцев в году")));
@@ -124,24 +127,26 @@ QFrame* SimulationForm::buildParameters()
     ++row;
 
     // 13: group sizes by orientation and age band.
-    grid->addWidget(makeLabel(frame, QStringLiteral("Question13"), QStringLiteral("13. Укажите количество детей в возрасте"),
-                              true),
-                    row++, 0, 1, 3);
+    grid->addWidget(
+        makeLabel(frame, QStringLiteral("Question13"), QStringLiteral("13. Укажите количество детей в возрасте"), true),
+        row++, 0, 1, 3);
     auto* sizes = new QGridLayout;
-    sizes->addWidget(makeLabel(frame, QStringLiteral("Question13Head1"), qs(text(AgeBand::UnderThree))), 0, 1, Qt::AlignHCenter);
-    sizes->addWidget(makeLabel(frame, QStringLiteral("Question13Head2"), qs(text(AgeBand::ThreeAndOver))), 0, 2,
-                     Qt::AlignHCenter);
-    const std::array<const char*, 2> rowTexts{"в группах общеразвивающей направленности",
-                                              "в группах коррекционной направленности"};
+    sizes->addWidget(
+        makeLabel(frame, QStringLiteral("Question13Head1"), qs(text(AgeBand::UnderThree))), 0, 1, Qt::AlignHCenter);
+    sizes->addWidget(
+        makeLabel(frame, QStringLiteral("Question13Head2"), qs(text(AgeBand::ThreeAndOver))), 0, 2, Qt::AlignHCenter);
+    const std::array<const char*, 2> rowTexts{
+        "в группах общеразвивающей направленности", "в группах коррекционной направленности"};
     for (GroupOrientation o : allOf<GroupOrientation>()) {
         const int r = static_cast<int>(ix(o));
-        QLabel* label = makeLabel(frame, QStringLiteral("Question13Row%1").arg(r + 1), QString::fromUtf8(rowTexts[ix(o)]));
+        QLabel* label
+            = makeLabel(frame, QStringLiteral("Question13Row%1").arg(r + 1), QString::fromUtf8(rowTexts[ix(o)]));
         sizes->addWidget(label, r + 1, 0);
         for (AgeBand band : allOf<AgeBand>()) {
             const int combo = 26 + r * 2 + static_cast<int>(ix(band));
             sizes->addWidget(addList(combo, ListKind::GroupSize, ref(Field::GroupSize, o, band),
-                                     label->text() + QStringLiteral(", ") + qs(text(band))),
-                             r + 1, static_cast<int>(ix(band)) + 1);
+                                 label->text() + QStringLiteral(", ") + qs(text(band))),
+                r + 1, static_cast<int>(ix(band)) + 1);
         }
     }
     sizes->setColumnStretch(3, 1);
@@ -155,7 +160,7 @@ QFrame* SimulationForm::buildServiceStaff()
     auto* grid = new QGridLayout(frame);
     grid->setColumnStretch(0, 1);
     grid->addWidget(makeLabel(frame, QStringLiteral("SalaryHead"), QStringLiteral("оклад на должность")), 0, 3, 1, 2,
-                    Qt::AlignHCenter);
+        Qt::AlignHCenter);
     auto& b = bindings_[1];
     int row = 1;
     for (const StaffRow& s : kStaffRows) {

@@ -5,8 +5,8 @@
 #include "text_field.h"
 #include "widgets.h"
 
-#include <QGridLayout>
 #include <QFrame>
+#include <QGridLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -20,7 +20,7 @@ struct RowInfo {
     int control; // TextN and ComboN
     FieldRef payroll;
     FieldRef positions;
-    const char* payrollLabel;   // only rows 13–16; rows 1–12 show the role
+    const char* payrollLabel; // only rows 13–16; rows 1–12 show the role
     const char* positionsLabel;
 };
 
@@ -28,19 +28,18 @@ std::array<RowInfo, 16> rowTable()
 {
     std::array<RowInfo, 16> rows{};
     for (StaffRole r : allOf<StaffRole>())
-        rows[ix(r)] = {static_cast<int>(ix(r)) + 2, ref(Field::Payroll2011, r), ref(Field::Positions2011, r), nullptr,
-                       nullptr};
+        rows[ix(r)]
+            = {static_cast<int>(ix(r)) + 2, ref(Field::Payroll2011, r), ref(Field::Positions2011, r), nullptr, nullptr};
     rows[12] = {1, ref(Field::Payroll2011PedTotal), ref(Field::Positions2011PedTotal),
-                "Фонд оплаты труда педагогического персонала и УВП (всего)",
-                "Количество ставок педагогического персонала и УВП (всего)"};
+        "Фонд оплаты труда педагогического персонала и УВП (всего)",
+        "Количество ставок педагогического персонала и УВП (всего)"};
     rows[13] = {14, ref(Field::Payroll2011Admin), ref(Field::Positions2011Admin),
-                "Фонд оплаты труда заведующих и заместителей заведующих",
-                "Количество ставок заведующих и заместителей заведующих"};
+        "Фонд оплаты труда заведующих и заместителей заведующих",
+        "Количество ставок заведующих и заместителей заведующих"};
     rows[14] = {15, ref(Field::Payroll2011Medical), ref(Field::Positions2011Medical),
-                "Фонд оплаты труда медицинского персонала", "Количество ставок медицинского персонала"};
+        "Фонд оплаты труда медицинского персонала", "Количество ставок медицинского персонала"};
     rows[15] = {16, ref(Field::Payroll2011Service), ref(Field::Positions2011Service),
-                "Фонд оплаты труда прочего (обслуживающего персонала)",
-                "Количество ставок прочего (обслуживающего персонала)"};
+        "Фонд оплаты труда прочего (обслуживающего персонала)", "Количество ставок прочего (обслуживающего персонала)"};
     return rows;
 }
 
@@ -74,7 +73,8 @@ Staff2011Form::Staff2011Form(QWidget* parent)
         const QString caption = i < 12 ? qs(texts(static_cast<StaffRole>(i)).screen) : QString();
         row.caption = makeLabel(frame, rowName + QStringLiteral("Caption"), caption);
         row.amount = makeAmountField(frame, QStringLiteral("Text%1").arg(info.control));
-        row.positions = new ChoiceList(ItemList::of(ListKind::Positions), QStringLiteral("Combo%1").arg(info.control), frame);
+        row.positions
+            = new ChoiceList(ItemList::of(ListKind::Positions), QStringLiteral("Combo%1").arg(info.control), frame);
         row.unit = makeLabel(frame, rowName + QStringLiteral("Unit"), QStringLiteral("ст."));
         row.caption->setBuddy(row.amount);
 

@@ -12,7 +12,7 @@ enum class StepScreen { Form4, Form5, Form6, Form7, Form8 };
 
 struct StepInfo {
     StepScreen screen;
-    std::string_view title;     // Label1 of the screen
+    std::string_view title; // Label1 of the screen
     std::string_view ownAction; // the menu item that leads to the step, disabled while it shows
 };
 

@@ -4,8 +4,8 @@
 #include "item_list.h"
 #include "widgets.h"
 
-#include <QGridLayout>
 #include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 

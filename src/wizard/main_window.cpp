@@ -52,7 +52,7 @@ void MainWindow::fitAndCentre()
             const QSize content = scroll->widget()->sizeHint();
             const int margins = page->contentsMargins().left() + page->contentsMargins().right() + 24;
             hint = QSize(std::max(hint.width(), content.width() + margins),
-                         hint.height() - scroll->sizeHint().height() + content.height() + 8);
+                hint.height() - scroll->sizeHint().height() + content.height() + 8);
         }
         wanted = wanted.expandedTo(hint);
     }

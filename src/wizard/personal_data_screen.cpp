@@ -45,7 +45,7 @@ PersonalDataScreen::PersonalDataScreen(QWidget* parent)
     layout->addSpacing(8);
 
     nameLabel_ = makeLabel(this, QStringLiteral("Label1"),
-                           QStringLiteral("Введите наименование района, а также наименование и номер учреждения"), true);
+        QStringLiteral("Введите наименование района, а также наименование и номер учреждения"), true);
     name_ = makeField(this, QStringLiteral("Text1"), kNameLength, nameLabel_->text());
     nameLabel_->setBuddy(name_);
     nameLabel_->hide();
@@ -54,8 +54,8 @@ PersonalDataScreen::PersonalDataScreen(QWidget* parent)
     layout->addWidget(name_);
     layout->addSpacing(8);
 
-    layout->addWidget(makeLabel(this, QStringLiteral("Label2"),
-                                QStringLiteral("Введите, пожалуйста, ваши персолальные данные"), true));
+    layout->addWidget(makeLabel(
+        this, QStringLiteral("Label2"), QStringLiteral("Введите, пожалуйста, ваши персолальные данные"), true));
     auto* person = new QGridLayout;
     QLabel* surnameLabel = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Фамилия"));
     surname_ = makeField(this, QStringLiteral("Text2"), kPersonLength, surnameLabel->text());
@@ -82,8 +82,7 @@ PersonalDataScreen::PersonalDataScreen(QWidget* parent)
     layout->addSpacing(8);
 
     missingName_ = makeLabel(this, QStringLiteral("Label8"),
-                             QStringLiteral("Не введено наименование дошкольного учреждения, пожалуйста, укажите его!"),
-                             true);
+        QStringLiteral("Не введено наименование дошкольного учреждения, пожалуйста, укажите его!"), true);
     QPalette red = missingName_->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     missingName_->setPalette(red);
@@ -108,7 +107,7 @@ PersonalDataScreen::PersonalDataScreen(QWidget* parent)
 PersonalData PersonalDataScreen::data() const
 {
     return {region_->currentText().toStdString(), name_->text().toStdString(), surname_->text().toStdString(),
-            firstInitial_->text().toStdString(), patronymicInitial_->text().toStdString()};
+        firstInitial_->text().toStdString(), patronymicInitial_->text().toStdString()};
 }
 
 void PersonalDataScreen::showMissingName() { missingName_->show(); }

@@ -20,8 +20,8 @@ namespace {
 // A new file for every press, named after the moment, never after anything the learner typed.
 QString freshName(const QDir& folder)
 {
-    const QString stem =
-        QStringLiteral("Отчет Квартон ") + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
+    const QString stem = QStringLiteral("Отчет Квартон ")
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
     QString name = stem + QStringLiteral(".xlsx");
     for (int n = 2; folder.exists(name); ++n)
         name = stem + QStringLiteral(" (%1).xlsx").arg(n);
@@ -34,19 +34,17 @@ ReportScreen::ReportScreen(const InstitutionModel& model, QWidget* parent)
     : ModalScreen(QStringLiteral("Form10"), QStringLiteral("Создание отчета"), parent)
     , model_(model)
 {
-    content()->addWidget(makeLabel(
-        this, QStringLiteral("Label1"),
+    content()->addWidget(makeLabel(this, QStringLiteral("Label1"),
         QStringLiteral("Для успешного завершения работы с имитационным модулем убедитесь, что введенные на шагах с "
                        "1-го по 12-й данные соответствуют специфике оказания услуг в Вашем дошкольном "
                        "образовательном учреждении и нажмите кнопку \"вывести отчет\"."),
         true));
     content()->addWidget(makeLabel(this, QStringLiteral("Label2"),
-                                   QStringLiteral("Полученный файл формата Excel сохраните под уникальным именем и "
-                                                  "отправьте по электронной почте на адрес   ") +
-                                       QString::fromUtf8(KVARTON_COURSE_EMAIL),
-                                   true));
-    content()->addWidget(makeLabel(
-        this, QStringLiteral("Label3"),
+        QStringLiteral("Полученный файл формата Excel сохраните под уникальным именем и "
+                       "отправьте по электронной почте на адрес   ")
+            + QString::fromUtf8(KVARTON_COURSE_EMAIL),
+        true));
+    content()->addWidget(makeLabel(this, QStringLiteral("Label3"),
         QStringLiteral("Внимание: Убедитесь, что на Вашем компьютере установлен пакет программ MS Office (MS Excel)"),
         true));
     QPushButton* write = makeButton(this, QStringLiteral("Command2"), QStringLiteral("вывести отчет"));
@@ -100,8 +98,8 @@ void ReportScreen::writeReport()
     lastReport_ = finalPath;
 
     // The offscreen platform (the scenario runner and tests) has no desktop to open the file with.
-    const bool opened = QGuiApplication::platformName() != QLatin1String("offscreen") &&
-                        QDesktopServices::openUrl(QUrl::fromLocalFile(finalPath));
+    const bool opened = QGuiApplication::platformName() != QLatin1String("offscreen")
+        && QDesktopServices::openUrl(QUrl::fromLocalFile(finalPath));
     QString text = QStringLiteral("Отчет сохранен в файл:\n%1").arg(QDir::toNativeSeparators(finalPath));
     if (!opened)
         text += QStringLiteral("\nОткройте этот файл программой для работы с электронными таблицами.");

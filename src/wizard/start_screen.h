@@ -14,7 +14,7 @@ public:
 
 signals:
     void detailsRequested(); // "подробно"
-    void startRequested();   // "начать"
+    void startRequested(); // "начать"
 };
 
 // Form2, the list of data the learner needs at hand; modal to the start screen.

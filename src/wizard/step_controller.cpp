@@ -17,7 +17,7 @@ StepController::StepController(InstitutionModel& model, MainWindow& window)
     , window_(window)
 {
     forms_ = {new WorkingTimeForm(&window), new Staff2011Form(&window), new ServicesForm(&window),
-              new SimulationForm(&window), new CalculationForm(model, &window)};
+        new SimulationForm(&window), new CalculationForm(model, &window)};
     for (StepForm* form : forms_) {
         window.addPage(form);
         // Back and Next move exactly one step; the commit of the step being left comes first.

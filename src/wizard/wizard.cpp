@@ -69,7 +69,7 @@ void Wizard::showPersonalData()
         personal_ = new PersonalDataScreen(window_.get());
         window_->addPage(personal_);
         connect(personal_, &PersonalDataScreen::regionChosen, this,
-                [this](const QString& region) { model_.regionName = region.toStdString(); });
+            [this](const QString& region) { model_.regionName = region.toStdString(); });
         connect(personal_, &PersonalDataScreen::continueRequested, this, &Wizard::confirmPersonalData);
     }
     window_->showPage(personal_);

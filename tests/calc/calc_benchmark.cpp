@@ -41,12 +41,12 @@ int main()
     m.regionCoefficient = 1.0;
     resetToDefaults(m);
     asTexts(m.directStayHours, m.directHours, m.otherStayHours, m.otherHours, m.payroll2011PedTotal, m.payroll2011,
-            m.payroll2011Admin, m.payroll2011Medical, m.payroll2011Service, m.positions2011PedTotal, m.positions2011,
-            m.positions2011Admin, m.positions2011Medical, m.assignedServices, m.providedServices,
-            m.incentiveShareNonPed, m.specialPartSharePed, m.compensationSharePed, m.awardsSharePed,
-            m.deputySalaryCoefficient, m.adminPayrollTeachingShare, m.servicePayrollTeachingShare,
-            m.materialCostsPercentOfPedPayroll, m.materialCostsTeachingShare, m.pedSalaryGrowthPercent2012,
-            m.monthsPerYear, m.daysPerWeek, m.groupSize, m.servicePositions, m.serviceSalary);
+        m.payroll2011Admin, m.payroll2011Medical, m.payroll2011Service, m.positions2011PedTotal, m.positions2011,
+        m.positions2011Admin, m.positions2011Medical, m.assignedServices, m.providedServices, m.incentiveShareNonPed,
+        m.specialPartSharePed, m.compensationSharePed, m.awardsSharePed, m.deputySalaryCoefficient,
+        m.adminPayrollTeachingShare, m.servicePayrollTeachingShare, m.materialCostsPercentOfPedPayroll,
+        m.materialCostsTeachingShare, m.pedSalaryGrowthPercent2012, m.monthsPerYear, m.daysPerWeek, m.groupSize,
+        m.servicePositions, m.serviceSalary);
 
     constexpr int kRuns = 20000;
     std::size_t shown = 0; // keeps the work observable

@@ -32,10 +32,11 @@ TEST(Step16, DefaultsAfterStep13)
     const StepView v = enterStep16(m);
     ASSERT_FALSE(v.showError);
     EXPECT_EQ(v.labels.size(), 38u);
-    EXPECT_EQ(shown(v, {"Label148", "Label160", "Label161", "Label162", "Label180", "Label163", "Label164", "Label600",
-                        "Label165", "Label183"}),
-              (Texts{"3967101", "837507", "447969", "3195000", "511200", "2137443", "476052", "10137051", "14079974",
-                     "10310000"}));
+    EXPECT_EQ(shown(v,
+                  {"Label148", "Label160", "Label161", "Label162", "Label180", "Label163", "Label164", "Label600",
+                      "Label165", "Label183"}),
+        (Texts{"3967101", "837507", "447969", "3195000", "511200", "2137443", "476052", "10137051", "14079974",
+            "10310000"}));
     // Roles without positions in 2011 cost nothing.
     EXPECT_EQ(shown(v, {"Label151", "Label169", "Label153", "Label171"}), (Texts{"0", "0", "0", "0"}));
     // The special column adds what it shows, too.
@@ -98,7 +99,7 @@ TEST(Step16, TotalsAddTheNumbersShownNotTheUnroundedValues)
     r.estimate.assistantPayroll = 400.5;
     const StepView v = showEstimate(in, r);
     EXPECT_EQ(shown(v, {"Label148", "Label160", "Label162", "Label163", "Label600"}),
-              (Texts{"101", "201", "301", "401", "1004"}));
+        (Texts{"101", "201", "301", "401", "1004"}));
     // 1004 × 1,342 = 1347,368, plus the material costs shown: 12 % of 100,5 shows 12.
     EXPECT_EQ(shown(v, {"Label164", "Label165"}), (Texts{"12", "1359"}));
 }

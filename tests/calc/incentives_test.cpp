@@ -19,11 +19,11 @@ constexpr auto Short = StayRegime::ShortTerm;
 
 const Labels kFunds{"Label2001", "Label2003", "Label2004", "Label120", "Label62"};
 // Coefficient and amount of Teacher, MusicDirector, PhysicalInstructor, Psychologist, SpeechTherapist.
-const Labels kRolesWithPositions{"Label2022", "Label2007", "Label102", "Label2008", "Label100",
-                                 "Label2011", "Label95",   "Label67",  "Label93",   "Label65"};
+const Labels kRolesWithPositions{"Label2022", "Label2007", "Label102", "Label2008", "Label100", "Label2011", "Label95",
+    "Label67", "Label93", "Label65"};
 // The six roles without positions.
-const Labels kRolesWithout{"Label101", "Label2009", "Label99", "Label2012", "Label98", "Label70",
-                           "Label97",  "Label69",   "Label96", "Label68",   "Label94", "Label66"};
+const Labels kRolesWithout{"Label101", "Label2009", "Label99", "Label2012", "Label98", "Label70", "Label97", "Label69",
+    "Label96", "Label68", "Label94", "Label66"};
 const Texts kZeroRoles{"0,00", "0", "0,00", "0", "0,00", "0", "0,00", "0", "0,00", "0", "0,00", "0"};
 
 void noPupils(InstitutionModel& m, StayMode mode, AgeGroup a, O o)
@@ -48,7 +48,7 @@ TEST(Step14, DefaultsByTheFirstMethodInBothViews)
     EXPECT_EQ(day.labels.size(), 27u);
     EXPECT_EQ(shown(day, kFunds), (Texts{"2538945", "396710", "198355", "2,88", "2,00"}));
     EXPECT_EQ(shown(day, kRolesWithPositions),
-              (Texts{"1,10", "91932", "1,76", "97390", "1,76", "38956", "1,90", "81651", "2,25", "192760"}));
+        (Texts{"1,10", "91932", "1,76", "97390", "1,76", "38956", "1,90", "81651", "2,25", "192760"}));
     EXPECT_EQ(shown(day, kRolesWithout), kZeroRoles);
 
     const IncentiveResults& r = m.results.incentives;
@@ -62,7 +62,7 @@ TEST(Step14, DefaultsByTheFirstMethodInBothViews)
     const StepView shortTerm = clickView14(m, Short);
     EXPECT_EQ(shown(shortTerm, kFunds), (Texts{"81322", "12707", "6353", "-", "-"}));
     EXPECT_EQ(shown(shortTerm, kRolesWithPositions),
-              (Texts{"1,11", "6921", "2,07", "7987", "1,55", "2198", "1,90", "5647", "2,15", "0"}));
+        (Texts{"1,11", "6921", "2,07", "7987", "1,55", "2198", "1,90", "5647", "2,15", "0"}));
     EXPECT_EQ(shown(shortTerm, kRolesWithout), kZeroRoles);
 
     // A view click recomputes nothing: back to the day view shows the same texts again.
@@ -82,8 +82,8 @@ TEST(Step14, DefaultsByTheSecondMethod)
     EXPECT_EQ(shown(day, {"Label120", "Label62", "Label2022", "Label2007"}), (Texts{"2,18", "2,00", "1,20", "168981"}));
     // The funds are those of the first method up to rounding.
     EXPECT_EQ(shown(day, {"Label2001", "Label2003", "Label2004"}), (Texts{"2538945", "396710", "198355"}));
-    EXPECT_EQ(shown(clickMethod14(m, Method::ByRecommendations, Day), {"Label2022", "Label2007"}),
-              (Texts{"1,10", "91932"}));
+    EXPECT_EQ(
+        shown(clickMethod14(m, Method::ByRecommendations, Day), {"Label2022", "Label2007"}), (Texts{"1,10", "91932"}));
 }
 
 TEST(Step14, ARegimeWithoutPupilHours)
@@ -95,7 +95,7 @@ TEST(Step14, ARegimeWithoutPupilHours)
     for (StaffRole r : {StaffRole::Teacher, StaffRole::Psychologist})
         EXPECT_EQ(m.results.incentives.roleCoef[Short][r], 1);
     EXPECT_EQ(shown(v, {"Label120", "Label62", "Label2022", "Label2007", "Label95", "Label67"}),
-              (Texts{"-", "-", "1,00", "0", "1,00", "0"}));
+        (Texts{"-", "-", "1,00", "0", "1,00", "0"}));
 }
 
 TEST(Step14, WithoutCompensatingGroupsTheGeneralCoefficientStands)
@@ -130,7 +130,7 @@ TEST(Step14, AllPayrollsZero)
     const StepView v = enterStep14(m, Method::ByRecommendations, Day);
     ASSERT_FALSE(v.showError);
     EXPECT_EQ(shown(v, {"Label2001", "Label120", "Label62", "Label2022", "Label2007", "Label101", "Label2009"}),
-              (Texts{"0", "-", "-", "-", "-", "-", "0"}));
+        (Texts{"0", "-", "-", "-", "-", "-", "0"}));
     EXPECT_TRUE(showsNoNumberTrouble(v));
     EXPECT_TRUE(showsNoNumberTrouble(clickView14(m, Short)));
 }

@@ -17,12 +17,12 @@ constexpr auto Day = StayRegime::Day;
 constexpr auto Short = StayRegime::ShortTerm;
 
 // Rows top to bottom: total, education, its four parts, care, its four parts.
-const Labels kNormative{"Label48", "Label49", "Label50", "Label51", "Label52", "Label53",
-                        "Label54", "Label55", "Label56", "Label57", "Label58"};
-const Labels kNeed{"Label78", "Label77", "Label76", "Label75", "Label74", "Label73",
-                   "Label72", "Label71", "Label61", "Label60", "Label59"};
-const Labels kRemainder{"Label124", "Label123", "Label119", "Label118", "Label106", "Label104",
-                        "Label83",  "Label82",  "Label81",  "Label80",  "Label79"};
+const Labels kNormative{"Label48", "Label49", "Label50", "Label51", "Label52", "Label53", "Label54", "Label55",
+    "Label56", "Label57", "Label58"};
+const Labels kNeed{"Label78", "Label77", "Label76", "Label75", "Label74", "Label73", "Label72", "Label71", "Label61",
+    "Label60", "Label59"};
+const Labels kRemainder{"Label124", "Label123", "Label119", "Label118", "Label106", "Label104", "Label83", "Label82",
+    "Label81", "Label80", "Label79"};
 
 long long whole(const std::string& text) { return std::stoll(text); }
 
@@ -42,7 +42,7 @@ TEST(Step15, MiddleDayGroupWithTheDefaults)
     ASSERT_FALSE(v.showError);
     EXPECT_EQ(v.labels.size(), 33u);
     EXPECT_EQ(shown(v, {"Label76", "Label77", "Label72", "Label78", "Label124", "Label123", "Label83"}),
-              (Texts{"57142", "68604", "68345", "136949", "-21949", "11316", "-33265"}));
+        (Texts{"57142", "68604", "68345", "136949", "-21949", "11316", "-33265"}));
     EXPECT_EQ(shown(v, {"Label48", "Label49", "Label54"}), (Texts{"115000", "79920", "35080"}));
     const NeedResults& n = m.results.needs;
     EXPECT_EQ(n.headSalaryPupilCount, 120);
@@ -156,7 +156,7 @@ TEST(Step15, SinglePrecisionResultsAreStoredAsFloats)
     const auto& perChild = n.pedNeedPerChild[Senior][Day];
     const auto& assistantPerChild = n.assistantNeedPerChild[Senior][Day];
     for (double v : {n.pedNeed[Senior][Day], n.assistantNeed[Senior][Day], perChild[O::Compensating],
-                     assistantPerChild[O::Compensating]})
+             assistantPerChild[O::Compensating]})
         EXPECT_EQ(v, throughSingle(v));
     EXPECT_NE(n.pedNeed[Senior][Day], 1.342 * n.pedNeedWeighted[Senior][Day] / 0.64);
     EXPECT_NE(n.pedNeed[AgeGroup::Middle][Day], throughSingle(n.pedNeed[AgeGroup::Middle][Day]));

@@ -15,8 +15,8 @@ using O = GroupOrientation;
 constexpr auto Day = StayRegime::Day;
 constexpr auto Short = StayRegime::ShortTerm;
 
-const Labels kAll{"Label1001", "Label1010", "Label1002", "Label1003", "Label1004",
-                  "Label1005", "Label1006", "Label1007", "Label1008", "Label1009"};
+const Labels kAll{"Label1001", "Label1010", "Label1002", "Label1003", "Label1004", "Label1005", "Label1006",
+    "Label1007", "Label1008", "Label1009"};
 
 void setServices(InstitutionModel& m, AgeGroup a, O o, StayMode mode, const char* children)
 {
@@ -29,7 +29,7 @@ TEST(Step13, DefaultsByEitherMethod)
 {
     auto m = defaults();
     EXPECT_EQ(shown(enterStep13(m, Method::ByRecommendations), kAll),
-              (Texts{"10,1", "6,3", "2492", "2167", "650", "0", "199333", "43333", "13000", "0"}));
+        (Texts{"10,1", "6,3", "2492", "2167", "650", "0", "199333", "43333", "13000", "0"}));
     const PupilHourResults& r = m.results.pupilHours;
     EXPECT_NEAR(r.generalPayPerPosition[StaffRole::Teacher], 189720.17, 0.005);
     EXPECT_NEAR(r.positionsPerGroupHour[GroupKind::GeneralDay][StaffRole::Teacher], 0.023148, 1e-6);
@@ -37,7 +37,7 @@ TEST(Step13, DefaultsByEitherMethod)
 
     // The short-term general total of the second method is an exact half (14137.5) and shows 14138.
     EXPECT_EQ(shown(clickMethod13(m, Method::ByAllNeeds), kAll),
-              (Texts{"9,2", "5,8", "2595", "2979", "707", "0", "207639", "59583", "14138", "0"}));
+        (Texts{"9,2", "5,8", "2595", "2979", "707", "0", "207639", "59583", "14138", "0"}));
     // The methods differ in the unit of the pupil-hour, not in the money it pays.
     EXPECT_NEAR(r.payFundByPupilHours[Day][O::GeneralDevelopment], payFund, 1e-6 * payFund);
 }
@@ -56,7 +56,7 @@ TEST(Step13, CellsWithoutPupils)
     setServices(m, AgeGroup::Middle, O::Compensating, StayMode::Hours10, "0");
     setServices(m, AgeGroup::Senior, O::GeneralDevelopment, StayMode::Hours14, "0");
     EXPECT_EQ(shown(enterStep13(m, Method::ByRecommendations), kAll),
-              (Texts{"0,0", "6,3", "0", "0", "650", "0", "0", "0", "13000", "0"}));
+        (Texts{"0,0", "6,3", "0", "0", "650", "0", "0", "0", "13000", "0"}));
 }
 
 TEST(Step13, CompensatingPupilsCountInBothCellsOfTheirRegime)
@@ -91,7 +91,7 @@ TEST(Step13, SinglePrecisionResultsAreStoredAsFloats)
     const double socialPedagogue
         = throughSingle(0.35 / 4 / 36) / r.directHoursPerGroupHour[GroupKind::GeneralShortTerm];
     EXPECT_EQ(r.positionsPerGroupHour[GroupKind::GeneralShortTerm][StaffRole::SocialPedagogue],
-              throughSingle(socialPedagogue));
+        throughSingle(socialPedagogue));
 }
 
 TEST(Step13, OnlyTheAssistantWorksDirectlyInDayGroups)

@@ -17,13 +17,15 @@ namespace {
 using O = GroupOrientation;
 
 // Texts a learner may type into the payroll and salary fields, or into a list that accepts typing.
-const std::array<std::string, 14> kOddTexts{"",     " ",       "abc",  "1.5", "-0",       "1e308", "=1+1",
-                                            "12 000", "1,5",   "-1000", "0",  "99999999999999999999",
-                                            std::string(320, '9'), "922337203685477"};
+const std::array<std::string, 14> kOddTexts{"", " ", "abc", "1.5", "-0", "1e308", "=1+1", "12 000", "1,5", "-1000", "0",
+    "99999999999999999999", std::string(320, '9'), "922337203685477"};
 
 class RandomInputs final {
 public:
-    explicit RandomInputs(std::uint32_t seed) : rng_(seed) {}
+    explicit RandomInputs(std::uint32_t seed)
+        : rng_(seed)
+    {
+    }
 
     InstitutionModel model()
     {
@@ -178,10 +180,10 @@ TEST(RandomInputs, EveryStepShowsPlainTextsOrTheErrorPanel)
             ++computed;
             const auto t = texts(step16);
             EXPECT_EQ(whole(t, "Label600"),
-                      whole(t, "Label148") + whole(t, "Label160") + whole(t, "Label162") + whole(t, "Label163"))
+                whole(t, "Label148") + whole(t, "Label160") + whole(t, "Label162") + whole(t, "Label163"))
                 << "seed " << seed;
             EXPECT_EQ(whole(t, "Label601"),
-                      whole(t, "Label166") + whole(t, "Label178") + whole(t, "Label180") + whole(t, "Label181"))
+                whole(t, "Label166") + whole(t, "Label178") + whole(t, "Label180") + whole(t, "Label181"))
                 << "seed " << seed;
         }
     }

@@ -19,9 +19,9 @@ TEST(Steps, AFailedCheckComputesNothingAndKeepsEveryEarlierResult)
     const auto compensating
         = ref(Field::ProvidedServices, AgeGroup::Junior, GroupOrientation::Compensating, StayMode::Hours24);
     commitText(m, compensating, "1");
-    for (const StepView& v : {enterStep13(m, Method::ByRecommendations),
-                              enterStep14(m, Method::ByAllNeeds, StayRegime::Day),
-                              enterStep15(m, NormativeGroup::MiddleDay), enterStep16(m)}) {
+    for (const StepView& v :
+        {enterStep13(m, Method::ByRecommendations), enterStep14(m, Method::ByAllNeeds, StayRegime::Day),
+            enterStep15(m, NormativeGroup::MiddleDay), enterStep16(m)}) {
         EXPECT_TRUE(v.showError);
         EXPECT_TRUE(v.labels.empty());
     }

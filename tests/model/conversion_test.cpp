@@ -14,8 +14,8 @@ TEST(ParseNumber, ReadsTheDecimalCommaOnly)
     EXPECT_EQ(parseNumber("-5"), -5.0);
     EXPECT_EQ(parseNumber("4304792"), 4304792.0);
     EXPECT_EQ(parseNumber("-0"), 0.0);
-    for (const char* notANumber : {"0.25", "", " ", "12abc", "1,5,2", "4304792.5", ",5", "5,", "1e5", " 12",
-                                   "12 ", "--1", "+", "абв", "=1+1"})
+    for (const char* notANumber :
+        {"0.25", "", " ", "12abc", "1,5,2", "4304792.5", ",5", "5,", "1e5", " 12", "12 ", "--1", "+", "абв", "=1+1"})
         EXPECT_FALSE(parseNumber(notANumber).has_value()) << '"' << notANumber << '"';
 }
 
@@ -78,8 +78,8 @@ TEST(RoundShown, GivesTheNumberThePatternShows)
 TEST(Currency, HoldsFourDecimalsRoundedHalfToEven)
 {
     EXPECT_EQ(Currency::fromDouble(0.35)->units(), 3500);
-    EXPECT_EQ(Currency::fromDouble(1.00005)->units(), 10000);  // tie, to even
-    EXPECT_EQ(Currency::fromDouble(1.00015)->units(), 10002);  // tie, to even
+    EXPECT_EQ(Currency::fromDouble(1.00005)->units(), 10000); // tie, to even
+    EXPECT_EQ(Currency::fromDouble(1.00015)->units(), 10002); // tie, to even
     EXPECT_EQ(Currency::fromDouble(1.000051)->units(), 10001); // above the half
     EXPECT_EQ(Currency::fromDouble(-2.5)->units(), -25000);
     EXPECT_EQ(Currency::fromDouble(922337203685477.0)->units(), 9223372036854770000);

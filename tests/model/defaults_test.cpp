@@ -30,8 +30,10 @@ TEST(Defaults, StPetersburgHasTheBaseAmounts)
     EXPECT_EQ(m.serviceSalary[ServicePosition::Accountant], ModelValue::text("16000"));
     EXPECT_EQ(m.serviceSalary[ServicePosition::Chef], ModelValue::text("0"));
     EXPECT_EQ(m.serviceSalary[ServicePosition::OtherPositions], ModelValue::single(14000.0f));
-    EXPECT_EQ(m.regionalNormative[StayRegime::Day][AgeGroup::Senior][NormativePart::Total], ModelValue::single(120000.0f));
-    EXPECT_EQ(m.regionalNormative[StayRegime::ShortTerm][AgeGroup::Junior][NormativePart::Total], ModelValue::single(38700.0f));
+    EXPECT_EQ(
+        m.regionalNormative[StayRegime::Day][AgeGroup::Senior][NormativePart::Total], ModelValue::single(120000.0f));
+    EXPECT_EQ(m.regionalNormative[StayRegime::ShortTerm][AgeGroup::Junior][NormativePart::Total],
+        ModelValue::single(38700.0f));
 }
 
 TEST(Defaults, MoneyIsRoundedInTheRegion)
@@ -40,7 +42,7 @@ TEST(Defaults, MoneyIsRoundedInTheRegion)
     EXPECT_EQ(kamchatka.serviceSalary[ServicePosition::Accountant], ModelValue::text("10291"));
     const auto buryatia = defaultsFor(regionCoefficient("Республика Бурятия"));
     EXPECT_EQ(buryatia.regionalNormative[StayRegime::ShortTerm][AgeGroup::Junior][NormativePart::Total],
-              ModelValue::single(9956.0f));
+        ModelValue::single(9956.0f));
 }
 
 TEST(Defaults, ABaseOfZeroIsZeroEverywhere)

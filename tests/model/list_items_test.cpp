@@ -69,7 +69,4 @@ TEST(ListItems, StayModesSkipTheMissingHours)
     EXPECT_EQ(modes[21], "14");
 }
 
-TEST(ListItems, TheSameKindIsBuiltOnce)
-{
-    EXPECT_EQ(&listItems(ListKind::Children), &listItems(ListKind::Children));
-}
+TEST(ListItems, TheSameKindIsBuiltOnce) { EXPECT_EQ(&listItems(ListKind::Children), &listItems(ListKind::Children)); }

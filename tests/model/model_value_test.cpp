@@ -54,12 +54,12 @@ TEST(CommitText, KeepsATextThatIsNoNumberInASingleFieldForTheCheckToReject)
 TEST(FieldRef, AddressesEveryFamilyMember)
 {
     InstitutionModel m;
-    field(m, ref(Field::ProvidedServices, AgeGroup::Senior, GroupOrientation::Compensating, StayMode::Hours24)) =
-        ModelValue::integer(7);
+    field(m, ref(Field::ProvidedServices, AgeGroup::Senior, GroupOrientation::Compensating, StayMode::Hours24))
+        = ModelValue::integer(7);
     EXPECT_EQ(m.providedServices[AgeGroup::Senior][GroupOrientation::Compensating][StayMode::Hours24],
-              ModelValue::integer(7));
-    field(m, ref(Field::RegionalNormative, StayRegime::Day, AgeGroup::Middle, NormativePart::Care)) =
-        ModelValue::single(1.0f);
+        ModelValue::integer(7));
+    field(m, ref(Field::RegionalNormative, StayRegime::Day, AgeGroup::Middle, NormativePart::Care))
+        = ModelValue::single(1.0f);
     EXPECT_TRUE(m.regionalNormative[StayRegime::Day][AgeGroup::Middle][NormativePart::Care].isSingle());
     EXPECT_TRUE(isSingleField(ref(Field::Positions2011Service)));
     EXPECT_FALSE(isSingleField(ref(Field::Positions2011Medical)));

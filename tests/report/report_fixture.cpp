@@ -63,7 +63,9 @@ std::string repeatedTo(const std::string& piece, std::size_t characters)
 InstitutionModel controls()
 {
     auto m = stPetersburg();
-    m.regionName = "a\x01" "b\x1F" "c\td\ne\rf\x7F";
+    m.regionName = "a\x01"
+                   "b\x1F"
+                   "c\td\ne\rf\x7F";
     m.institutionName = repeatedTo("😀", 1000);
     m.surname = repeatedTo("\x02\x03\x0B\x0C\x0E\x1F\xEF\xBF\xBE\xEF\xBF\xBF", 1000);
     m.firstInitial = repeatedTo("_x0041_ _x005F_", 1000);

@@ -15,7 +15,7 @@ TEST(RowFit, WrappedTextsTakeAsManyLinesAsTheirWordsNeed)
 {
     // A report label of column A that cannot stand on one line of 41 characters.
     EXPECT_EQ(fittedRowHeight("Доля ФОТ обслуживающего персонала в услуге по обучению детей", 41, true),
-              2 * kDefaultRowHeight);
+        2 * kDefaultRowHeight);
     // Column B is narrow: a region's name wraps there.
     EXPECT_GE(fittedRowHeight("Республика Северная Осетия – Алания", 15.43, true), 3 * kDefaultRowHeight);
     // Line breaks count, and a single long word is broken where it must be.

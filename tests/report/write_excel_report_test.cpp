@@ -48,16 +48,13 @@ Sheet expectedStPetersburgSheet()
     putRow(s, 5, {"О.", "П"});
 
     const char* roles[12] = {"Воспитатели", "Музыкальные руководители", "Методисты", "Инструктора по физкультуре",
-                             "Концертмейстеры", "Педагоги доп. Образования", "Педагоги - организаторы",
-                             "Социальные педагоги", "Педагоги - психологи", "Физкультурные руководители",
-                             "Дефектологи, логопеды", "Помощники воспитателей, няни"};
+        "Концертмейстеры", "Педагоги доп. Образования", "Педагоги - организаторы", "Социальные педагоги",
+        "Педагоги - психологи", "Физкультурные руководители", "Дефектологи, логопеды", "Помощники воспитателей, няни"};
     const double direct[3][12] = {{10, 1, 0, 0.5, 0, 0, 0, 0, 1, 0, 0, 12},
-                                  {3.5, 0.3, 0, 0.2, 0, 0, 0, 0, 0.35, 0, 0, 4},
-                                  {10, 1, 0, 0.5, 0, 0, 0, 0, 1, 0, 4, 12}};
+        {3.5, 0.3, 0, 0.2, 0, 0, 0, 0, 0.35, 0, 0, 4}, {10, 1, 0, 0.5, 0, 0, 0, 0, 1, 0, 4, 12}};
     const double other[3][12] = {{0, 0.2, 0, 0.25, 0, 0, 0, 0, 0.8, 0, 0, 0},
-                                 {0, 0.1, 0, 0.05, 0, 0, 0, 0, 0.25, 0, 0, 0},
-                                 {0, 0.2, 0, 0.25, 0, 0, 0, 0, 0.8, 0, 4, 0}};
-    const auto workingTime = [&](int head, const char* title, const double (&hours)[3][12]) {
+        {0, 0.1, 0, 0.05, 0, 0, 0, 0, 0.25, 0, 0, 0}, {0, 0.2, 0, 0.25, 0, 0, 0, 0, 0.8, 0, 4, 0}};
+    const auto workingTime = [&](int head, const char* title, const double(&hours)[3][12]) {
         putRow(s, head, {title, "Дневные группы", "Краткосрочные группы", "Коррекционные группы"});
         putRow(s, head + 1, {"Режим пребывания", 12.0, 4.0, 12.0});
         for (int r = 0; r < 12; ++r)
@@ -77,15 +74,15 @@ Sheet expectedStPetersburgSheet()
     putRow(s, 52, {"Медицинский персонал", 220284.0, 1.0});
     putRow(s, 53, {"Обслуживающий персонал", 256999.0, 14.0});
 
-    putRow(s, 55, {"Государственное задание, услуг", "Младшая группа (1,5-3)", "Средняя группа (3-5)",
-                   "Старшая группа (5-7)"});
+    putRow(s, 55,
+        {"Государственное задание, услуг", "Младшая группа (1,5-3)", "Средняя группа (3-5)", "Старшая группа (5-7)"});
     putRow(s, 56, {"Краткосрочные группы", 0.0, 20.0, 0.0});
     putRow(s, 57, {"Группы с дневным режимом", 0.0, 50.0, 30.0});
 
-    putRow(s, 59, {"Оказываемые услуги, услуг", "Младшая группа (1,5-3)", "Средняя группа (3-5)",
-                   "Старшая группа (5-7)"});
-    const char* modes[10] = {"3 часа",     "4 часа",   "5 часов",  "6 часов", "8 часов",
-                             "10 часов",   "10,5 часов", "12 часов", "14 часов", "24 часа"};
+    putRow(
+        s, 59, {"Оказываемые услуги, услуг", "Младшая группа (1,5-3)", "Средняя группа (3-5)", "Старшая группа (5-7)"});
+    const char* modes[10] = {"3 часа", "4 часа", "5 часов", "6 часов", "8 часов", "10 часов", "10,5 часов", "12 часов",
+        "14 часов", "24 часа"};
     for (int m = 0; m < 10; ++m) {
         putRow(s, 60 + m, {std::string("Общеразвивающая группа, ") + modes[m], 0.0, 0.0, 0.0});
         putRow(s, 70 + m, {std::string("Коррекционная группа, ") + modes[m], 0.0, 0.0, 0.0});
@@ -200,15 +197,14 @@ TEST(WriteExcelReport, FormatsRangeByRangeInOrder)
 {
     const std::string alignment = "horizontal centre, vertical centre, wrap on, orientation 0, add indent off, "
                                   "indent level 0, shrink to fit off, reading order context, merge cells off";
-    const std::vector<std::string> expected{
-        "number format B8:D20 General", "number format B23:D35 General", "number format B38:C53 General",
-        "number format B56:D57 General", "number format B60:D79 General", "number format B82:B97 General",
-        "number format B100:C112 General", "alignment A:D " + alignment, "column width A:A 41",
-        "column width B:D 15.43", "auto-fit rows", "thin borders A99:C112", "thin borders A81:C97",
-        "alignment A81:C81 " + alignment, "merge A81:C81", "thin borders A59:D79", "thin borders A55:D57",
-        "thin borders A37:C53", "thin borders A22:D35", "thin borders A7:D20", "thin borders A1:B5",
-        "bold A7:D7", "bold A22:D22", "bold A37:C37", "bold A55:D55", "bold A59:D59", "bold A81:C81",
-        "bold A99:C99"};
+    const std::vector<std::string> expected{"number format B8:D20 General", "number format B23:D35 General",
+        "number format B38:C53 General", "number format B56:D57 General", "number format B60:D79 General",
+        "number format B82:B97 General", "number format B100:C112 General", "alignment A:D " + alignment,
+        "column width A:A 41", "column width B:D 15.43", "auto-fit rows", "thin borders A99:C112",
+        "thin borders A81:C97", "alignment A81:C81 " + alignment, "merge A81:C81", "thin borders A59:D79",
+        "thin borders A55:D57", "thin borders A37:C53", "thin borders A22:D35", "thin borders A7:D20",
+        "thin borders A1:B5", "bold A7:D7", "bold A22:D22", "bold A37:C37", "bold A55:D55", "bold A59:D59",
+        "bold A81:C81", "bold A99:C99"};
     EXPECT_EQ(record(stPetersburg()).formatting, expected);
 }
 
@@ -249,9 +245,9 @@ TEST(WriteExcelReport, InputsThatAreNoNumbersStopTheReportAndAreNamed)
     m.payroll2011PedTotal = ModelValue::text("922337203685478"); // beyond the currency range
     m.providedServices[AgeGroup::Senior][GroupOrientation::Compensating][StayMode::Hours24] = ModelValue::text("x");
 
-    const std::vector<std::string> names{
-        "Шаг 7: Педагогический персонал (всего)", "Шаг 7: Воспитатели", "Шаг 7: Обслуживающий персонал",
-        "Шаг 10: Коррекционная группа, 24 часа — Старшая группа (5-7)", "Шаг 12: Бухгалтера — Оклад"};
+    const std::vector<std::string> names{"Шаг 7: Педагогический персонал (всего)", "Шаг 7: Воспитатели",
+        "Шаг 7: Обслуживающий персонал", "Шаг 10: Коррекционная группа, 24 часа — Старшая группа (5-7)",
+        "Шаг 12: Бухгалтера — Оклад"};
     EXPECT_EQ(invalidInputs(m), names);
 
     RecordingSheet sheet;

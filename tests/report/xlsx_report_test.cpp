@@ -174,8 +174,9 @@ TEST(XlsxSheetState, ColumnFormatsReachEarlierAndLaterCells)
     sheet.setBold("A:B");
     sheet.writeNumber("B2", 1);
     sheet.setThinBorders("C1:C2");
-    sheet.setAlignment("A1:B1", {HorizontalAlignment::Centre, VerticalAlignment::Centre, true, 0, false, 0, false,
-                                 ReadingOrder::Context, true});
+    sheet.setAlignment("A1:B1",
+        {HorizontalAlignment::Centre, VerticalAlignment::Centre, true, 0, false, 0, false, ReadingOrder::Context,
+            true});
     const auto& cells = sheet.state().cells();
     EXPECT_TRUE(cells.at({1, 0}).format.bold);
     EXPECT_TRUE(cells.at({2, 1}).format.bold);

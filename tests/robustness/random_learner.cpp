@@ -9,12 +9,12 @@
 //   random_learner [--seeds FIRST:LAST] [--actions N]
 
 #include "offscreen_screen.h"
+#include "report/xlsx_package_check.h"
 #include "scenario_runner.h"
 #include "steps/choice_list.h"
 #include "wizard/report_screen.h"
 #include "wizard/step_controller.h"
 #include "wizard/wizard.h"
-#include "report/xlsx_package_check.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -35,18 +35,17 @@ using namespace kvarton;
 namespace {
 
 const QStringList kForms{QStringLiteral("Form1"), QStringLiteral("Form2"), QStringLiteral("Form3"),
-                         QStringLiteral("Form4"), QStringLiteral("Form5"), QStringLiteral("Form6"),
-                         QStringLiteral("Form7"), QStringLiteral("Form8"), QStringLiteral("Form9"),
-                         QStringLiteral("Form10")};
+    QStringLiteral("Form4"), QStringLiteral("Form5"), QStringLiteral("Form6"), QStringLiteral("Form7"),
+    QStringLiteral("Form8"), QStringLiteral("Form9"), QStringLiteral("Form10")};
 
 // Texts a learner might type, the sound and the odd.
 QStringList typedTexts()
 {
     return {QString(), QStringLiteral("   "), QStringLiteral("abc"), QStringLiteral("1.5"), QStringLiteral("-0"),
-            QStringLiteral("1e308"), QString(10000, u'9'), QString(10000, u'я'), QStringLiteral("Иванова"),
-            QStringLiteral("\x01\x02\x1f"), QStringLiteral("=1+1"), QStringLiteral("12000"), QStringLiteral("0,5"),
-            QStringLiteral("4304792,5"), QStringLiteral("-250000"), QString(300, u'9'), QStringLiteral("0"),
-            QStringLiteral("\"кавычки\" и \\ черта")};
+        QStringLiteral("1e308"), QString(10000, u'9'), QString(10000, u'я'), QStringLiteral("Иванова"),
+        QStringLiteral("\x01\x02\x1f"), QStringLiteral("=1+1"), QStringLiteral("12000"), QStringLiteral("0,5"),
+        QStringLiteral("4304792,5"), QStringLiteral("-250000"), QString(300, u'9'), QStringLiteral("0"),
+        QStringLiteral("\"кавычки\" и \\ черта")};
 }
 
 QString quoted(QString text)
@@ -92,8 +91,9 @@ public:
             QWidget* form = wizard_.form(name);
             if (!form || !form->isVisible())
                 continue;
-            if (form->isWindow() && (name == QLatin1String("Form2") || name == QLatin1String("Form9") ||
-                                     name == QLatin1String("Form10")))
+            if (form->isWindow()
+                && (name == QLatin1String("Form2") || name == QLatin1String("Form9")
+                    || name == QLatin1String("Form10")))
                 closing << QStringLiteral("close ") + name; // the main window is never closed: that ends the program
             for (QWidget* w : form->findChildren<QWidget*>()) {
                 if (w->objectName().isEmpty() || !usable(w))
@@ -119,8 +119,8 @@ public:
         // Now and then the way to the report, which a walk at random would seldom find.
         QStringList towardsReport;
         for (const QString& click : clicks)
-            if (click.endsWith(QLatin1String(".raschet4")) || click.endsWith(QLatin1String(".inform2")) ||
-                click == QLatin1String("click Form10.Command2"))
+            if (click.endsWith(QLatin1String(".raschet4")) || click.endsWith(QLatin1String(".inform2"))
+                || click == QLatin1String("click Form10.Command2"))
                 towardsReport << click;
         if (!towardsReport.isEmpty() && std::uniform_int_distribution<int>(0, 99)(random) < 15)
             return towardsReport;
@@ -129,7 +129,8 @@ public:
         for (QStringList* kind : {&clicks, &choices, &typing, &closing})
             if (!kind->isEmpty())
                 kinds.push_back(kind);
-        return kinds.empty() ? QStringList() : *kinds[std::uniform_int_distribution<std::size_t>(0, kinds.size() - 1)(random)];
+        return kinds.empty() ? QStringList()
+                             : *kinds[std::uniform_int_distribution<std::size_t>(0, kinds.size() - 1)(random)];
     }
 
 private:
@@ -170,7 +171,8 @@ private:
             if (!file.open(QIODevice::ReadOnly))
                 return QStringLiteral("the workbook %1 cannot be read").arg(lastReport_);
             const QByteArray bytes = file.readAll();
-            if (!report::isCompleteXlsxPackage(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
+            if (!report::isCompleteXlsxPackage(
+                    std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
                 return QStringLiteral("the workbook %1 is not whole").arg(lastReport_);
         }
         return std::nullopt;
@@ -262,7 +264,7 @@ int main(int argc, char** argv)
         }
         if (failure) {
             std::printf("seed %u failed after %lld actions: %s\n", seed, static_cast<long long>(done.size()),
-                        qPrintable(*failure));
+                qPrintable(*failure));
             std::printf("the shortest scenario that fails (for kvarton-scenario):\n");
             for (const QString& line : shortest(done))
                 std::printf("%s\n", qPrintable(line));
@@ -272,6 +274,6 @@ int main(int argc, char** argv)
     const auto workbooks = QDir(reports.path()).entryList({QStringLiteral("*.xlsx")}, QDir::Files).size();
     std::printf("%d random actions over seeds %u to %u (%d on the calculation screen, %lld workbooks written): "
                 "the program held\n",
-                totalActions, first, last, calculationActions, static_cast<long long>(workbooks));
+        totalActions, first, last, calculationActions, static_cast<long long>(workbooks));
     return 0;
 }

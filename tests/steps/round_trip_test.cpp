@@ -94,13 +94,16 @@ private slots:
             const char* text;
             FieldRef field;
         } cases[] = {
-            {6, "Form4", "Combo13", "0,05", ref(Field::OtherHours, GroupKind::Compensating, StaffRole::TeacherAssistant)},
+            {6, "Form4", "Combo13", "0,05",
+                ref(Field::OtherHours, GroupKind::Compensating, StaffRole::TeacherAssistant)},
             {8, "Form5", "Combo16", "14,5", ref(Field::Positions2011Service)},
-            {11, "Form7", "Combo29", "12", ref(Field::GroupSize, GroupOrientation::Compensating, AgeBand::ThreeAndOver)},
+            {11, "Form7", "Combo29", "12",
+                ref(Field::GroupSize, GroupOrientation::Compensating, AgeBand::ThreeAndOver)},
         };
         for (const auto& c : cases) {
             w->steps()->showStep(c.step);
-            control<ChoiceList>(*w, QString::fromLatin1(c.form), QString::fromLatin1(c.control))->choose(QString::fromUtf8(c.text));
+            control<ChoiceList>(*w, QString::fromLatin1(c.form), QString::fromLatin1(c.control))
+                ->choose(QString::fromUtf8(c.text));
             w->steps()->commitCurrentStep();
             QVERIFY(field(w->model(), c.field).isSingle());
             QCOMPARE(field(w->model(), c.field).displayText(), std::string(c.text));
@@ -131,9 +134,10 @@ private slots:
         QCOMPARE(w->model().currentStep, 10);
         QCOMPARE(w->model().assignedServices[StayRegime::ShortTerm][AgeGroup::Junior], ModelValue::text("7"));
         QCOMPARE(juniorShortTerm->currentText(), QStringLiteral("0"));
-        QCOMPARE(w->model().providedServices[AgeGroup::Junior][GroupOrientation::GeneralDevelopment][StayMode::Hours5]
+        QCOMPARE(w->model()
+                     .providedServices[AgeGroup::Junior][GroupOrientation::GeneralDevelopment][StayMode::Hours5]
                      .displayText(),
-                 std::string("0"));
+            std::string("0"));
         QCOMPARE(visibleInputs(*w).size(), 60);
         control<QPushButton>(*w, QStringLiteral("Form6"), QStringLiteral("Command1"))->click();
         QCOMPARE(visibleInputs(*w).size(), 6);

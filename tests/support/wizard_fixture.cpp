@@ -14,7 +14,8 @@ std::unique_ptr<Wizard> startedWizard(const QString& region)
     wizard->start();
     control<QPushButton>(*wizard, QStringLiteral("Form1"), QStringLiteral("Command2"))->click();
     control<ChoiceList>(*wizard, QStringLiteral("Form3"), QStringLiteral("Combo1"))->choose(region);
-    control<QLineEdit>(*wizard, QStringLiteral("Form3"), QStringLiteral("Text1"))->setText(QStringLiteral("Детский сад № 7"));
+    control<QLineEdit>(*wizard, QStringLiteral("Form3"), QStringLiteral("Text1"))
+        ->setText(QStringLiteral("Детский сад № 7"));
     control<QPushButton>(*wizard, QStringLiteral("Form3"), QStringLiteral("Command2"))->click();
     return wizard;
 }

@@ -18,10 +18,7 @@ using namespace kvarton::test;
 
 namespace {
 
-QString screenName(int step)
-{
-    return QStringLiteral("Form%1").arg(static_cast<int>(stepInfo(step).screen) + 4);
-}
+QString screenName(int step) { return QStringLiteral("Form%1").arg(static_cast<int>(stepInfo(step).screen) + 4); }
 
 QPushButton* button(Wizard& w, int step, const char* name)
 {
@@ -98,8 +95,10 @@ private slots:
         QCOMPARE(form7->menuAction("dannye2")->text(), QStringLiteral("Структрура персонала"));
         auto* form4 = static_cast<StepForm*>(w->form(QStringLiteral("Form4")));
         QCOMPARE(form4->menuAction("parametry111")->text(), QStringLiteral("Непосредственное оказание услуг"));
-        QCOMPARE(form4->findChild<QMenu*>(QStringLiteral("parametry2"))->title(), QStringLiteral("Компенсирующие группы"));
-        QCOMPARE(form5->findChild<QMenu*>(QStringLiteral("parametry2"))->title(), QStringLiteral("Коррекционные группы"));
+        QCOMPARE(
+            form4->findChild<QMenu*>(QStringLiteral("parametry2"))->title(), QStringLiteral("Компенсирующие группы"));
+        QCOMPARE(
+            form5->findChild<QMenu*>(QStringLiteral("parametry2"))->title(), QStringLiteral("Коррекционные группы"));
     }
 
     void helpDisablesTheStepScreensUntilItCloses()

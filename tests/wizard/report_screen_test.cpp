@@ -25,7 +25,10 @@ ReportScreen* openReport(Wizard& w)
 
 void press(Wizard& w) { control<QPushButton>(w, QStringLiteral("Form10"), QStringLiteral("Command2"))->click(); }
 
-QString status(Wizard& w) { return control<QLabel>(w, QStringLiteral("Form10"), QStringLiteral("ReportStatus"))->text(); }
+QString status(Wizard& w)
+{
+    return control<QLabel>(w, QStringLiteral("Form10"), QStringLiteral("ReportStatus"))->text();
+}
 
 } // namespace
 

@@ -18,9 +18,9 @@ void checkCentredOnScreen(const QWidget& window)
 {
     const QRect free = window.screen()->availableGeometry();
     const QRect frame = window.frameGeometry();
-    QVERIFY2(free.contains(frame), qPrintable(QStringLiteral("%1x%2 at %3,%4")
-                                                  .arg(frame.width()).arg(frame.height())
-                                                  .arg(frame.x()).arg(frame.y())));
+    QVERIFY2(free.contains(frame),
+        qPrintable(
+            QStringLiteral("%1x%2 at %3,%4").arg(frame.width()).arg(frame.height()).arg(frame.x()).arg(frame.y())));
     QVERIFY(qAbs(frame.center().x() - free.center().x()) <= 1);
     QVERIFY(qAbs(frame.center().y() - free.center().y()) <= 1);
 }
@@ -75,7 +75,8 @@ private slots:
         QVERIFY(w.model().payroll2011PedTotal.isEmpty());
         QVERIFY(w.model().institutionName.empty());
 
-        control<ChoiceList>(w, QStringLiteral("Form3"), QStringLiteral("Combo1"))->choose(QStringLiteral("Камчатский край"));
+        control<ChoiceList>(w, QStringLiteral("Form3"), QStringLiteral("Combo1"))
+            ->choose(QStringLiteral("Камчатский край"));
         QVERIFY(name->isVisible());
         QCOMPARE(w.model().regionName, std::string("Камчатский край"));
         name->setText(QStringLiteral(" "));
@@ -103,7 +104,7 @@ private slots:
         control<QPushButton>(w, QStringLiteral("Form3"), QStringLiteral("Command2"))->click();
         QCOMPARE(w.model().regionName, std::string("Республика Бурятия"));
         QCOMPARE(w.model().regionalNormative[StayRegime::ShortTerm][AgeGroup::Junior][NormativePart::Total],
-                 ModelValue::single(9956.0f));
+            ModelValue::single(9956.0f));
     }
 };
 

@@ -21,8 +21,8 @@ int fail(const QString& message, int status)
 // The offscreen platform tells nothing a learner would see; its notes would only bury the output.
 void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
-    if (type == QtDebugMsg || type == QtInfoMsg || message.startsWith(QLatin1String("This plugin does not support")) ||
-        message.startsWith(QLatin1String("QStandardPaths:")))
+    if (type == QtDebugMsg || type == QtInfoMsg || message.startsWith(QLatin1String("This plugin does not support"))
+        || message.startsWith(QLatin1String("QStandardPaths:")))
         return;
     std::fputs(qPrintable(message + u'\n'), stderr);
 }
@@ -79,7 +79,7 @@ int main(int argc, char** argv)
                 std::fputs(qPrintable(QStringLiteral("output line %1: expected \"%2\", got \"%3\"\n")
                                           .arg(i + 1)
                                           .arg(want.value(i), got.value(i))),
-                           stderr);
+                    stderr);
                 status = ScenarioRunner::ExpectationFailed;
                 break;
             }

@@ -66,9 +66,8 @@ QString escaped(QString text)
 }
 
 const QStringList kFormOrder{QStringLiteral("Form1"), QStringLiteral("Form2"), QStringLiteral("Form3"),
-                             QStringLiteral("Form4"), QStringLiteral("Form5"), QStringLiteral("Form6"),
-                             QStringLiteral("Form7"), QStringLiteral("Form8"), QStringLiteral("Form9"),
-                             QStringLiteral("Form10")};
+    QStringLiteral("Form4"), QStringLiteral("Form5"), QStringLiteral("Form6"), QStringLiteral("Form7"),
+    QStringLiteral("Form8"), QStringLiteral("Form9"), QStringLiteral("Form10")};
 
 } // namespace
 
@@ -165,9 +164,9 @@ ScenarioRunner::Status ScenarioRunner::runLine(int number, const QString& rawLin
         return Ok;
     }
 
-    const bool withText = command == QLatin1String("choose") || command == QLatin1String("type") ||
-                          command == QLatin1String("expect") || command == QLatin1String("expect-visible") ||
-                          command == QLatin1String("expect-enabled");
+    const bool withText = command == QLatin1String("choose") || command == QLatin1String("type")
+        || command == QLatin1String("expect") || command == QLatin1String("expect-visible")
+        || command == QLatin1String("expect-enabled");
     if (!(command == QLatin1String("click") && needArguments(1)) && !(withText && needArguments(2)))
         return cannot(QStringLiteral("cannot read the command \"%1\"").arg(line));
 
@@ -302,7 +301,8 @@ void ScenarioRunner::dump()
 void ScenarioRunner::dumpForm(QWidget* form)
 {
     const QString prefix = form->objectName() + u'.';
-    auto line = [&](const QString& name, const QString& text) { output_ += prefix + name + u'\t' + escaped(text) + u'\n'; };
+    auto line
+        = [&](const QString& name, const QString& text) { output_ += prefix + name + u'\t' + escaped(text) + u'\n'; };
 
     std::function<void(QMenu*)> dumpMenu = [&](QMenu* menu) {
         for (QAction* action : menu->actions()) {
@@ -323,16 +323,18 @@ void ScenarioRunner::dumpForm(QWidget* form)
             if (auto* bar = qobject_cast<QMenuBar*>(w)) {
                 for (QAction* top : bar->actions())
                     if (QMenu* menu = top->menu()) {
-                        line(menu->objectName(), (top->isEnabled() ? QString() : QStringLiteral("[disabled] ")) + menu->title());
+                        line(menu->objectName(),
+                            (top->isEnabled() ? QString() : QStringLiteral("[disabled] ")) + menu->title());
                         dumpMenu(menu);
                     }
                 continue;
             }
             if (!w->objectName().isEmpty()) {
                 if (auto* radio = qobject_cast<QRadioButton*>(w))
-                    line(w->objectName(), (radio->isChecked() ? QStringLiteral("[x] ") : QStringLiteral("[ ] ")) + radio->text());
-                else if (qobject_cast<QLabel*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
-                         qobject_cast<QAbstractButton*>(w))
+                    line(w->objectName(),
+                        (radio->isChecked() ? QStringLiteral("[x] ") : QStringLiteral("[ ] ")) + radio->text());
+                else if (qobject_cast<QLabel*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)
+                    || qobject_cast<QAbstractButton*>(w))
                     line(w->objectName(), shownText(w));
             }
             walk(w);
