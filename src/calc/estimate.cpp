@@ -1,4 +1,5 @@
 #include "estimate.h"
+#include "stored_results.h"
 
 #include "norms.h"
 #include "number_reader.h"
@@ -66,11 +67,7 @@ bool computeEstimatePayrolls(const InstitutionModel& in, CalcResults& results) n
 
 bool computeEstimatePayrolls(InstitutionModel& model) noexcept
 {
-    CalcResults results = model.results;
-    if (!computeEstimatePayrolls(model, results))
-        return false;
-    model.results = results;
-    return true;
+    return storeIfComputed(model, [&](CalcResults& results) { return computeEstimatePayrolls(model, results); });
 }
 
 StepView showEstimate(const InstitutionModel& in, const CalcResults& results)

@@ -1,4 +1,5 @@
 #include "incentives.h"
+#include "stored_results.h"
 
 #include "norms.h"
 #include "number_reader.h"
@@ -139,11 +140,7 @@ bool computeIncentives(const InstitutionModel& in, Method method, CalcResults& r
 
 bool computeIncentives(InstitutionModel& model, Method method) noexcept
 {
-    CalcResults results = model.results;
-    if (!computeIncentives(model, method, results))
-        return false;
-    model.results = results;
-    return true;
+    return storeIfComputed(model, [&](CalcResults& results) { return computeIncentives(model, method, results); });
 }
 
 StepView showIncentiveView(const InstitutionModel& model, StayRegime view, Method hoursOf)

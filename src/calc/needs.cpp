@@ -1,4 +1,5 @@
 #include "needs.h"
+#include "stored_results.h"
 
 #include "number_reader.h"
 #include "pay_and_positions.h"
@@ -198,11 +199,7 @@ bool computeNeeds(const InstitutionModel& in, double f, CalcResults& results) no
 
 bool computeNeeds(InstitutionModel& model, double accrualFactor) noexcept
 {
-    CalcResults results = model.results;
-    if (!computeNeeds(model, accrualFactor, results))
-        return false;
-    model.results = results;
-    return true;
+    return storeIfComputed(model, [&](CalcResults& results) { return computeNeeds(model, accrualFactor, results); });
 }
 
 } // namespace kvarton::calc

@@ -1,4 +1,5 @@
 #include "pupil_hour_cost.h"
+#include "stored_results.h"
 
 #include "norms.h"
 #include "number_reader.h"
@@ -142,11 +143,7 @@ bool calculatePupilHourCost(const InstitutionModel& in, Method method, CalcResul
 
 bool calculatePupilHourCost(InstitutionModel& model, Method method) noexcept
 {
-    CalcResults results = model.results;
-    if (!calculatePupilHourCost(model, method, results))
-        return false;
-    model.results = results;
-    return true;
+    return storeIfComputed(model, [&](CalcResults& results) { return calculatePupilHourCost(model, method, results); });
 }
 
 StepView showPupilHourCost(const CalcResults& results, Method method)
