@@ -7,6 +7,9 @@
 #include <QIcon>
 #include <QTimer>
 
+#include <functional>
+#include <utility>
+
 namespace {
 
 // The icon drawn for Kvarton, built into the program: the same pictures the package installs into
@@ -19,16 +22,29 @@ QIcon applicationIcon()
     return icon;
 }
 
-// For the start-up benchmark: ends the program once its first window has been painted.
-class QuitAfterFirstPaint final : public QObject {
+// Runs `then` `delayMs` after the window it watches has been painted for the first time: what
+// the learner does not need to see the start screen waits until it shows.
+class AfterFirstPaint final : public QObject {
 public:
-    using QObject::QObject;
+    AfterFirstPaint(QWidget* window, int delayMs, std::function<void()> then)
+        : QObject(window)
+        , delayMs_(delayMs)
+        , then_(std::move(then))
+    {
+        window->installEventFilter(this);
+    }
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        if (event->type() == QEvent::Paint && then_) {
+            QTimer::singleShot(delayMs_, qApp, std::exchange(then_, {}));
+            watched->removeEventFilter(this);
+        }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    int delayMs_;
+    std::function<void()> then_;
 };
 
 } // namespace
@@ -40,12 +56,14 @@ int main(int argc, char** argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Квартон"));
     // Lets the desktop match the window to the installed menu entry and its icon (the Wayland app id).
     QApplication::setDesktopFileName(QStringLiteral(KVARTON_APP_ID));
-    QApplication::setWindowIcon(applicationIcon());
     kvarton::Wizard wizard;
     QObject::connect(&wizard, &kvarton::Wizard::quitRequested, &app, &QApplication::quit, Qt::QueuedConnection);
-    QuitAfterFirstPaint quitAfterPaint;
+    // For the start-up benchmark: the program ends once its first window has been painted.
     if (qEnvironmentVariableIsSet("KVARTON_EXIT_AFTER_FIRST_PAINT"))
-        wizard.window()->installEventFilter(&quitAfterPaint);
+        new AfterFirstPaint(wizard.window(), 0, [] { QCoreApplication::quit(); });
+    // Reading the six pictures of the icon takes as long as painting the start screen: the icon
+    // follows the window a moment later.
+    new AfterFirstPaint(wizard.window(), 50, [] { QApplication::setWindowIcon(applicationIcon()); });
     wizard.start();
     return QApplication::exec();
 }

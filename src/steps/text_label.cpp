@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace kvarton {
 
 TextLabel::TextLabel(const QString& text, QWidget* parent)
@@ -14,10 +16,27 @@ TextLabel::TextLabel(const QString& text, QWidget* parent)
     layout_.setPerformanceHint(QStaticText::ModerateCaching);
 }
 
+int TextLabel::heightForWidth(int width) const
+{
+    if (heightsText_ != text()) {
+        heightsText_ = text();
+        heights_.fill({});
+    }
+    for (const auto& [w, h] : heights_)
+        if (w == width && h != 0)
+            return h;
+    const int height = QLabel::heightForWidth(width);
+    std::move_backward(heights_.begin(), heights_.end() - 1, heights_.end());
+    heights_.front() = {width, height};
+    return height;
+}
+
 void TextLabel::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         laidOutWidth_ = -1; // lay out again with the new font
+        heights_.fill({});
+    }
     QLabel::changeEvent(event);
 }
 
