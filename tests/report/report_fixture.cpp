@@ -3,6 +3,7 @@
 #include "report/recording_sheet.h"
 #include "report/report.h"
 #include "report/write_excel_report.h"
+#include "sample_model.h"
 
 #include "model/defaults.h"
 
@@ -19,14 +20,7 @@ namespace {
 
 InstitutionModel stPetersburg()
 {
-    InstitutionModel m;
-    m.regionName = "г. Санкт-Петербург";
-    m.institutionName = "ГДОУ детский сад № 5";
-    m.surname = "Иванова";
-    m.firstInitial = "А";
-    m.patronymicInitial = "П";
-    m.regionCoefficient = 1.0;
-    resetToDefaults(m);
+    InstitutionModel m = test::stPetersburg();
     m.directHours[GroupKind::GeneralDay][StaffRole::Teacher] = ModelValue::text("9,5");
     m.payroll2011Admin = ModelValue::text("1486896,1234");
     return m;

@@ -2,6 +2,7 @@
 #include "report/recording_sheet.h"
 #include "report/report.h"
 #include "report/write_excel_report.h"
+#include "sample_model.h"
 
 #include "model/defaults.h"
 
@@ -11,24 +12,12 @@
 
 using namespace kvarton;
 using namespace kvarton::report;
+using kvarton::report::test::stPetersburg;
 
 namespace {
 
 using Value = std::variant<std::string, double>;
 using Sheet = std::map<std::string, Value>; // cell address → value
-
-InstitutionModel stPetersburg()
-{
-    InstitutionModel m;
-    m.regionName = "г. Санкт-Петербург";
-    m.institutionName = "ГДОУ детский сад № 5";
-    m.surname = "Иванова";
-    m.firstInitial = "А";
-    m.patronymicInitial = "П";
-    m.regionCoefficient = 1.0;
-    resetToDefaults(m);
-    return m;
-}
 
 void putRow(Sheet& s, int row, std::initializer_list<Value> fromA)
 {

@@ -1,6 +1,7 @@
 #include "report/report.h"
 #include "report/xlsx_package_check.h"
 #include "report/xlsx_report_sheet.h"
+#include "sample_model.h"
 
 #include "model/defaults.h"
 
@@ -19,20 +20,10 @@
 
 using namespace kvarton;
 using namespace kvarton::report;
+using kvarton::report::test::stPetersburg;
 namespace fs = std::filesystem;
 
 namespace {
-
-InstitutionModel stPetersburg()
-{
-    InstitutionModel m;
-    m.regionName = "г. Санкт-Петербург";
-    m.institutionName = "ГДОУ детский сад № 5";
-    m.surname = "Иванова";
-    m.regionCoefficient = 1.0;
-    resetToDefaults(m);
-    return m;
-}
 
 // A fresh, empty folder for each test.
 class XlsxReport : public testing::Test {
