@@ -134,9 +134,8 @@ PaintCounter* paintCounter = nullptr;
 // Runs `action` and lets the event loop handle what it posted, layout and the paint of what
 // changed, as after a real click; returns the milliseconds of all of it.
 template <typename F>
-double timed(Wizard& w, F&& action)
+double timed(F&& action)
 {
-    (void)w;
     const double start = now();
     action();
     QCoreApplication::processEvents();
@@ -174,18 +173,18 @@ int road(int rounds)
         }
 
         auto w = atPersonalData();
-        table.row("\"далее\" to step 1 painted", 30).add(timed(*w, [&] {
+        table.row("\"далее\" to step 1 painted", 30).add(timed([&] {
             find<QPushButton>(*w, "Form3", "Command2")->click();
         }));
 
         for (int step = 1; step < 16; ++step) {
             StepForm* form = screenOf(*w, step);
-            const double ms = timed(*w, [&] { form->findChild<QPushButton*>(QStringLiteral("Command2"))->click(); });
+            const double ms = timed([&] { form->findChild<QPushButton*>(QStringLiteral("Command2"))->click(); });
             table.row("Next " + std::to_string(step) + " → " + std::to_string(step + 1), 3).add(ms);
         }
         for (int step = 16; step > 1; --step) {
             StepForm* form = screenOf(*w, step);
-            const double ms = timed(*w, [&] { form->findChild<QPushButton*>(QStringLiteral("Command1"))->click(); });
+            const double ms = timed([&] { form->findChild<QPushButton*>(QStringLiteral("Command1"))->click(); });
             table.row("Back " + std::to_string(step) + " → " + std::to_string(step - 1), 3).add(ms);
         }
 
@@ -211,7 +210,7 @@ int road(int rounds)
             w->window()->repaint();
             StepForm* from = screenOf(*w, step == 13 ? 12 : 13);
             const char* item[] = {"raschet1", "raschet2", "raschet3", "raschet4"};
-            table.row("entering step " + std::to_string(step), 3).add(timed(*w, [&] {
+            table.row("entering step " + std::to_string(step), 3).add(timed([&] {
                 from->menuAction(item[step - 13])->trigger();
             }));
         }
@@ -226,7 +225,7 @@ int road(int rounds)
                 w->window()->repaint();
             }
             auto* option = find<QRadioButton>(*w, "Form8", name);
-            table.row(std::string("option ") + name + " (step " + std::to_string(step) + ")", 3).add(timed(*w, [&] {
+            table.row(std::string("option ") + name + " (step " + std::to_string(step) + ")", 3).add(timed([&] {
                 option->click();
             }));
         }
@@ -235,7 +234,7 @@ int road(int rounds)
         w->steps()->showStep(16);
         screenOf(*w, 16)->menuAction("inform2")->trigger();
         auto* write = find<QPushButton>(*w, "Form10", "Command2");
-        table.row("\"вывести отчет\" to a complete workbook", 50).add(timed(*w, [&] { write->click(); }));
+        table.row("\"вывести отчет\" to a complete workbook", 50).add(timed([&] { write->click(); }));
         if (w->steps()->reportScreen()->lastReport().isEmpty()) {
             std::fprintf(stderr, "the report was not written\n");
             return 2;

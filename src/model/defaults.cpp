@@ -8,9 +8,6 @@ namespace kvarton {
 
 namespace {
 
-using R = StaffRole;
-using K = GroupKind;
-
 template <typename E>
 using Row = std::array<double, kCount<E>>;
 
@@ -117,11 +114,6 @@ void put(InstitutionModel& m, FieldRef r, ModelValue v)
 }
 
 } // namespace
-
-double normativeBaseAmount(StayRegime s, AgeGroup a, NormativePart p) noexcept
-{
-    return kNormativeBase[ix(s)][ix(a)][ix(p)];
-}
 
 std::string moneyDefault(double baseAmount, std::optional<double> coefficient)
 {

@@ -4,9 +4,6 @@
 
 namespace kvarton {
 
-// St Petersburg's annual financing normative per child (roubles), the base of every region's.
-double normativeBaseAmount(StayRegime s, AgeGroup a, NormativePart p) noexcept;
-
 // The text a money default takes in a region: the St Petersburg amount times the region's
 // coefficient, rounded to whole roubles ("0" while no coefficient is known).
 std::string moneyDefault(double baseAmount, std::optional<double> coefficient);
