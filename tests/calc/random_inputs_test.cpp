@@ -2,132 +2,15 @@
 
 #include "calc/steps.h"
 
-#include "model/list_items.h"
+#include "common/random_work.h"
 
-#include <array>
 #include <cstdint>
-#include <random>
 
 using namespace kvarton;
 using namespace kvarton::calc;
 using namespace kvarton::calc::test;
 
 namespace {
-
-using O = GroupOrientation;
-
-// Texts a learner may type into the payroll and salary fields, or into a list that accepts typing.
-const std::array<std::string, 14> kOddTexts{"", " ", "abc", "1.5", "-0", "1e308", "=1+1", "12 000", "1,5", "-1000", "0",
-    "99999999999999999999", std::string(320, '9'), "922337203685477"};
-
-class RandomInputs final {
-public:
-    explicit RandomInputs(std::uint32_t seed)
-        : rng_(seed)
-    {
-    }
-
-    InstitutionModel model()
-    {
-        InstitutionModel m = defaults();
-        for (GroupKind g : allOf<GroupKind>()) {
-            list(m, ref(Field::DirectStayHours, g), ListKind::StayModeHours);
-            list(m, ref(Field::OtherStayHours, g), ListKind::StayModeHours);
-            for (StaffRole r : allOf<StaffRole>()) {
-                mostlyZero(m, ref(Field::DirectHours, g, r), ListKind::RoleHours);
-                mostlyZero(m, ref(Field::OtherHours, g, r), ListKind::RoleHours);
-            }
-        }
-        staff(m, ref(Field::Payroll2011PedTotal), ref(Field::Positions2011PedTotal), 0.05);
-        staff(m, ref(Field::Payroll2011Admin), ref(Field::Positions2011Admin));
-        staff(m, ref(Field::Payroll2011Medical), ref(Field::Positions2011Medical));
-        staff(m, ref(Field::Payroll2011Service), ref(Field::Positions2011Service));
-        for (StaffRole r : allOf<StaffRole>())
-            staff(m, ref(Field::Payroll2011, r), ref(Field::Positions2011, r));
-        for (StayRegime s : allOf<StayRegime>())
-            for (AgeGroup a : allOf<AgeGroup>())
-                mostlyZero(m, ref(Field::AssignedServices, s, a), ListKind::Children);
-        for (AgeGroup a : allOf<AgeGroup>())
-            for (StayMode mode : allOf<StayMode>()) {
-                // Compensating pupils are usually some of all pupils, now and then more.
-                const auto all = ref(Field::ProvidedServices, a, O::GeneralDevelopment, mode);
-                mostlyZero(m, all, ListKind::Children);
-                const int total = listRow(ListKind::Children, field(m, all).displayText()).value_or(0);
-                const int compensating = chance(0.002) ? total + 1 : pick(total + 1) * pick(2);
-                commitText(m, ref(Field::ProvidedServices, a, O::Compensating, mode), std::to_string(compensating));
-            }
-        list(m, ref(Field::IncentiveShareNonPed), ListKind::Percent1To99);
-        list(m, ref(Field::SpecialPartSharePed), ListKind::Percent1To99);
-        list(m, ref(Field::CompensationSharePed), ListKind::Percent0To30);
-        list(m, ref(Field::AwardsSharePed), ListKind::Percent0To30);
-        list(m, ref(Field::DeputySalaryCoefficient), ListKind::Percent40To100);
-        list(m, ref(Field::AdminPayrollTeachingShare), ListKind::Percent0To100);
-        list(m, ref(Field::ServicePayrollTeachingShare), ListKind::Percent0To100);
-        list(m, ref(Field::MaterialCostsPercentOfPedPayroll), ListKind::Percent0To20);
-        list(m, ref(Field::MaterialCostsTeachingShare), ListKind::Percent0To100);
-        list(m, ref(Field::PedSalaryGrowthPercent2012), ListKind::Percent0To50);
-        list(m, ref(Field::MonthsPerYear), ListKind::Months);
-        list(m, ref(Field::DaysPerWeek), ListKind::Days);
-        for (O o : allOf<O>())
-            for (AgeBand b : allOf<AgeBand>())
-                list(m, ref(Field::GroupSize, o, b), ListKind::GroupSize);
-        for (ServicePosition p : allOf<ServicePosition>()) {
-            mostlyZero(m, ref(Field::ServicePositions, p), ListKind::Positions);
-            if (hasSalary(p))
-                amount(m, ref(Field::ServiceSalary, p));
-        }
-        return m;
-    }
-
-    NormativeGroup group() { return static_cast<NormativeGroup>(pick(6)); }
-    Method method() { return pick(2) == 0 ? Method::ByRecommendations : Method::ByAllNeeds; }
-    StayRegime view() { return pick(2) == 0 ? StayRegime::Day : StayRegime::ShortTerm; }
-
-private:
-    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
-    bool chance(double p) { return std::bernoulli_distribution(p)(rng_); }
-
-    const std::string& item(ListKind kind)
-    {
-        const auto& items = listItems(kind);
-        return items[static_cast<std::size_t>(pick(static_cast<int>(items.size())))];
-    }
-
-    // A list item; rarely a typed text instead.
-    void list(InstitutionModel& m, FieldRef f, ListKind kind)
-    {
-        commitText(m, f, chance(0.0005) ? kOddTexts[static_cast<std::size_t>(pick(kOddTexts.size()))] : item(kind));
-    }
-    void mostlyZero(InstitutionModel& m, FieldRef f, ListKind kind, double zeroShare = 0.6)
-    {
-        if (chance(zeroShare))
-            commitText(m, f, "0");
-        else
-            list(m, f, kind);
-    }
-    // A typed amount: usually whole roubles, at times with kopecks, now and then an odd text.
-    void amount(InstitutionModel& m, FieldRef f)
-    {
-        if (chance(0.004))
-            commitText(m, f, kOddTexts[static_cast<std::size_t>(pick(kOddTexts.size()))]);
-        else if (chance(0.2))
-            commitText(m, f, "0");
-        else
-            commitText(m, f, std::to_string(pick(8'000'000)) + (chance(0.1) ? ",5" : ""));
-    }
-
-    // Positions of 2011 and their payroll, which is nearly always 0 without positions.
-    void staff(InstitutionModel& m, FieldRef payroll, FieldRef positions, double zeroShare = 0.6)
-    {
-        mostlyZero(m, positions, ListKind::Positions, zeroShare);
-        if (field(m, positions).toNumber() == 0.0 && !chance(0.03))
-            commitText(m, payroll, "0");
-        else
-            amount(m, payroll);
-    }
-
-    std::mt19937 rng_;
-};
 
 // A panel the learner may see: the error panel alone, or every label with a plain text.
 void expectSound(const StepView& v, std::size_t labelCount, std::uint32_t seed)
@@ -160,7 +43,7 @@ TEST(RandomInputs, EveryStepShowsPlainTextsOrTheErrorPanel)
     constexpr int kRuns = 3000;
     int computed = 0;
     for (std::uint32_t seed = kFirstSeed; seed < kFirstSeed + kRuns; ++seed) {
-        RandomInputs random(seed);
+        kvarton::test::RandomWork random(seed);
         InstitutionModel m = random.model();
         const Method method = random.method();
         const StayRegime view = random.view();
