@@ -105,7 +105,7 @@ StepView showEstimate(const InstitutionModel& in, const CalcResults& results)
     constexpr auto Total = EstimateColumn::Total;
     constexpr auto Special = EstimateColumn::Special;
     StepView view;
-    view.labels.reserve(valueLabels(ResultsPanel::Estimate).size());
+    view.labels.reserve(valueLabelCount(ResultsPanel::Estimate));
     const auto putRow = [&view](const PanelLine& row, double total, double specialPart) {
         put(view, value(row, Total), total);
         put(view, value(row, Special), specialPart);

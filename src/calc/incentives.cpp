@@ -147,7 +147,7 @@ StepView showIncentiveView(const InstitutionModel& model, const CalcResults& res
     };
 
     StepView v;
-    v.labels.reserve(valueLabels(ResultsPanel::Incentives).size());
+    v.labels.reserve(valueLabelCount(ResultsPanel::Incentives));
     const ValueLabel& teachers = value(line(IncentiveLine::CompensatingTeachers));
     const ValueLabel& other = value(line(IncentiveLine::CompensatingOther));
     put(v, teachers, coefficientText(teachers, r.compensatingCoefTeacher[view]));

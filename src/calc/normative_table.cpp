@@ -137,7 +137,7 @@ StepView showNormativeTable(const InstitutionModel& in, NormativeGroup group, Ca
         return errorPanel();
 
     StepView view;
-    view.labels.reserve(3 * kRowCount);
+    view.labels.reserve(valueLabelCount(ResultsPanel::NormativeTable));
     for (std::size_t i = 0; i < kRowCount; ++i) {
         const PanelLine& l = line(static_cast<Row>(i));
         put(view, value(l, NormativeColumn::Normative), t.cells[i].normative);

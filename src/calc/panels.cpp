@@ -171,6 +171,15 @@ std::vector<PlacedValue> valueLabels(ResultsPanel p)
     return placed;
 }
 
+std::size_t valueLabelCount(ResultsPanel p) noexcept
+{
+    std::size_t count = 0;
+    for (const PanelLine& l : kPanels[p].lines)
+        for (const ValueLabel& v : l.values)
+            count += v.name.empty() ? 0 : 1;
+    return count;
+}
+
 std::optional<PlacedValue> findValueLabel(std::string_view name)
 {
     for (ResultsPanel p : allOf<ResultsPanel>())

@@ -155,6 +155,7 @@ struct PlacedValue {
 
 // Every value label of a panel, line by line, each line's columns from left to right.
 std::vector<PlacedValue> valueLabels(ResultsPanel p);
+std::size_t valueLabelCount(ResultsPanel p) noexcept;
 // The value label of that name on any panel.
 std::optional<PlacedValue> findValueLabel(std::string_view name);
 

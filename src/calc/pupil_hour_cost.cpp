@@ -161,7 +161,7 @@ StepView showPupilHourCost(const CalcResults& results, Method method)
     }};
 
     StepView view;
-    view.labels.reserve(panel(ResultsPanel::PupilHourCost).lines.size());
+    view.labels.reserve(valueLabelCount(ResultsPanel::PupilHourCost));
     put(view, value(line(PupilHourLine::CostDay)), r.pupilHourCostDay);
     put(view, value(line(PupilHourLine::CostShortTerm)), r.pupilHourCostShortTerm);
     for (const CellLines& c : kCells)

@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string_view>
+#include <utility>
 
 using namespace kvarton;
 using namespace kvarton::calc;
@@ -45,10 +46,12 @@ TEST(Panels, EveryLabelNameStandsOnceOnTheScreen)
     for (std::string_view name : all)
         EXPECT_EQ(all.count(name), 1u) << name;
     EXPECT_EQ(values, 10u + 27u + 33u + 38u);
-    EXPECT_EQ(valueLabels(ResultsPanel::PupilHourCost).size(), 10u);
-    EXPECT_EQ(valueLabels(ResultsPanel::Incentives).size(), 27u);
-    EXPECT_EQ(valueLabels(ResultsPanel::NormativeTable).size(), 33u);
-    EXPECT_EQ(valueLabels(ResultsPanel::Estimate).size(), 38u);
+    const std::pair<ResultsPanel, std::size_t> counts[] = {{ResultsPanel::PupilHourCost, 10},
+        {ResultsPanel::Incentives, 27}, {ResultsPanel::NormativeTable, 33}, {ResultsPanel::Estimate, 38}};
+    for (const auto& [p, count] : counts) {
+        EXPECT_EQ(valueLabels(p).size(), count);
+        EXPECT_EQ(valueLabelCount(p), count);
+    }
 }
 
 // A results sheet or a summary writes each figure under the screen's own caption.
