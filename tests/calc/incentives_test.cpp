@@ -161,7 +161,7 @@ TEST(Step14, AViewClickTestsAmountsWithTheFirstMethodsHours)
     // Take the second method's hours away: the end of its computation would show no amounts, a
     // view click still judges working time by the hours of stay.
     m.results.pupilHours.staffHoursNeed = {};
-    EXPECT_EQ(texts(showIncentiveView(m, Day, Method::ByAllNeeds)).at("Label2007"), "0");
+    EXPECT_EQ(texts(showIncentiveView(m, m.results, Day, Method::ByAllNeeds)).at("Label2007"), "0");
     EXPECT_EQ(texts(clickView14(m, Day)).at("Label2007"), "168981");
 }
 

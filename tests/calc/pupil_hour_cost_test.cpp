@@ -45,7 +45,7 @@ TEST(Step13, DefaultsByEitherMethod)
 TEST(Step13, CellsWithoutPupils)
 {
     auto m = defaults();
-    ASSERT_TRUE(calculatePupilHourCost(m, Method::ByRecommendations));
+    ASSERT_FALSE(enterStep13(m, Method::ByRecommendations).showError);
     const PupilHourResults& r = m.results.pupilHours;
     // No short-term compensating pupils: the short-term cost is the general cell's alone.
     EXPECT_EQ(r.averageGroupSize[Short][O::Compensating], 20);
