@@ -260,15 +260,10 @@ Sheet reportSheet(const InstitutionModel& model)
 {
     Sheet sheet;
     sheet.name = "Sheet1";
-    Style centred;
-    centred.horizontal = Horizontal::Centre;
-    centred.vertical = Vertical::Centre;
-    centred.wrap = true;
-    Style bordered = centred;
-    bordered.bordered = true;
-    Style head = bordered;
-    head.bold = true;
-    sheet.styles = {centred, bordered, head};
+    const Style centred{.horizontal = Horizontal::Centre, .vertical = Vertical::Centre, .wrap = true};
+    sheet.styles = {centred, centred, centred};
+    sheet.styles[Bordered].bordered = sheet.styles[Head].bordered = true;
+    sheet.styles[Head].bold = true;
 
     for (const ReportCell& cell : reportCells()) {
         CellValue value;

@@ -131,7 +131,8 @@ std::optional<std::string> writeSheet(lxw_workbook* wb, const Sheet& sheet)
     lxw_worksheet* ws = workbook_add_worksheet(wb, sheet.name.c_str());
     if (!ws)
         return "Отчет не создан: не хватило памяти.";
-    // The workbook numbers the distinct formats in the order the sheets first use them.
+    // One format per style: the workbook numbers the distinct ones in the order columns and cells
+    // first use them, and leaves out those no one uses.
     std::vector<lxw_format*> made;
     for (const Style& style : sheet.styles)
         made.push_back(makeFormat(wb, style));

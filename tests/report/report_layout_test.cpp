@@ -165,14 +165,10 @@ TEST(ReportSheet, StPetersburgStylesMergesWidthsHeightsAndPage)
 {
     const Sheet sheet = reportSheet(stPetersburg());
     EXPECT_EQ(sheet.name, "Sheet1");
-    Style centred;
-    centred.horizontal = Horizontal::Centre;
-    centred.vertical = Vertical::Centre;
-    centred.wrap = true;
-    Style bordered = centred;
-    bordered.bordered = true;
-    Style head = bordered;
-    head.bold = true;
+    const auto centre = Horizontal::Centre;
+    const Style centred{.horizontal = centre, .vertical = Vertical::Centre, .wrap = true};
+    const Style bordered{.bordered = true, .horizontal = centre, .vertical = Vertical::Centre, .wrap = true};
+    const Style head{.bold = true, .bordered = true, .horizontal = centre, .vertical = Vertical::Centre, .wrap = true};
 
     const std::map<int, int> headColumns{{7, 4}, {22, 4}, {37, 3}, {55, 4}, {59, 4}, {81, 1}, {99, 3}};
     std::pair<int, int> previous{0, -1};
