@@ -57,16 +57,17 @@ struct PageSetup {
     std::string header; // centred above every printed page; empty for none
 };
 
+// The parts in the order the writer writes them.
 struct Sheet {
     std::string name; // at most 31 characters, none of []:*?/\ (the format's rule)
     std::vector<Style> styles;
+    std::vector<Column> columns;
+    PageSetup page;
+    std::map<int, double> rowHeights; // rows not of the default height, in points
+    std::vector<Merge> merges;
     // In the order they are written, which numbers the shared texts: layouts go row after row,
     // each from left to right.
     std::vector<Cell> cells;
-    std::vector<Merge> merges;
-    std::vector<Column> columns;
-    std::map<int, double> rowHeights; // rows not of the default height, in points
-    PageSetup page;
 };
 
 struct Workbook {

@@ -121,7 +121,7 @@ std::string headerCodes(const std::string& text)
     return out;
 }
 
-// One pass over the description, in the order of the sheet's parts. A merge writes blanks in the
+// One pass over the description, part after part as `Sheet` lists them. A merge writes blanks in the
 // style of its top left cell over its block; the cells that follow are written on top of them.
 // libxlsxwriter makes the file only when the workbook is closed, so a failure here leaves none.
 std::optional<std::string> writeSheet(lxw_workbook* wb, const Sheet& sheet)
