@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QShowEvent>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -56,6 +57,17 @@ ReportScreen::ReportScreen(const InstitutionModel& model, QWidget* parent)
     content()->addStretch(1);
     connect(write, &QPushButton::clicked, this, &ReportScreen::writeReport);
     resize(600, 400);
+}
+
+// Each opening starts clean: what the last press said belongs to a report the learner has seen.
+// A window brought back from the task bar (a spontaneous show) keeps what it showed.
+void ReportScreen::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) {
+        status_->clear();
+        status_->hide();
+    }
+    ModalScreen::showEvent(event);
 }
 
 QString ReportScreen::reportFolder()
