@@ -1,6 +1,7 @@
 #include "report_screen.h"
 
-#include "kvarton_config.h"
+#include "address_label.h"
+#include "course_settings.h"
 #include "report/report.h"
 #include "steps/widgets.h"
 
@@ -40,11 +41,11 @@ ReportScreen::ReportScreen(const InstitutionModel& model, QWidget* parent)
                        "1-го по 12-й данные соответствуют специфике оказания услуг в Вашем дошкольном "
                        "образовательном учреждении и нажмите кнопку \"вывести отчет\"."),
         true));
-    content()->addWidget(makeLabel(this, QStringLiteral("Label2"),
+    content()->addWidget(new AddressLabel(QStringLiteral("Label2"),
         QStringLiteral("Полученный файл формата Excel сохраните под уникальным именем и "
                        "отправьте по электронной почте на адрес   ")
-            + QString::fromUtf8(KVARTON_COURSE_EMAIL),
-        true));
+            + courseSettings().email,
+        this));
     content()->addWidget(makeLabel(this, QStringLiteral("Label3"),
         QStringLiteral("Внимание: Убедитесь, что на Вашем компьютере установлен пакет программ MS Office (MS Excel)"),
         true));

@@ -16,6 +16,7 @@ expected=$(
   echo "bin/kvarton"
   echo "share/applications/$id.desktop"
   echo "share/metainfo/$id.metainfo.xml"
+  echo "share/doc/kvarton/examples/kvarton.ini.example"
   echo "share/icons/hicolor/scalable/apps/$id.svg"
   for size in $sizes; do echo "share/icons/hicolor/${size}x${size}/apps/$id.png"; done
 )
