@@ -47,7 +47,7 @@ std::optional<QByteArray> readSettingsFile(const QString& path)
 // address reversed) and the marks of undecodable bytes make an address the learner cannot trust.
 bool usable(const QString& value)
 {
-    if (value.isEmpty() || value.size() > kMaxValueLength)
+    if (value.trimmed().isEmpty() || value.size() > kMaxValueLength)
         return false;
     for (const QChar c : value) {
         const QChar::Category category = c.category();

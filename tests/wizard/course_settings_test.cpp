@@ -117,6 +117,7 @@ private slots:
         QTest::newRow("empty") << QByteArray("");
         QTest::newRow("blanks only") << QByteArray("   ");
         QTest::newRow("empty quotes") << QByteArray("\"\"");
+        QTest::newRow("blanks in quotes") << QByteArray("\"  \"");
         QTest::newRow("longer than 200 characters") << QByteArray(190, 'a') + "@example.ru";
         QTest::newRow("a control character") << QByteArray("a\x01@example.ru");
         QTest::newRow("a direction override") << QByteArray("\xE2\x80\xAEur.elpmaxe@a");
