@@ -259,10 +259,9 @@ ProcessRun runProcess(const std::string& program, const std::vector<std::string>
     const double start = now();
     const pid_t pid = fork();
     if (pid == 0) {
-        if (quiet) {
-            std::freopen("/dev/null", "w", stdout);
-            std::freopen("/dev/null", "w", stderr);
-        }
+        // A child that cannot silence its output still runs: its output then shows, nothing more.
+        if (quiet && !(std::freopen("/dev/null", "w", stdout) && std::freopen("/dev/null", "w", stderr)))
+            std::fputs("kvarton-bench: the program's output cannot be silenced\n", stderr);
         execv(program.c_str(), argv.data());
         _exit(127);
     }

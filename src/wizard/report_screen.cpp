@@ -1,6 +1,7 @@
 #include "report_screen.h"
 
-#include "kvarton_config.h"
+#include "address_label.h"
+#include "course_settings.h"
 #include "report/report.h"
 #include "steps/widgets.h"
 
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QShowEvent>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -39,11 +41,11 @@ ReportScreen::ReportScreen(const InstitutionModel& model, QWidget* parent)
                        "1-го по 12-й данные соответствуют специфике оказания услуг в Вашем дошкольном "
                        "образовательном учреждении и нажмите кнопку \"вывести отчет\"."),
         true));
-    content()->addWidget(makeLabel(this, QStringLiteral("Label2"),
+    content()->addWidget(new AddressLabel(QStringLiteral("Label2"),
         QStringLiteral("Полученный файл формата Excel сохраните под уникальным именем и "
                        "отправьте по электронной почте на адрес   ")
-            + QString::fromUtf8(KVARTON_COURSE_EMAIL),
-        true));
+            + courseSettings().email,
+        this));
     content()->addWidget(makeLabel(this, QStringLiteral("Label3"),
         QStringLiteral("Внимание: Убедитесь, что на Вашем компьютере установлен пакет программ MS Office (MS Excel)"),
         true));
@@ -56,6 +58,17 @@ ReportScreen::ReportScreen(const InstitutionModel& model, QWidget* parent)
     content()->addStretch(1);
     connect(write, &QPushButton::clicked, this, &ReportScreen::writeReport);
     resize(600, 400);
+}
+
+// Each opening starts clean: what the last press said belongs to a report the learner has seen.
+// A window brought back from the task bar (a spontaneous show) keeps what it showed.
+void ReportScreen::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) {
+        status_->clear();
+        status_->hide();
+    }
+    ModalScreen::showEvent(event);
 }
 
 QString ReportScreen::reportFolder()

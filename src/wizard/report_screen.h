@@ -23,6 +23,9 @@ public:
     // The path of the last workbook written, empty when none.
     const QString& lastReport() const { return lastReport_; }
 
+protected:
+    void showEvent(class QShowEvent* event) override;
+
 private:
     void writeReport();
 

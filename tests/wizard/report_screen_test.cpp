@@ -83,6 +83,21 @@ private slots:
         QVERIFY(status(*w).contains(QStringLiteral("Шаг 7")));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
     }
+
+    void everyOpeningStartsClean()
+    {
+        QTemporaryDir folder;
+        qputenv("KVARTON_REPORT_DIR", folder.path().toUtf8());
+        auto w = startedWizard();
+        ReportScreen* report = openReport(*w);
+        press(*w);
+        auto* said = control<QLabel>(*w, QStringLiteral("Form10"), QStringLiteral("ReportStatus"));
+        QVERIFY(said->isVisible() && !said->text().isEmpty());
+        report->close();
+        openReport(*w);
+        QVERIFY(!said->isVisible());
+        QVERIFY(said->text().isEmpty());
+    }
 };
 
 QTEST_MAIN(ReportScreenTest)

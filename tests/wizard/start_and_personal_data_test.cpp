@@ -3,6 +3,7 @@
 #include "steps/choice_list.h"
 #include "wizard/main_window.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -105,6 +106,66 @@ private slots:
         QCOMPARE(w.model().regionName, std::string("Республика Бурятия"));
         QCOMPARE(w.model().regionalNormative[StayRegime::ShortTerm][AgeGroup::Junior][NormativePart::Total],
             ModelValue::single(9956.0f));
+    }
+
+    // A field that stops taking keys says so under it; nothing else on the screen moves or changes.
+    void aFullFieldSaysSoAndNothingElseMoves()
+    {
+        Wizard w;
+        w.start();
+        control<QPushButton>(w, QStringLiteral("Form1"), QStringLiteral("Command2"))->click();
+        control<ChoiceList>(w, QStringLiteral("Form3"), QStringLiteral("Combo1"))
+            ->choose(QStringLiteral("Камчатский край"));
+        QWidget* form = w.form(QStringLiteral("Form3"));
+        auto* name = control<QLineEdit>(w, QStringLiteral("Form3"), QStringLiteral("Text1"));
+        auto* surname = control<QLineEdit>(w, QStringLiteral("Form3"), QStringLiteral("Text2"));
+        auto* initial = control<QLineEdit>(w, QStringLiteral("Form3"), QStringLiteral("Text3"));
+        auto* nameNote = control<QLabel>(w, QStringLiteral("Form3"), QStringLiteral("NameLengthNote"));
+        auto* personNote = control<QLabel>(w, QStringLiteral("Form3"), QStringLiteral("PersonLengthNote"));
+        auto layoutNow = [&] {
+            QApplication::processEvents();
+            QStringList places;
+            for (QWidget* child : form->findChildren<QWidget*>())
+                if (child != nameNote && child != personNote) {
+                    const QRect r = child->geometry();
+                    places << QStringLiteral("%1 %2,%3 %4x%5 %6")
+                                  .arg(child->objectName())
+                                  .arg(r.x())
+                                  .arg(r.y())
+                                  .arg(r.width())
+                                  .arg(r.height())
+                                  .arg(child->isVisible());
+                }
+            return places;
+        };
+        const QStringList before = layoutNow();
+        QVERIFY(!nameNote->isVisible() && !personNote->isVisible());
+
+        name->setFocus();
+        name->setText(QString(999, u'я'));
+        QVERIFY(!nameNote->isVisible());
+        QTest::keyClick(name, Qt::Key_A);
+        QCOMPARE(name->text().size(), 1000);
+        QVERIFY(nameNote->isVisible());
+        QCOMPARE(nameNote->text(), QStringLiteral("Наименование может содержать не более 1000 знаков."));
+        QCOMPARE(name->accessibleDescription(), nameNote->text()); // a screen reader tells it with the field
+        QTest::keyClick(name, Qt::Key_B); // refused, as before
+        QCOMPARE(name->text().size(), 1000);
+
+        surname->setText(QString(300, u'ж')); // pasted: cut to the limit
+        QCOMPARE(surname->text().size(), 255);
+        QCOMPARE(personNote->text(), QStringLiteral("Фамилия может содержать не более 255 знаков."));
+        initial->setText(QString(255, u'И'));
+        QCOMPARE(personNote->text(), QStringLiteral("Инициал имени может содержать не более 255 знаков."));
+        QCOMPARE(layoutNow(), before);
+
+        initial->clear();
+        QCOMPARE(personNote->text(), QStringLiteral("Фамилия может содержать не более 255 знаков."));
+        surname->backspace();
+        QTest::keyClick(name, Qt::Key_Backspace);
+        QVERIFY(!nameNote->isVisible() && !personNote->isVisible());
+        QVERIFY(name->accessibleDescription().isEmpty());
+        QCOMPARE(layoutNow(), before);
     }
 };
 

@@ -89,7 +89,8 @@ QString ScenarioRunner::usage()
         "  expect FORM.CONTROL TEXT     the control's shown text must equal TEXT\n"
         "  expect-visible FORM.CONTROL yes|no\n"
         "  expect-enabled FORM.CONTROL yes|no\n"
-        "  dump                         print every visible control of the visible screens as FORM.CONTROL<TAB>text\n"
+        "  dump [FORM]                  print every visible control of the visible screens (or of FORM) as\n"
+        "                               FORM.CONTROL<TAB>text\n"
         "  screenshot FORM FILE.png     save a picture of the screen's window\n"
         "Exit status: 0 all ran and held; 1 an expectation failed; 2 the scenario cannot run (unknown control,\n"
         "item not in a list, a control a learner could not use, the program has ended).\n"
@@ -139,6 +140,14 @@ ScenarioRunner::Status ScenarioRunner::runLine(int number, const QString& rawLin
 
     if (command == QLatin1String("dump") && needArguments(0)) {
         dump();
+        return Ok;
+    }
+    if (command == QLatin1String("dump") && needArguments(1)) {
+        QWidget* form = kFormOrder.contains(words[1]) ? findForm(words[1]) : nullptr;
+        if (!form || !form->isVisible())
+            return cannot(QStringLiteral("%1 is not open").arg(words[1]));
+        dumpForm(form);
+        output_ += u'\n';
         return Ok;
     }
     if (command == QLatin1String("close") && needArguments(1)) {
