@@ -9,6 +9,8 @@ KVARTON_PACKAGES=(
   fonts-dejavu-core python3 python3-openpyxl
   desktop-file-utils appstream
 )
+# scripts/fuzz only: clang with libFuzzer and the sanitizers' runtime.
+KVARTON_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 
 kvarton_missing_packages() {
   local pkg
