@@ -21,7 +21,9 @@ Read<std::string> readFileBytes(const std::string& path, std::size_t limit)
         return Refusal{why::notAFile()};
     if (ec)
         return Refusal{why::unreadable()};
-    // A device or a pipe has no size to ask for; the read below stops at the limit all the same.
+    // A pipe or a device could keep the reading waiting for ever.
+    if (status.type() != fs::file_type::regular)
+        return Refusal{why::notARegularFile()};
     if (const std::uintmax_t size = fs::file_size(file, ec); !ec && size > limit)
         return Refusal{why::fileTooLarge(limit)};
 

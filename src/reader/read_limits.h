@@ -11,8 +11,10 @@ namespace kvarton::reader {
 struct ReadLimits {
     std::size_t fileBytes = std::size_t{16} << 20; // the file as it lies on disk
     std::size_t entries = 1000; // members of the zip package
-    std::size_t partBytes = std::size_t{8} << 20; // one part, unpacked (only the parts read count)
-    std::size_t totalBytes = std::size_t{24} << 20; // every part read, unpacked
+    // One part, unpacked (only the parts read count): its parsed XML takes up to some 15 times as
+    // much memory.
+    std::size_t partBytes = std::size_t{4} << 20;
+    std::size_t totalBytes = std::size_t{12} << 20; // every part read, unpacked
     // A part that unpacks to more than `ratioFrom` bytes may be at most `ratio` times its packed
     // size: sheets pack some 5 to 20 times, a zip bomb a thousand times.
     std::size_t ratio = 100;

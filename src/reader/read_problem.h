@@ -22,6 +22,7 @@ namespace why {
 
 std::string notFound();
 std::string notAFile();
+std::string notARegularFile();
 std::string unreadable();
 std::string emptyFile();
 std::string fileTooLarge(std::size_t limitBytes);

@@ -107,7 +107,7 @@ TEST_F(PackageLimits, ZipBombs)
 {
     Parts parts(report());
     std::string& sheet = parts["xl/worksheets/sheet1.xml"];
-    sheet.insert(sheet.find("<sheetData>"), std::string(4 << 20, ' '));
+    sheet.insert(sheet.find("<sheetData>"), std::string(2 << 20, ' '));
     const std::string bomb = parts.bytes();
     EXPECT_LT(bomb.size(), 20000u);
     EXPECT_EQ(reasonOf(bomb),
@@ -115,15 +115,15 @@ TEST_F(PackageLimits, ZipBombs)
         "переполнить память компьютера.");
 
     // Larger than any part may be, whatever it packs to.
-    sheet.insert(sheet.find("<sheetData>"), std::string(8 << 20, ' '));
+    sheet.insert(sheet.find("<sheetData>"), std::string(4 << 20, ' '));
     EXPECT_EQ(reasonOf(parts.bytes()),
-        "часть книги «xl/worksheets/sheet1.xml» в распакованном виде больше 8 МБ, для отчета это слишком много.");
+        "часть книги «xl/worksheets/sheet1.xml» в распакованном виде больше 4 МБ, для отчета это слишком много.");
 
     // A part that claims to be small and unfolds to more is cut at its claim and fails its checksum.
     Parts liar(report());
     for (auto& e : liar.entries())
         if (e.name == "xl/worksheets/sheet1.xml") {
-            e.content.insert(e.content.find("<sheetData>"), std::string(4 << 20, ' '));
+            e.content.insert(e.content.find("<sheetData>"), std::string(2 << 20, ' '));
             e.declaredSize = 1000;
         }
     EXPECT_EQ(reasonOf(liar.bytes()), "часть книги «xl/worksheets/sheet1.xml» повреждена или записана не полностью.");

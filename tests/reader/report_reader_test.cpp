@@ -10,6 +10,10 @@
 
 #include <thread>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 using namespace kvarton;
 using namespace kvarton::reader;
 using namespace kvarton::test;
@@ -97,6 +101,13 @@ TEST(ReportReader, ReadsAFileByItsUtf8Path)
     const auto dir = folder.u8string();
     EXPECT_EQ(problem(readReport(std::string(reinterpret_cast<const char*>(dir.data()), dir.size()))),
         "Файл «kvarton-reader-Отчеты» не открыт: это не файл, а папка.");
+#ifndef _WIN32
+    // A pipe would keep the reading waiting for a writer.
+    const auto pipe = folder / "pipe.xlsx";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(problem(readReport(pipe.string())),
+        "Файл «pipe.xlsx» не открыт: это не файл с данными, а устройство или канал.");
+#endif
     std::filesystem::remove_all(folder);
 }
 

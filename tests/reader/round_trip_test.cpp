@@ -9,6 +9,8 @@
 #include "common/random_work.h"
 
 #include "model/conversion.h"
+#include "model/defaults.h"
+#include "model/regions.h"
 
 #include <gtest/gtest.h>
 
@@ -73,6 +75,27 @@ TEST(RoundTrip, RandomWorksComeBackAsTheyWereWritten)
                 "empty amount, %d not writable\n",
         compared, retyped, emptyAmounts, notWritable);
     EXPECT_GT(compared, 120);
+}
+
+// Defaults never typed are numbers of every kind (whole, decimal, single, money texts); they come
+// back as the texts their controls show, and compute alike, in every region.
+TEST(RoundTrip, DefaultsNeverTypedInEveryRegion)
+{
+    for (const Region& region : regions()) {
+        SCOPED_TRACE(std::string(region.name));
+        InstitutionModel work;
+        work.regionName = std::string(region.name);
+        work.regionCoefficient = region.coefficient;
+        work.institutionName = "Сад";
+        resetToDefaults(work);
+        const ReportRead read = readReportBytes(reportBytes(work), "Отчет.xlsx");
+        ASSERT_TRUE(std::holds_alternative<InstitutionModel>(read));
+        const InstitutionModel& back = std::get<InstitutionModel>(read);
+        for (FieldRef f : inputFields())
+            ASSERT_EQ(field(back, f).displayText(), field(work, f).displayText());
+        EXPECT_EQ(back.regionalNormative, work.regionalNormative);
+        EXPECT_EQ(goldenRoad(back), goldenRoad(work));
+    }
 }
 
 } // namespace
