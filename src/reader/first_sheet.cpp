@@ -79,6 +79,15 @@ Read<std::unique_ptr<XmlPart>> readXml(ZipPackage& package, const std::string& n
     return parseXmlPart(std::move(*text), name);
 }
 
+// A part the workbook cannot do without.
+Read<std::unique_ptr<XmlPart>> readRequiredXml(ZipPackage& package, const std::string& name)
+{
+    auto part = readXml(package, name);
+    if (const auto* xml = std::get_if<std::unique_ptr<XmlPart>>(&part); xml && !*xml)
+        return Refusal{why::missingPart(name)};
+    return part;
+}
+
 // The relationships of `source` by id; none when it has no relationship part.
 Read<std::vector<std::pair<std::string, Relationship>>> readRelationships(ZipPackage& package, std::string_view source)
 {
@@ -145,14 +154,6 @@ std::optional<int> parseRowNumber(std::string_view text, const ReadLimits& limit
     if (ec != std::errc() || end != text.data() + text.size() || row < 1 || row > limits.rows)
         return std::nullopt;
     return row;
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
 std::optional<double> parseDouble(std::string_view text)
@@ -339,12 +340,10 @@ private:
 std::optional<Refusal> fillSharedStrings(ZipPackage& package, const std::string& part,
     std::vector<std::pair<Address, std::size_t>>& wanted, SheetBlock& block, const ReadLimits& limits)
 {
-    auto xml = readXml(package, part);
+    auto xml = readRequiredXml(package, part);
     if (const Refusal* r = refusal(xml))
         return *r;
     const auto& sst = std::get<std::unique_ptr<XmlPart>>(xml);
-    if (!sst)
-        return Refusal{why::missingPart(part)};
     std::sort(wanted.begin(), wanted.end(), [](const auto& x, const auto& y) { return x.second < y.second; });
     auto next = wanted.begin();
     std::size_t index = 0;
@@ -369,6 +368,14 @@ std::optional<Refusal> fillSharedStrings(ZipPackage& package, const std::string&
 }
 
 } // namespace
+
+std::string_view trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
 
 SheetBlock::SheetBlock(int rows, int columns)
     : rows_(rows)
@@ -400,12 +407,10 @@ Read<SheetBlock> readFirstSheet(ZipPackage& package, int rows, int columns, cons
     if (workbookPart.empty())
         workbookPart = "xl/workbook.xml";
 
-    auto workbookXml = readXml(package, workbookPart);
+    auto workbookXml = readRequiredXml(package, workbookPart);
     if (const Refusal* r = refusal(workbookXml))
         return *r;
     const auto& workbook = std::get<std::unique_ptr<XmlPart>>(workbookXml);
-    if (!workbook)
-        return Refusal{why::missingPart(workbookPart)};
     const pugi::xml_node firstSheet = child(child(child(workbook->document, "workbook"), "sheets"), "sheet");
     std::string_view id;
     for (pugi::xml_attribute a = firstSheet.first_attribute(); a; a = a.next_attribute())
@@ -425,12 +430,10 @@ Read<SheetBlock> readFirstSheet(ZipPackage& package, int rows, int columns, cons
     if (sheetPart.empty())
         return Refusal{why::noSheet()};
 
-    auto sheetXml = readXml(package, sheetPart);
+    auto sheetXml = readRequiredXml(package, sheetPart);
     if (const Refusal* r = refusal(sheetXml))
         return *r;
     const auto& sheet = std::get<std::unique_ptr<XmlPart>>(sheetXml);
-    if (!sheet)
-        return Refusal{why::missingPart(sheetPart)};
 
     SheetBlock block(rows, columns);
     SheetReader reader(block, limits, sheetPart);

@@ -5,6 +5,7 @@
 #include "zip_package.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kvarton::reader {
@@ -33,6 +34,9 @@ private:
     int columns_;
     std::vector<SheetCell> cells_;
 };
+
+// A cell's text without the blanks and line breaks around it.
+std::string_view trimmed(std::string_view text);
 
 // The cells of the workbook's first sheet (its first tab, found through the workbook and its
 // relationships, whatever its part is called) in the block from A1 of `rows` × `columns`. Cells

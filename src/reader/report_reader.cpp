@@ -16,14 +16,6 @@ namespace kvarton::reader {
 
 namespace {
 
-std::string_view trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
-
 // What a cell reads as where the report has a text: a number as the program shows one.
 std::string cellText(const SheetCell& cell)
 {
