@@ -28,17 +28,16 @@ std::array<RowInfo, 16> rowTable()
 {
     std::array<RowInfo, 16> rows{};
     for (StaffRole r : allOf<StaffRole>())
-        rows[ix(r)]
-            = {static_cast<int>(ix(r)) + 2, ref(Field::Payroll2011, r), ref(Field::Positions2011, r), nullptr, nullptr};
-    rows[12] = {1, ref(Field::Payroll2011PedTotal), ref(Field::Positions2011PedTotal),
+        rows[ix(r)] = {static_cast<int>(ix(r)) + 2, fields::payroll2011(r), fields::positions2011(r), nullptr, nullptr};
+    rows[12] = {1, fields::payroll2011PedTotal(), fields::positions2011PedTotal(),
         "Фонд оплаты труда педагогического персонала и УВП (всего)",
         "Количество ставок педагогического персонала и УВП (всего)"};
-    rows[13] = {14, ref(Field::Payroll2011Admin), ref(Field::Positions2011Admin),
+    rows[13] = {14, fields::payroll2011Admin(), fields::positions2011Admin(),
         "Фонд оплаты труда заведующих и заместителей заведующих",
         "Количество ставок заведующих и заместителей заведующих"};
-    rows[14] = {15, ref(Field::Payroll2011Medical), ref(Field::Positions2011Medical),
+    rows[14] = {15, fields::payroll2011Medical(), fields::positions2011Medical(),
         "Фонд оплаты труда медицинского персонала", "Количество ставок медицинского персонала"};
-    rows[15] = {16, ref(Field::Payroll2011Service), ref(Field::Positions2011Service),
+    rows[15] = {16, fields::payroll2011Service(), fields::positions2011Service(),
         "Фонд оплаты труда прочего (обслуживающего персонала)", "Количество ставок прочего (обслуживающего персонала)"};
     return rows;
 }
@@ -52,7 +51,7 @@ const std::array<RowInfo, 16>& rowInfo()
 } // namespace
 
 Staff2011Form::Staff2011Form(QWidget* parent)
-    : StepForm(StepScreen::Form5, QStringLiteral("Данные 2011"), parent)
+    : StepForm(Screen::Staff2011, QStringLiteral("Данные 2011"), parent)
 {
     auto* frame = makeBox(bodyWidget(), QStringLiteral("Frame1"));
     auto* grid = new QGridLayout(frame);

@@ -24,7 +24,7 @@ constexpr bool isDirectStep(int step) { return step % 2 == 1; }
 } // namespace
 
 WorkingTimeForm::WorkingTimeForm(QWidget* parent)
-    : StepForm(StepScreen::Form4, QStringLiteral("Аналитические параметры"), parent)
+    : StepForm(Screen::WorkingTime, QStringLiteral("Аналитические параметры"), parent)
 {
     QWidget* body = bodyWidget();
     std::array<ChoiceList*, 13> lists{};
@@ -70,9 +70,9 @@ WorkingTimeForm::WorkingTimeForm(QWidget* parent)
         const GroupKind g = kindOf(step);
         const bool direct = isDirectStep(step);
         auto& b = bindings_[static_cast<std::size_t>(step - 1)];
-        b.push_back({lists[0], ref(direct ? Field::DirectStayHours : Field::OtherStayHours, g)});
+        b.push_back({lists[0], direct ? fields::directStayHours(g) : fields::otherStayHours(g)});
         for (StaffRole r : allOf<StaffRole>())
-            b.push_back({lists[ix(r) + 1], ref(direct ? Field::DirectHours : Field::OtherHours, g, r)});
+            b.push_back({lists[ix(r) + 1], direct ? fields::directHours(g, r) : fields::otherHours(g, r)});
     }
 }
 

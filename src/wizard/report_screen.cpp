@@ -3,6 +3,7 @@
 #include "address_label.h"
 #include "course_settings.h"
 #include "report/report.h"
+#include "steps/screens.h"
 #include "steps/widgets.h"
 
 #include <QDateTime>
@@ -33,7 +34,7 @@ QString freshName(const QDir& folder)
 } // namespace
 
 ReportScreen::ReportScreen(const InstitutionModel& model, QWidget* parent)
-    : ModalScreen(QStringLiteral("Form10"), QStringLiteral("Создание отчета"), parent)
+    : ModalScreen(qs(screenName(Screen::Report)), QStringLiteral("Создание отчета"), parent)
     , model_(model)
 {
     content()->addWidget(makeLabel(this, QStringLiteral("Label1"),
