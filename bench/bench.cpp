@@ -8,6 +8,7 @@
 #include "wizard/main_window.h"
 #include "wizard/report_screen.h"
 #include "wizard/step_controller.h"
+#include "wizard/test_switches.h"
 #include "wizard/wizard.h"
 
 #include <QAction>
@@ -160,7 +161,7 @@ int road(int rounds)
 {
     Table table;
     QTemporaryDir reports;
-    qputenv("KVARTON_REPORT_DIR", reports.path().toLocal8Bit());
+    qputenv(testSwitches::kReportFolder, reports.path().toLocal8Bit());
 
     for (int round = 0; round < rounds; ++round) {
         // Building every screen, alone.
@@ -342,7 +343,7 @@ int main(int argc, char** argv)
     const std::string folder = self.substr(0, self.rfind('/') + 1);
     const std::string program = argc > 2 && mode == "--program" ? argv[2] : folder + "../src/app/kvarton";
     const std::string floor = folder + "kvarton-bench-floor";
-    setenv("KVARTON_EXIT_AFTER_FIRST_PAINT", "1", 1);
+    setenv(testSwitches::kExitAfterFirstPaint, "1", 1);
 
     Table startup;
     long programRss = 0;
@@ -367,7 +368,7 @@ int main(int argc, char** argv)
     const double startupRatio = programMedian / floorMedian;
     std::printf("\nstart-up ratio (medians): %.2f (target at most 1.5)\n\n", startupRatio);
 
-    unsetenv("KVARTON_EXIT_AFTER_FIRST_PAINT");
+    unsetenv(testSwitches::kExitAfterFirstPaint);
     std::printf("The learner's road, %d rounds in one process (each action with its repaint):\n\n", rounds);
     std::fflush(stdout);
     const ProcessRun roadRun = runProcess(self, {"--road", "--rounds", std::to_string(rounds)}, false);

@@ -2,6 +2,7 @@
 
 #include "choice_list.h"
 #include "item_list.h"
+#include "list_row.h"
 #include "text_field.h"
 #include "widgets.h"
 
@@ -103,12 +104,11 @@ QFrame* SimulationForm::buildParameters()
 
     int row = 0;
     for (const Question& q : kQuestions) {
-        QLabel* label = makeLabel(frame, QStringLiteral("Question%1").arg(q.number), QString::fromUtf8(q.text), true);
-        ChoiceList* list = addList(q.combo, q.kind, q.field, label->text());
-        label->setBuddy(list);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(list, row, 1);
-        grid->addWidget(makeLabel(frame, comboName(q.combo) + QStringLiteral("Unit"), QStringLiteral("%")), row, 2);
+        const ListRow question
+            = makeListRow(frame, {QStringLiteral("Question%1").arg(q.number), QString::fromUtf8(q.text), true}, q.kind,
+                comboName(q.combo), {comboName(q.combo) + QStringLiteral("Unit"), QStringLiteral("%")});
+        b.push_back({question.list, q.field});
+        question.addTo(grid, row, 0);
         ++row;
     }
 
@@ -164,18 +164,15 @@ QFrame* SimulationForm::buildServiceStaff()
     auto& b = bindings_[1];
     int row = 1;
     for (const StaffRow& s : kStaffRows) {
-        QLabel* caption = makeLabel(frame, QStringLiteral("Row%1Caption").arg(row), qs(texts(s.position).screen), true);
-        auto* list = new ChoiceList(ItemList::of(ListKind::Positions), comboName(s.combo), frame);
-        list->setAccessibleName(caption->text());
-        caption->setBuddy(list);
-        b.push_back({list, fields::servicePositions(s.position)});
-        grid->addWidget(caption, row, 0);
-        grid->addWidget(list, row, 1);
-        grid->addWidget(makeLabel(frame, comboName(s.combo) + QStringLiteral("Unit"), QStringLiteral("ст.")), row, 2);
+        const ListRow staff = makeListRow(frame,
+            {QStringLiteral("Row%1Caption").arg(row), qs(texts(s.position).screen), true}, ListKind::Positions,
+            comboName(s.combo), {comboName(s.combo) + QStringLiteral("Unit"), QStringLiteral("ст.")});
+        b.push_back({staff.list, fields::servicePositions(s.position)});
+        staff.addTo(grid, row, 0);
         if (s.text != 0) {
             const QString name = QStringLiteral("Text%1").arg(s.text);
             QLineEdit* salary = makeAmountField(frame, name);
-            salary->setAccessibleName(caption->text() + QStringLiteral(", оклад на должность"));
+            salary->setAccessibleName(staff.caption->text() + QStringLiteral(", оклад на должность"));
             b.push_back({salary, fields::serviceSalary(s.position)});
             grid->addWidget(salary, row, 3);
             grid->addWidget(makeLabel(frame, name + QStringLiteral("Unit"), QStringLiteral("рублей")), row, 4);

@@ -1,7 +1,7 @@
 #include "staff_2011_form.h"
 
 #include "choice_list.h"
-#include "item_list.h"
+#include "list_row.h"
 #include "text_field.h"
 #include "widgets.h"
 
@@ -70,12 +70,14 @@ Staff2011Form::Staff2011Form(QWidget* parent)
         const QString rowName = QStringLiteral("Row%1").arg(i + 1);
         Row& row = rows_[i];
         const QString caption = i < 12 ? qs(texts(static_cast<StaffRole>(i)).screen) : QString();
-        row.caption = makeLabel(frame, rowName + QStringLiteral("Caption"), caption);
+        // The positions of step 8 are a row of caption, list and unit; step 7 shows the amount instead.
+        const ListRow positions
+            = makeListRow(frame, {rowName + QStringLiteral("Caption"), caption}, ListKind::Positions,
+                QStringLiteral("Combo%1").arg(info.control), {rowName + QStringLiteral("Unit"), QStringLiteral("ст.")});
+        row.caption = positions.caption;
+        row.positions = positions.list;
+        row.unit = positions.unit;
         row.amount = makeAmountField(frame, QStringLiteral("Text%1").arg(info.control));
-        row.positions
-            = new ChoiceList(ItemList::of(ListKind::Positions), QStringLiteral("Combo%1").arg(info.control), frame);
-        row.unit = makeLabel(frame, rowName + QStringLiteral("Unit"), QStringLiteral("ст."));
-        row.caption->setBuddy(row.amount);
 
         int gridRow = 0;
         int column = 0;

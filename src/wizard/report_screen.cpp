@@ -5,6 +5,7 @@
 #include "report/report.h"
 #include "steps/screens.h"
 #include "steps/widgets.h"
+#include "test_switches.h"
 
 #include <QDateTime>
 #include <QDesktopServices>
@@ -74,7 +75,7 @@ void ReportScreen::showEvent(QShowEvent* event)
 
 QString ReportScreen::reportFolder()
 {
-    const QString configured = qEnvironmentVariable("KVARTON_REPORT_DIR");
+    const QString configured = testSwitches::reportFolder();
     if (!configured.isEmpty())
         return configured;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

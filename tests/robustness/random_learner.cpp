@@ -15,6 +15,7 @@
 #include "steps/widgets.h"
 #include "wizard/report_screen.h"
 #include "wizard/step_controller.h"
+#include "wizard/test_switches.h"
 #include "wizard/wizard.h"
 
 #include <QAbstractButton>
@@ -237,7 +238,7 @@ int main(int argc, char** argv)
         }
     }
     QTemporaryDir reports;
-    qputenv("KVARTON_REPORT_DIR", reports.path().toUtf8());
+    qputenv(testSwitches::kReportFolder, reports.path().toUtf8());
 
     int totalActions = 0;
     int calculationActions = 0;
