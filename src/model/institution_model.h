@@ -79,7 +79,8 @@ const ModelValue& field(const InstitutionModel& model, FieldRef r);
 // Every input field of steps 1–12, step by step in the order of their controls' families.
 std::span<const FieldRef> inputFields();
 
-// The few fields held in single precision.
+// The few fields held in single precision, on purpose: the course's figures come from them held as
+// floats (DEVELOPERS.md).
 bool isSingleField(FieldRef r) noexcept;
 
 // What leaving a step does with the text of a control: store it unchanged, or, for a single
