@@ -30,76 +30,40 @@ constexpr Names<ServicePosition> kPositionNames{
         "linenKeeper", "laundryWorker", "loader", "repairWorker", "otherPositions"}};
 constexpr Names<NormativePart> kPartNames{{"total", "education", "care"}};
 
-// The enumeration that indexes a dimension of a family.
-enum class Dimension : std::uint8_t {
-    None,
-    Role,
-    GroupKind,
-    Orientation,
-    Regime,
-    AgeGroup,
-    AgeBand,
-    StayMode,
-    Position,
-    Part
-};
-
-template <typename E>
-constexpr std::span<const std::string_view> names(const Names<E>& table)
-{
-    return table.items;
-}
-
-std::span<const std::string_view> memberNames(Dimension d)
-{
-    switch (d) {
-    case Dimension::Role:
-        return names(kRoleNames);
-    case Dimension::GroupKind:
-        return names(kGroupKindNames);
-    case Dimension::Orientation:
-        return names(kOrientationNames);
-    case Dimension::Regime:
-        return names(kRegimeNames);
-    case Dimension::AgeGroup:
-        return names(kAgeGroupNames);
-    case Dimension::AgeBand:
-        return names(kAgeBandNames);
-    case Dimension::StayMode:
-        return names(kStayModeNames);
-    case Dimension::Position:
-        return names(kPositionNames);
-    case Dimension::Part:
-        return names(kPartNames);
-    case Dimension::None:
-        break;
-    }
-    return {};
-}
+// A dimension of a family: the key names of the enumeration that indexes it.
+using Dimension = std::span<const std::string_view>;
+constexpr Dimension kRole = kRoleNames.items;
+constexpr Dimension kGroupKind = kGroupKindNames.items;
+constexpr Dimension kOrientation = kOrientationNames.items;
+constexpr Dimension kRegime = kRegimeNames.items;
+constexpr Dimension kAgeGroup = kAgeGroupNames.items;
+constexpr Dimension kAgeBand = kAgeBandNames.items;
+constexpr Dimension kStayMode = kStayModeNames.items;
+constexpr Dimension kPosition = kPositionNames.items;
+constexpr Dimension kPart = kPartNames.items;
 
 struct Family {
     std::string_view name; // written into files: never change one
-    std::array<Dimension, 3> dimensions;
+    std::array<Dimension, 3> dimensions; // in the order of the factory's arguments; empty beyond
 };
 
-using D = Dimension;
 constexpr EnumArray<Field, Family> kFamilies{{{
-    {"directStayHours", {D::GroupKind}},
-    {"directHours", {D::GroupKind, D::Role}},
-    {"otherStayHours", {D::GroupKind}},
-    {"otherHours", {D::GroupKind, D::Role}},
+    {"directStayHours", {kGroupKind}},
+    {"directHours", {kGroupKind, kRole}},
+    {"otherStayHours", {kGroupKind}},
+    {"otherHours", {kGroupKind, kRole}},
     {"payroll2011PedTotal", {}},
-    {"payroll2011", {D::Role}},
+    {"payroll2011", {kRole}},
     {"payroll2011Admin", {}},
     {"payroll2011Medical", {}},
     {"payroll2011Service", {}},
     {"positions2011PedTotal", {}},
-    {"positions2011", {D::Role}},
+    {"positions2011", {kRole}},
     {"positions2011Admin", {}},
     {"positions2011Medical", {}},
     {"positions2011Service", {}},
-    {"assignedServices", {D::Regime, D::AgeGroup}},
-    {"providedServices", {D::AgeGroup, D::Orientation, D::StayMode}},
+    {"assignedServices", {kRegime, kAgeGroup}},
+    {"providedServices", {kAgeGroup, kOrientation, kStayMode}},
     {"incentiveShareNonPed", {}},
     {"specialPartSharePed", {}},
     {"compensationSharePed", {}},
@@ -112,10 +76,10 @@ constexpr EnumArray<Field, Family> kFamilies{{{
     {"pedSalaryGrowthPercent2012", {}},
     {"monthsPerYear", {}},
     {"daysPerWeek", {}},
-    {"groupSize", {D::Orientation, D::AgeBand}},
-    {"servicePositions", {D::Position}},
-    {"serviceSalary", {D::Position}},
-    {"regionalNormative", {D::Regime, D::AgeGroup, D::Part}},
+    {"groupSize", {kOrientation, kAgeBand}},
+    {"servicePositions", {kPosition}},
+    {"serviceSalary", {kPosition}},
+    {"regionalNormative", {kRegime, kAgeGroup, kPart}},
 }}};
 
 } // namespace
@@ -124,12 +88,9 @@ std::string fieldKey(FieldRef r)
 {
     const Family& family = kFamilies[r.family()];
     std::string key(family.name);
-    for (std::size_t n = 0; n < family.dimensions.size(); ++n) {
-        const auto members = memberNames(family.dimensions[n]);
-        if (members.empty())
-            break;
+    for (std::size_t n = 0; n < family.dimensions.size() && !family.dimensions[n].empty(); ++n) {
         key += '.';
-        key += members[r.index(n)];
+        key += family.dimensions[n][r.index(n)];
     }
     return key;
 }
