@@ -2,6 +2,8 @@
 
 #include "model/enum_array.h"
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
