@@ -3,6 +3,7 @@
 #include "address_label.h"
 #include "course_settings.h"
 #include "kvarton_config.h"
+#include "steps/screens.h"
 #include "steps/widgets.h"
 
 #include <QVBoxLayout>
@@ -10,7 +11,7 @@
 namespace kvarton {
 
 HelpScreen::HelpScreen(QWidget* parent)
-    : ModalScreen(QStringLiteral("Form9"), QStringLiteral("Справка"), parent)
+    : ModalScreen(qs(screenName(Screen::Help)), QStringLiteral("Справка"), parent)
 {
     struct Line {
         const char* name;

@@ -3,6 +3,7 @@
 #include "length_note.h"
 #include "steps/choice_list.h"
 #include "steps/item_list.h"
+#include "steps/screens.h"
 #include "steps/widgets.h"
 
 #include <QGridLayout>
@@ -37,7 +38,7 @@ QString limitText(const QString& what, int length)
 PersonalDataScreen::PersonalDataScreen(QWidget* parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Form3"));
+    setObjectName(qs(screenName(Screen::PersonalData)));
     setWindowTitle(QStringLiteral("Персональные данные"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(32, 24, 32, 24);

@@ -3,7 +3,9 @@
 #include "address_label.h"
 #include "course_settings.h"
 #include "report/report.h"
+#include "steps/screens.h"
 #include "steps/widgets.h"
+#include "test_switches.h"
 
 #include <QDateTime>
 #include <QDesktopServices>
@@ -33,7 +35,7 @@ QString freshName(const QDir& folder)
 } // namespace
 
 ReportScreen::ReportScreen(const InstitutionModel& model, QWidget* parent)
-    : ModalScreen(QStringLiteral("Form10"), QStringLiteral("Создание отчета"), parent)
+    : ModalScreen(qs(screenName(Screen::Report)), QStringLiteral("Создание отчета"), parent)
     , model_(model)
 {
     content()->addWidget(makeLabel(this, QStringLiteral("Label1"),
@@ -73,7 +75,7 @@ void ReportScreen::showEvent(QShowEvent* event)
 
 QString ReportScreen::reportFolder()
 {
-    const QString configured = qEnvironmentVariable("KVARTON_REPORT_DIR");
+    const QString configured = testSwitches::reportFolder();
     if (!configured.isEmpty())
         return configured;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

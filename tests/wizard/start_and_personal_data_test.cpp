@@ -37,17 +37,17 @@ private slots:
         Wizard w;
         w.start();
         for (int round = 0; round < 2; ++round) {
-            control<QPushButton>(w, QStringLiteral("Form1"), QStringLiteral("Command1"))->click();
-            QWidget* info = w.form(QStringLiteral("Form2"));
+            control<QPushButton>(w, Screen::Start, QStringLiteral("Command1"))->click();
+            QWidget* info = w.form(Screen::DataList);
             QVERIFY(info->isVisible());
-            QVERIFY(w.form(QStringLiteral("Form1"))->isVisible());
-            QVERIFY(!w.form(QStringLiteral("Form1"))->isEnabled());
+            QVERIFY(w.form(Screen::Start)->isVisible());
+            QVERIFY(!w.form(Screen::Start)->isEnabled());
             if (round == 0)
-                control<QPushButton>(w, QStringLiteral("Form2"), QStringLiteral("Command1"))->click();
+                control<QPushButton>(w, Screen::DataList, QStringLiteral("Command1"))->click();
             else
                 info->close(); // the close box does the same
             QVERIFY(!info->isVisible());
-            QVERIFY(w.form(QStringLiteral("Form1"))->isEnabled());
+            QVERIFY(w.form(Screen::Start)->isEnabled());
         }
     }
 
@@ -64,30 +64,30 @@ private slots:
     {
         Wizard w;
         w.start();
-        control<QPushButton>(w, QStringLiteral("Form1"), QStringLiteral("Command2"))->click();
-        QVERIFY(!w.form(QStringLiteral("Form1"))->isVisible());
-        auto* name = control<QLineEdit>(w, QStringLiteral("Form3"), QStringLiteral("Text1"));
+        control<QPushButton>(w, Screen::Start, QStringLiteral("Command2"))->click();
+        QVERIFY(!w.form(Screen::Start)->isVisible());
+        auto* name = control<QLineEdit>(w, Screen::PersonalData, QStringLiteral("Text1"));
         QVERIFY(!name->isVisible()); // appears once a region is chosen
-        control<QPushButton>(w, QStringLiteral("Form3"), QStringLiteral("Command2"))->click();
-        auto* message = control<QLabel>(w, QStringLiteral("Form3"), QStringLiteral("Label8"));
+        control<QPushButton>(w, Screen::PersonalData, QStringLiteral("Command2"))->click();
+        auto* message = control<QLabel>(w, Screen::PersonalData, QStringLiteral("Label8"));
         QVERIFY(message->isVisible());
         QCOMPARE(message->palette().color(QPalette::WindowText), QColor(Qt::red));
         QCOMPARE(w.model().currentStep, 0);
         QVERIFY(w.model().payroll2011PedTotal.isEmpty());
         QVERIFY(w.model().institutionName.empty());
 
-        control<ChoiceList>(w, QStringLiteral("Form3"), QStringLiteral("Combo1"))
+        control<ChoiceList>(w, Screen::PersonalData, QStringLiteral("Combo1"))
             ->choose(QStringLiteral("Камчатский край"));
         QVERIFY(name->isVisible());
         QCOMPARE(w.model().regionName, std::string("Камчатский край"));
         name->setText(QStringLiteral(" "));
-        control<QLineEdit>(w, QStringLiteral("Form3"), QStringLiteral("Text2"))->setText(QStringLiteral(" Иванова "));
-        control<QPushButton>(w, QStringLiteral("Form3"), QStringLiteral("Command2"))->click();
+        control<QLineEdit>(w, Screen::PersonalData, QStringLiteral("Text2"))->setText(QStringLiteral(" Иванова "));
+        control<QPushButton>(w, Screen::PersonalData, QStringLiteral("Command2"))->click();
         QCOMPARE(w.model().currentStep, 1);
         QCOMPARE(w.model().institutionName, std::string(" "));
         QCOMPARE(w.model().surname, std::string(" Иванова "));
         QCOMPARE(w.model().serviceSalary[ServicePosition::Accountant], ModelValue::text("10291"));
-        QVERIFY(!w.form(QStringLiteral("Form3"))->isVisible());
+        QVERIFY(!w.form(Screen::PersonalData)->isVisible());
         QCOMPARE(w.window()->windowTitle(), QStringLiteral("Аналитические параметры — Квартон"));
     }
 
@@ -95,14 +95,14 @@ private slots:
     {
         Wizard w;
         w.start();
-        control<QPushButton>(w, QStringLiteral("Form1"), QStringLiteral("Command2"))->click();
-        auto* regions = control<ChoiceList>(w, QStringLiteral("Form3"), QStringLiteral("Combo1"));
+        control<QPushButton>(w, Screen::Start, QStringLiteral("Command2"))->click();
+        auto* regions = control<ChoiceList>(w, Screen::PersonalData, QStringLiteral("Combo1"));
         QCOMPARE(regions->count(), 83);
         QCOMPARE(regions->currentIndex(), -1);
         regions->choose(QStringLiteral("Камчатский край"));
         regions->choose(QStringLiteral("Республика Бурятия"));
-        control<QLineEdit>(w, QStringLiteral("Form3"), QStringLiteral("Text1"))->setText(QStringLiteral("Сад"));
-        control<QPushButton>(w, QStringLiteral("Form3"), QStringLiteral("Command2"))->click();
+        control<QLineEdit>(w, Screen::PersonalData, QStringLiteral("Text1"))->setText(QStringLiteral("Сад"));
+        control<QPushButton>(w, Screen::PersonalData, QStringLiteral("Command2"))->click();
         QCOMPARE(w.model().regionName, std::string("Республика Бурятия"));
         QCOMPARE(w.model().regionalNormative[StayRegime::ShortTerm][AgeGroup::Junior][NormativePart::Total],
             ModelValue::single(9956.0f));
@@ -113,15 +113,15 @@ private slots:
     {
         Wizard w;
         w.start();
-        control<QPushButton>(w, QStringLiteral("Form1"), QStringLiteral("Command2"))->click();
-        control<ChoiceList>(w, QStringLiteral("Form3"), QStringLiteral("Combo1"))
+        control<QPushButton>(w, Screen::Start, QStringLiteral("Command2"))->click();
+        control<ChoiceList>(w, Screen::PersonalData, QStringLiteral("Combo1"))
             ->choose(QStringLiteral("Камчатский край"));
-        QWidget* form = w.form(QStringLiteral("Form3"));
-        auto* name = control<QLineEdit>(w, QStringLiteral("Form3"), QStringLiteral("Text1"));
-        auto* surname = control<QLineEdit>(w, QStringLiteral("Form3"), QStringLiteral("Text2"));
-        auto* initial = control<QLineEdit>(w, QStringLiteral("Form3"), QStringLiteral("Text3"));
-        auto* nameNote = control<QLabel>(w, QStringLiteral("Form3"), QStringLiteral("NameLengthNote"));
-        auto* personNote = control<QLabel>(w, QStringLiteral("Form3"), QStringLiteral("PersonLengthNote"));
+        QWidget* form = w.form(Screen::PersonalData);
+        auto* name = control<QLineEdit>(w, Screen::PersonalData, QStringLiteral("Text1"));
+        auto* surname = control<QLineEdit>(w, Screen::PersonalData, QStringLiteral("Text2"));
+        auto* initial = control<QLineEdit>(w, Screen::PersonalData, QStringLiteral("Text3"));
+        auto* nameNote = control<QLabel>(w, Screen::PersonalData, QStringLiteral("NameLengthNote"));
+        auto* personNote = control<QLabel>(w, Screen::PersonalData, QStringLiteral("PersonLengthNote"));
         auto layoutNow = [&] {
             QApplication::processEvents();
             QStringList places;

@@ -70,10 +70,6 @@ QString escaped(QString text)
     return text;
 }
 
-const QStringList kFormOrder{QStringLiteral("Form1"), QStringLiteral("Form2"), QStringLiteral("Form3"),
-    QStringLiteral("Form4"), QStringLiteral("Form5"), QStringLiteral("Form6"), QStringLiteral("Form7"),
-    QStringLiteral("Form8"), QStringLiteral("Form9"), QStringLiteral("Form10")};
-
 } // namespace
 
 ScenarioRunner::ScenarioRunner(Wizard& wizard)
@@ -200,7 +196,7 @@ ScenarioRunner::Status ScenarioRunner::runLine(int number, const QString& rawLin
         return Ok;
     }
     if (command == QLatin1String("dump") && needArguments(1)) {
-        QWidget* form = kFormOrder.contains(words[1]) ? findForm(words[1]) : nullptr;
+        QWidget* form = findForm(words[1]);
         if (!form || !form->isVisible())
             return cannot(QStringLiteral("%1 is not open").arg(words[1]));
         dumpForm(form);
@@ -298,7 +294,7 @@ bool ScenarioRunner::resolve(const QString& path, Target& target, QString& error
     }
     const QString formName = path.left(dot);
     const QString controlName = path.mid(dot + 1);
-    if (!kFormOrder.contains(formName)) {
+    if (!screenByName(formName.toStdString())) {
         error = QStringLiteral("unknown screen %1").arg(formName);
         return false;
     }
@@ -362,8 +358,8 @@ QString ScenarioRunner::shownText(const QObject* control)
 
 void ScenarioRunner::dump()
 {
-    for (const QString& name : kFormOrder)
-        if (QWidget* form = findForm(name); form && form->isVisible())
+    for (Screen screen : allOf<Screen>())
+        if (QWidget* form = wizard_.form(screen); form && form->isVisible())
             dumpForm(form);
     output_ += u'\n';
 }
