@@ -1,5 +1,7 @@
 #include "step_table.h"
 
+#include "calc/panels.h"
+
 #include <array>
 
 namespace kvarton {
@@ -55,10 +57,10 @@ constexpr std::array<StepInfo, kLastStep> kSteps{{
         "Шаг 12. Введите параметры имитационного штатного рассписания в части количества ставок и окладов "
         "непедагогического персонала.",
         "imitac2"},
-    {StepScreen::Form8, "Шаг 13. Расчет ученико-часа.", "raschet1"},
-    {StepScreen::Form8, "Шаг 14. Расчет стимулирующих выплат.", "raschet2"},
-    {StepScreen::Form8, "Шаг 15. Нормативы финансирования.", "raschet3"},
-    {StepScreen::Form8, "Шаг 16. Ориентировочные расходы учреждения.", "raschet4"},
+    {StepScreen::Form8, calc::stepTitle(calc::ResultsPanel::PupilHourCost), "raschet1"},
+    {StepScreen::Form8, calc::stepTitle(calc::ResultsPanel::Incentives), "raschet2"},
+    {StepScreen::Form8, calc::stepTitle(calc::ResultsPanel::NormativeTable), "raschet3"},
+    {StepScreen::Form8, calc::stepTitle(calc::ResultsPanel::Estimate), "raschet4"},
 }};
 
 constexpr std::array<std::string_view, kLastStep + 2> kStepCaptions{"Шаг 0", "Шаг 1", "Шаг 2", "Шаг 3", "Шаг 4",

@@ -117,7 +117,8 @@ Workbook features()
     results.merges = {{1, 0, 1, 2}};
     results.columns = {{0, 20, -1}, {2, 12, 1}};
     results.rowHeights = {{2, 45}};
-    results.page = {Paper::A4, false, "Итоги & выводы"};
+    results.page.paper = Paper::A4;
+    results.page.header = "Итоги & выводы";
     return {{reportSheet(stPetersburg()), results}};
 }
 

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "step_view.h"
+
+#include <string_view>
+
+namespace kvarton::calc {
+
+// The option buttons of the results panels with the screen's captions: the calculation screen
+// builds its buttons from them, and a results sheet heads its columns with the same words.
+
+// Option1/Option2 on step 13, Option3/Option4 on step 14; both pairs read alike.
+PanelText methodOption(ResultsPanel panel, Method method) noexcept;
+// Option5/Option6 of step 14: the regime whose incentive payments are shown.
+PanelText viewOption(StayRegime view) noexcept;
+// Label27/Label29 of step 15, "Краткосрочные группы:" and "Дневные группы:", over their options.
+PanelText regimeHead(StayRegime regime) noexcept;
+// Option11…Option23 of step 15, each captioned with its age group.
+PanelText groupOption(NormativeGroup group) noexcept;
+
+} // namespace kvarton::calc
