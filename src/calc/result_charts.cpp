@@ -108,9 +108,6 @@ BarChart normativeChart(const StepView& table, NormativeGroup group)
 {
     BarChart chart;
     chart.name = "Норматив и потребности: " + groupName(group);
-    const Panel& p = panel(ResultsPanel::NormativeTable);
-    chart.legend
-        = {{Swatch::Normative, std::string(p.columnHeads[0].text)}, {Swatch::Need, std::string(p.columnHeads[1].text)}};
 
     constexpr std::size_t kLines = static_cast<std::size_t>(NormativeLine::MaterialCare) + 1;
     std::array<NormativeFigures, kLines> figures{};
@@ -155,6 +152,9 @@ BarChart normativeChart(const StepView& table, NormativeGroup group)
         return chart;
     }
 
+    const Panel& p = panel(ResultsPanel::NormativeTable);
+    chart.legend
+        = {{Swatch::Normative, std::string(p.columnHeads[0].text)}, {Swatch::Need, std::string(p.columnHeads[1].text)}};
     chart.sentences.push_back(statement(NormativeLine::Total));
     // Each service with its parts; a service without normative and needs is only named.
     struct Section {
@@ -187,76 +187,73 @@ BarChart normativeChart(const StepView& table, NormativeGroup group)
     return chart;
 }
 
-std::optional<ExpenseStructure> expenseStructure(const StepView& estimate)
+bool ExpenseStructure::complete() const noexcept
 {
-    const auto figure = [&](EstimateLine l) { return shownNumber(estimate, value(line(l), EstimateColumn::Total)); };
+    return expenses && subsidy
+        && std::all_of(kinds.begin(), kinds.end(), [](const ExpenseKind& k) { return k.amount.has_value(); });
+}
+
+ExpenseStructure expenseStructure(const StepView& estimate)
+{
+    const auto figure = [&](EstimateLine l) {
+        return estimate.showError ? std::nullopt : shownNumber(estimate, value(line(l), EstimateColumn::Total));
+    };
     const auto caption = [](EstimateLine l) { return std::string(line(l).caption.text); };
     const auto payroll = figure(EstimateLine::Payroll);
     const auto material = figure(EstimateLine::Material);
     const auto expenses = figure(EstimateLine::Expenses);
-    const auto subsidy = figure(EstimateLine::Subsidy);
-    if (estimate.showError || !payroll || !material || !expenses || !subsidy)
-        return std::nullopt;
-    struct Kind {
-        Swatch swatch;
-        std::string caption;
-        std::optional<double> amount;
-    };
-    const std::array<Kind, 6> kinds{{
-        {Swatch::PedagogicalPay, caption(EstimateLine::Pedagogical), figure(EstimateLine::Pedagogical)},
-        {Swatch::AdminPay, caption(EstimateLine::Admin), figure(EstimateLine::Admin)},
-        {Swatch::ServicePay, caption(EstimateLine::Service), figure(EstimateLine::Service)},
-        {Swatch::AssistantPay, caption(EstimateLine::Assistant), figure(EstimateLine::Assistant)},
-        {Swatch::Accruals, "Начисления на оплату труда", *expenses - *payroll - *material},
-        {Swatch::Material, caption(EstimateLine::Material), material},
-    }};
-    ExpenseStructure structure{
-        {}, caption(EstimateLine::Expenses), *expenses, caption(EstimateLine::Subsidy), *subsidy};
-    for (const Kind& k : kinds) {
-        if (!k.amount)
-            return std::nullopt;
-        structure.kinds.push_back({k.swatch, k.caption, *k.amount});
-    }
-    return structure;
+    std::optional<double> accruals;
+    if (payroll && material && expenses)
+        accruals = *expenses - *payroll - *material;
+    return {{
+                {Swatch::PedagogicalPay, caption(EstimateLine::Pedagogical), figure(EstimateLine::Pedagogical)},
+                {Swatch::AdminPay, caption(EstimateLine::Admin), figure(EstimateLine::Admin)},
+                {Swatch::ServicePay, caption(EstimateLine::Service), figure(EstimateLine::Service)},
+                {Swatch::AssistantPay, caption(EstimateLine::Assistant), figure(EstimateLine::Assistant)},
+                {Swatch::Accruals, "Начисления на оплату труда", accruals},
+                {Swatch::Material, caption(EstimateLine::Material), material},
+            },
+        caption(EstimateLine::Expenses), expenses, caption(EstimateLine::Subsidy), figure(EstimateLine::Subsidy)};
 }
 
 BarChart estimateChart(const StepView& estimate)
 {
     BarChart chart;
     chart.name = "Структура расходов учреждения и выделенная субсидия";
-    const auto structure = expenseStructure(estimate);
-    if (!structure) {
+    const ExpenseStructure e = expenseStructure(estimate);
+    if (!e.complete()) {
         chart.sentences = {kUncomputable};
         chart.description = describe(chart, {});
         return chart;
     }
-    const ExpenseStructure& e = *structure;
-    if (e.expenses == 0 && e.subsidy == 0) {
+    const double expenses = *e.expenses;
+    const double subsidy = *e.subsidy;
+    if (expenses == 0 && subsidy == 0) {
         chart.sentences = {"Расходы и субсидия равны нулю: сравнивать нечего."};
         chart.description = describe(chart, {});
         return chart;
     }
 
-    std::vector<std::string> stated{e.expensesCaption + ": " + whole(e.expenses) + " рублей, из них:"};
+    std::vector<std::string> stated{e.expensesCaption + ": " + whole(expenses) + " рублей, из них:"};
     ChartBar expenseBar;
-    bool negative = e.subsidy < 0;
+    bool negative = subsidy < 0;
     for (const ExpenseKind& k : e.kinds) {
-        chart.legend.push_back({k.swatch, k.caption + " — " + whole(k.amount)});
-        expenseBar.push_back({k.swatch, k.amount});
-        stated.push_back(k.caption + " — " + whole(k.amount) + ';');
-        negative = negative || k.amount < 0;
+        chart.legend.push_back({k.swatch, k.caption + " — " + whole(*k.amount)});
+        expenseBar.push_back({k.swatch, *k.amount});
+        stated.push_back(k.caption + " — " + whole(*k.amount) + ';');
+        negative = negative || *k.amount < 0;
     }
     stated.back().back() = '.';
-    chart.legend.push_back({Swatch::Subsidy, e.subsidyCaption + " — " + whole(e.subsidy)});
-    stated.push_back(e.subsidyCaption + ": " + whole(e.subsidy) + " рублей.");
+    chart.legend.push_back({Swatch::Subsidy, e.subsidyCaption + " — " + whole(subsidy)});
+    stated.push_back(e.subsidyCaption + ": " + whole(subsidy) + " рублей.");
 
-    const double difference = e.subsidy - e.expenses;
+    const double difference = subsidy - expenses;
     if (negative) {
         chart.legend.clear();
         chart.sentences = {kNegative};
     } else {
-        chart.lines.push_back({std::string(kExpensesBar), {expenseBar}, whole(e.expenses), false});
-        chart.lines.push_back({std::string(kSubsidyBar), {{{Swatch::Subsidy, e.subsidy}}}, whole(e.subsidy), false});
+        chart.lines.push_back({std::string(kExpensesBar), {expenseBar}, whole(expenses), false});
+        chart.lines.push_back({std::string(kSubsidyBar), {{{Swatch::Subsidy, subsidy}}}, whole(subsidy), false});
         if (difference < 0)
             chart.sentences.push_back("Субсидии не хватает на покрытие расходов: " + whole(-difference) + " рублей.");
         else if (difference > 0)

@@ -79,23 +79,25 @@ inline constexpr std::string_view kSubsidyBar = "Субсидия";
 
 // The expenses of step 16 by kind, in the order they are stacked, beside the subsidy: what the
 // estimate's chart shows. The accruals on pay are the expenses less the pay and the material
-// costs, all as the table shows them.
+// costs, all as the table shows them. An amount is nullopt where the table shows no number.
 struct ExpenseKind {
     Swatch swatch;
     std::string caption;
-    double amount;
+    std::optional<double> amount;
 };
 
 struct ExpenseStructure {
     std::vector<ExpenseKind> kinds;
     std::string expensesCaption; // "Всего расходов, с учетом начислений"
-    double expenses;
+    std::optional<double> expenses;
     std::string subsidyCaption;
-    double subsidy;
+    std::optional<double> subsidy;
+
+    // Whether every amount is known.
+    bool complete() const noexcept;
 };
 
-// nullopt when the table is not shown or a figure it shows is not a number.
-std::optional<ExpenseStructure> expenseStructure(const StepView& estimate);
+ExpenseStructure expenseStructure(const StepView& estimate);
 
 // Step 15: normative and needs of the group's sections and of their parts, the remainder of each
 // stated as what is left or what is missing.

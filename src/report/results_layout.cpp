@@ -9,6 +9,7 @@
 #include "model/conversion.h"
 
 #include <algorithm>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -23,13 +24,17 @@ using calc::NormativeGroup;
 using calc::ResultsPanel;
 using calc::StepView;
 
-// Captions in A; the values of the options in B–H (step 15 names the kind of each value in B).
-constexpr int A = 0, B = 1, C = 2, D = 3, F = 5, H = 7;
+// Captions in A; the values of the options in B–H (step 15 names the kind of each value in B);
+// the units of steps 13 and 14 in F–G, wide enough for "рублей на воспитанника".
+constexpr int A = 0, B = 1, C = 2, D = 3, F = 5, G = 6, H = 7;
 constexpr double kCaptionWidth = 40;
 constexpr double kValueWidth = 13;
 // Pixels of a column of that width in the default font, as a spreadsheet lays it out.
 constexpr int pixels(double width) { return static_cast<int>(width * 7 + 5); }
 constexpr int kRowPixels = 20; // a row of the default height
+
+// The day view stands left of the short-term one, as on the screen.
+constexpr StayRegime kViews[] = {StayRegime::Day, StayRegime::ShortTerm};
 
 enum StyleIndex : int {
     Title,
@@ -78,11 +83,28 @@ int valueStyle(Pattern pattern, bool bold)
 
 std::string text(std::string_view t) { return std::string(t); }
 
-// Fills the sheet row after row, each row from left to right.
+std::string regimeName(StayRegime s)
+{
+    std::string name = text(calc::regimeHead(s).text);
+    if (!name.empty() && name.back() == ':')
+        name.pop_back();
+    return name;
+}
+
+Fill fillOf(calc::Swatch swatch)
+{
+    const calc::SwatchLook look = calc::look(swatch);
+    static constexpr FillPattern kPatterns[]{
+        FillPattern::Solid, FillPattern::Diagonal, FillPattern::Cross, FillPattern::Horizontal, FillPattern::Dots};
+    return {look.rgb, kPatterns[static_cast<int>(look.hatch)]};
+}
+
+// Fills the sheet row after row, each row from left to right, and notes where each figure stands.
 class Layout final {
 public:
-    explicit Layout(Sheet& sheet)
+    Layout(Sheet& sheet, const AllResults& results)
         : sheet_(sheet)
+        , results_(results)
     {
     }
 
@@ -101,23 +123,30 @@ public:
     void pageBreak() { sheet_.page.pageBreaks.push_back(row_); }
     void chart(Chart chart) { sheet_.charts.push_back(std::move(chart)); }
 
+    // What an option of a step shows in `label`: the number, or the text shown instead of it;
+    // nothing where the step showed its error panel.
+    void figure(int column, ResultsPanel panel, int option, const calc::ValueLabel& label, bool bold = false)
+    {
+        figures_.push_back({row_, column, panel, option, &label});
+        const StepView& view = optionView(results_, panel, option);
+        const std::string* shown = view.showError ? nullptr : calc::textOf(view, label.name);
+        if (!shown)
+            cell(column, std::string(), Blank);
+        else if (const auto number = parseNumber(*shown))
+            cell(column, *number, valueStyle(label.pattern, bold));
+        else
+            cell(column, *shown, valueStyle(label.pattern, bold));
+    }
+
+    const AllResults& results() const { return results_; }
+    std::vector<ResultsFigure> figures() && { return std::move(figures_); }
+
 private:
     Sheet& sheet_;
+    const AllResults& results_;
+    std::vector<ResultsFigure> figures_;
     int row_ = 1;
 };
-
-// What `view` shows in `label`: the number, or the text shown instead of it; nothing where the
-// step showed its error panel.
-void figure(Layout& l, int column, const StepView& view, const calc::ValueLabel& label, bool bold = false)
-{
-    const std::string* shown = view.showError ? nullptr : calc::textOf(view, label.name);
-    if (!shown)
-        l.cell(column, std::string(), Blank);
-    else if (const auto number = parseNumber(*shown))
-        l.cell(column, *number, valueStyle(label.pattern, bold));
-    else
-        l.cell(column, *shown, valueStyle(label.pattern, bold));
-}
 
 void title(Layout& l, ResultsPanel panel)
 {
@@ -125,57 +154,55 @@ void title(Layout& l, ResultsPanel panel)
     l.next();
 }
 
-void note(Layout& l, const std::string& words)
+// A head cell over the columns from `first` to `last`.
+void head(Layout& l, int first, int last, std::string words)
 {
-    l.cell(A, words, Note);
-    l.merge(A, H);
-    l.next();
+    l.cell(first, std::move(words), Head);
+    l.merge(first, last);
 }
 
-constexpr const char* kNotComputed
-    = "Результаты не рассчитаны: на экране вместо них показана панель ошибок. Проверьте правильность ввода "
-      "параметров на шагах 1–12.";
-
-// Names the options whose results the step could not show.
-void notComputed(Layout& l, const std::vector<std::string>& options)
+void note(Layout& l, int first, int last, const std::string& words)
 {
-    if (options.empty())
-        return;
-    std::string words = "Не рассчитано (на экране вместо результатов показана панель ошибок): ";
-    for (std::size_t i = 0; i < options.size(); ++i)
-        words.append(i ? "; " : "").append(options[i]);
-    note(l, words + '.');
+    l.cell(first, words, Note);
+    l.merge(first, last);
+}
+
+// The line under a step's table: which options the step could not show, if any.
+void notComputed(Layout& l, ResultsPanel panel)
+{
+    std::vector<std::string> failed;
+    for (int o = 0; o < optionCount(panel); ++o)
+        if (optionView(l.results(), panel, o).showError)
+            failed.push_back(optionName(panel, o));
+    if (failed.size() == static_cast<std::size_t>(optionCount(panel))) {
+        note(l, A, H,
+            "Результаты шага не рассчитаны: на экране вместо них показана панель ошибок. Проверьте правильность "
+            "ввода параметров на шагах 1–12.");
+    } else if (!failed.empty()) {
+        std::string words = "Не рассчитано (на экране вместо результатов показана панель ошибок): ";
+        for (std::size_t i = 0; i < failed.size(); ++i)
+            words.append(i ? "; " : "").append(failed[i]);
+        note(l, A, H, words + '.');
+    }
+    l.next();
 }
 
 // An option of a step and the columns its values stand in.
 struct OptionColumns {
+    int option;
     int first;
     int last;
-    const StepView* view;
-    std::string name; // for the note when its step showed the error panel
 };
-
-bool allFailed(std::span<const OptionColumns> options)
-{
-    return std::all_of(options.begin(), options.end(), [](const OptionColumns& o) { return o.view->showError; });
-}
-
-std::vector<std::string> failedNames(std::span<const OptionColumns> options)
-{
-    std::vector<std::string> names;
-    for (const OptionColumns& o : options)
-        if (o.view->showError)
-            names.push_back(o.name);
-    return names;
-}
 
 // The lines of a panel with one column per option: a line of several values takes a row per value
 // under one caption, naming each value by its column head in B where the panel has heads. A
-// section heading of the panel stands on a row of its own.
-void addLines(Layout& l, const calc::Panel& panel, std::span<const OptionColumns> options, int unitColumn)
+// section heading of the panel stands on a row of its own. Units stand in `unitColumn` and the
+// column after it; -1 for none.
+void addLines(Layout& l, ResultsPanel p, std::span<const OptionColumns> options, int unitColumn)
 {
+    const calc::Panel& panel = calc::panel(p);
     const bool headed = !panel.columnHeads[0].text.empty();
-    const int lastColumn = std::max(options.back().last, unitColumn);
+    const int lastColumn = std::max(options.back().last, unitColumn + 1);
     std::string_view heading;
     for (const calc::PanelLine& line : panel.lines) {
         if (!line.heading.text.empty() && line.heading.text != heading) {
@@ -188,157 +215,133 @@ void addLines(Layout& l, const calc::Panel& panel, std::span<const OptionColumns
         for (std::size_t c = 0; c < line.values.size(); ++c)
             if (!line.values[c].name.empty())
                 columns.push_back(c);
-        const bool bold = headed && !line.indented;
-        bool first = true;
+        const int captionStyle = line.indented ? CaptionPart : headed ? CaptionBold : Caption;
         for (const std::size_t c : columns) {
-            if (first)
-                l.cell(A, text(line.caption.text), line.indented ? CaptionPart : bold ? CaptionBold : Caption);
-            if (first)
+            if (c == columns.front()) {
+                l.cell(A, text(line.caption.text), captionStyle);
                 l.merge(A, A, static_cast<int>(columns.size()));
+            }
             if (headed)
                 l.cell(B, text(panel.columnHeads[c].text), Caption);
             for (const OptionColumns& o : options) {
-                figure(l, o.first, *o.view, line.values[c]);
+                l.figure(o.first, p, o.option, line.values[c]);
                 l.merge(o.first, o.last);
             }
-            if (unitColumn >= 0)
+            if (unitColumn >= 0) {
                 l.cell(unitColumn, text(line.values[c].unit.text), Unit);
+                l.merge(unitColumn, unitColumn + 1);
+            }
             l.next();
-            first = false;
         }
     }
 }
 
-// A head cell over the columns from `first` to `last`.
-void head(Layout& l, int first, int last, std::string words)
+void addPupilHours(Layout& l)
 {
-    l.cell(first, std::move(words), Head);
-    l.merge(first, last);
-}
-
-void addPupilHours(Layout& l, const AllResults& r)
-{
-    title(l, ResultsPanel::PupilHourCost);
+    constexpr ResultsPanel panel = ResultsPanel::PupilHourCost;
+    title(l, panel);
     std::vector<OptionColumns> options;
+    head(l, A, A, {});
     for (Method m : allOf<Method>()) {
         const int first = B + 2 * static_cast<int>(ix(m));
-        options.push_back(
-            {first, first + 1, &r.pupilHours[m], text(calc::methodOption(ResultsPanel::PupilHourCost, m).text)});
+        options.push_back({static_cast<int>(ix(m)), first, first + 1});
+        head(l, first, first + 1, optionName(panel, static_cast<int>(ix(m))));
     }
-    if (allFailed(options)) {
-        note(l, kNotComputed);
-        return;
+    head(l, F, G, {});
+    l.next();
+    addLines(l, panel, options, F);
+    notComputed(l, panel);
+}
+
+void addIncentives(Layout& l)
+{
+    constexpr ResultsPanel panel = ResultsPanel::Incentives;
+    title(l, panel);
+    std::vector<OptionColumns> options;
+    for (int o = 0; o < optionCount(panel); ++o)
+        options.push_back({o, B + o, B + o});
+    head(l, A, A, {});
+    for (Method m : allOf<Method>()) {
+        const int first = B + 2 * static_cast<int>(ix(m));
+        head(l, first, first + 1, text(calc::methodOption(panel, m).text));
     }
+    head(l, F, G, {});
+    l.next();
     head(l, A, A, {});
     for (const OptionColumns& o : options)
-        head(l, o.first, o.last, o.name);
-    head(l, F, F, {});
+        head(l, o.first, o.last, text(calc::viewOption(kViews[o.option % 2]).text));
+    head(l, F, G, {});
     l.next();
-    addLines(l, calc::panel(ResultsPanel::PupilHourCost), options, F);
-    notComputed(l, failedNames(options));
-}
-
-void addIncentives(Layout& l, const AllResults& r)
-{
-    title(l, ResultsPanel::Incentives);
-    // The day view first, as the screen offers it.
-    constexpr StayRegime views[] = {StayRegime::Day, StayRegime::ShortTerm};
-    std::vector<OptionColumns> options;
-    for (Method m : allOf<Method>())
-        for (int v = 0; v < 2; ++v) {
-            const int column = B + 2 * static_cast<int>(ix(m)) + v;
-            options.push_back({column, column, &r.incentives[m][views[v]],
-                text(calc::methodOption(ResultsPanel::Incentives, m).text) + ", "
-                    + text(calc::viewOption(views[v]).text)});
-        }
-    if (allFailed(options)) {
-        note(l, kNotComputed);
-        return;
-    }
-    head(l, A, A, {});
-    for (Method m : allOf<Method>()) {
-        const int first = B + 2 * static_cast<int>(ix(m));
-        head(l, first, first + 1, text(calc::methodOption(ResultsPanel::Incentives, m).text));
-    }
-    head(l, F, F, {});
-    l.next();
-    head(l, A, A, {});
-    for (Method m : allOf<Method>())
-        for (int v = 0; v < 2; ++v)
-            head(l, B + 2 * static_cast<int>(ix(m)) + v, B + 2 * static_cast<int>(ix(m)) + v,
-                text(calc::viewOption(views[v]).text));
-    head(l, F, F, {});
-    l.next();
-    addLines(l, calc::panel(ResultsPanel::Incentives), options, F);
-    notComputed(l, failedNames(options));
+    addLines(l, panel, options, F);
+    notComputed(l, panel);
 }
 
 int groupColumn(NormativeGroup g) { return C + static_cast<int>(ix(g)); }
-
-std::string regimeName(StayRegime s)
+int firstColumnOf(StayRegime s)
 {
-    std::string name = text(calc::regimeHead(s).text);
-    if (!name.empty() && name.back() == ':')
-        name.pop_back();
-    return name;
+    return groupColumn(s == StayRegime::ShortTerm ? NormativeGroup::JuniorShortTerm : NormativeGroup::JuniorDay);
+}
+
+// What the groups of a regime show for a service: nullopt where a group's table was not shown.
+struct ServiceFigures {
+    bool shown = true;
+    bool zero = true;
+    std::string described;
+};
+
+ServiceFigures serviceFigures(const AllResults& r, calc::NormativeLine service, StayRegime s)
+{
+    ServiceFigures f;
+    const calc::PanelLine& line = calc::line(service);
+    for (NormativeGroup g : allOf<NormativeGroup>()) {
+        if (calc::regimeOf(g) != s)
+            continue;
+        const StepView& view = r.normativeTables[g];
+        const std::string* normative = calc::textOf(view, calc::value(line, calc::NormativeColumn::Normative).name);
+        const std::string* need = calc::textOf(view, calc::value(line, calc::NormativeColumn::Need).name);
+        f.shown = f.shown && !view.showError && normative && need;
+        if (!f.shown)
+            return f;
+        f.zero = f.zero && parseNumber(*normative) == 0.0 && parseNumber(*need) == 0.0;
+        f.described
+            += ' ' + text(calc::groupOption(g).text) + ": норматив " + *normative + ", потребности " + *need + '.';
+    }
+    return f;
 }
 
 // Normative and needs of one service in the groups of one regime, from the rows of the table.
-Chart serviceChart(const AllResults& r, int headRow, int normativeRow, calc::NormativeLine service, StayRegime s)
+Chart serviceChart(int ageRow, int normativeRow, calc::NormativeLine service, StayRegime s)
 {
-    const auto groups = allOf<NormativeGroup>();
-    const int first
-        = groupColumn(s == StayRegime::ShortTerm ? NormativeGroup::JuniorShortTerm : NormativeGroup::JuniorDay);
-    const CellRange categories{headRow, first, headRow, first + 2};
-    const std::string caption = text(calc::line(service).caption.text);
+    const int first = firstColumnOf(s);
+    const CellRange categories{ageRow, first, ageRow, first + 2};
     Chart chart;
     chart.kind = ChartKind::Columns;
-    chart.title = caption + ". " + regimeName(s);
+    chart.title = text(calc::line(service).caption.text) + ". " + regimeName(s);
     chart.categoryAxis = "Возрастная группа";
     chart.valueAxis = "рублей на ребенка в год";
     chart.valueFormat = "0";
     chart.valuesOnBars = true;
     const calc::Panel& panel = calc::panel(ResultsPanel::NormativeTable);
     const calc::Swatch swatches[] = {calc::Swatch::Normative, calc::Swatch::Need};
-    chart.description = "Диаграмма: " + chart.title + ", рублей на ребенка в год.";
     for (int kind = 0; kind < 2; ++kind) {
-        const calc::SwatchLook look = calc::look(swatches[kind]);
         const int row = normativeRow + kind;
         chart.series.push_back({text(panel.columnHeads[static_cast<std::size_t>(kind)].text), categories,
-            {row, first, row, first + 2}, {look.rgb, static_cast<FillPattern>(static_cast<int>(look.hatch))}});
-    }
-    for (NormativeGroup g : groups) {
-        if (calc::regimeOf(g) != s)
-            continue;
-        const StepView& view = r.normativeTables[g];
-        const calc::PanelLine& line = calc::line(service);
-        const std::string* normative = calc::textOf(view, calc::value(line, calc::NormativeColumn::Normative).name);
-        const std::string* need = calc::textOf(view, calc::value(line, calc::NormativeColumn::Need).name);
-        if (normative && need)
-            chart.description
-                += ' ' + text(calc::groupOption(g).text) + ": норматив " + *normative + ", потребности " + *need + '.';
+            {row, first, row, first + 2}, fillOf(swatches[kind])});
     }
     return chart;
 }
 
-void addNormativeTables(Layout& l, const AllResults& r)
+void addNormativeTables(Layout& l)
 {
-    title(l, ResultsPanel::NormativeTable);
+    constexpr ResultsPanel panel = ResultsPanel::NormativeTable;
+    title(l, panel);
     std::vector<OptionColumns> options;
     for (NormativeGroup g : allOf<NormativeGroup>())
-        options.push_back({groupColumn(g), groupColumn(g), &r.normativeTables[g],
-            regimeName(calc::regimeOf(g)) + ", " + text(calc::groupOption(g).text)});
-    if (allFailed(options)) {
-        note(l, kNotComputed);
-        return;
-    }
+        options.push_back({static_cast<int>(ix(g)), groupColumn(g), groupColumn(g)});
     for (int c = A; c <= B; ++c)
         head(l, c, c, {});
-    for (StayRegime s : {StayRegime::ShortTerm, StayRegime::Day}) {
-        const int first
-            = groupColumn(s == StayRegime::ShortTerm ? NormativeGroup::JuniorShortTerm : NormativeGroup::JuniorDay);
-        head(l, first, first + 2, text(calc::regimeHead(s).text));
-    }
+    for (StayRegime s : {StayRegime::ShortTerm, StayRegime::Day})
+        head(l, firstColumnOf(s), firstColumnOf(s) + 2, text(calc::regimeHead(s).text));
     l.next();
     const int ageRow = l.row();
     for (int c = A; c <= B; ++c)
@@ -347,41 +350,29 @@ void addNormativeTables(Layout& l, const AllResults& r)
         head(l, groupColumn(g), groupColumn(g), text(calc::groupOption(g).text));
     l.next();
     const int firstLine = l.row();
-    addLines(l, calc::panel(ResultsPanel::NormativeTable), options, -1);
-    notComputed(l, failedNames(options));
+    addLines(l, panel, options, -1);
+    notComputed(l, panel);
 
-    // Two charts side by side per service, short-term groups on the left: each needs its three
-    // groups computed.
+    // A chart per service and regime, the short-term groups on the left, over two pages' width of
+    // columns: A–C and D–H. A chart of nothing but zeros would show a meaningless axis; words
+    // stand in its place.
     constexpr int width = pixels(kCaptionWidth) + 2 * pixels(kValueWidth) - 8;
-    constexpr int height = 13 * kRowPixels;
-    const auto lineRow = [&](calc::NormativeLine service) {
-        return firstLine + 3 * static_cast<int>(service); // three rows a line
-    };
+    constexpr int height = 15 * kRowPixels;
     l.next();
     l.pageBreak();
     for (calc::NormativeLine service : {calc::NormativeLine::Education, calc::NormativeLine::Care}) {
+        const int normativeRow = firstLine + 3 * static_cast<int>(service); // three rows a line
         for (StayRegime s : {StayRegime::ShortTerm, StayRegime::Day}) {
             const int column = s == StayRegime::ShortTerm ? A : D;
-            bool computed = true;
-            bool zero = true;
-            for (NormativeGroup g : allOf<NormativeGroup>()) {
-                if (calc::regimeOf(g) != s)
-                    continue;
-                const StepView& view = r.normativeTables[g];
-                computed = computed && !view.showError;
-                for (calc::NormativeColumn c : {calc::NormativeColumn::Normative, calc::NormativeColumn::Need}) {
-                    const std::string* shown = calc::textOf(view, calc::value(calc::line(service), c).name);
-                    zero = zero && shown && parseNumber(*shown) == 0.0;
-                }
-            }
-            if (!computed)
+            const ServiceFigures figures = serviceFigures(l.results(), service, s);
+            if (!figures.shown)
                 continue;
-            Chart chart = serviceChart(r, ageRow, lineRow(service), service, s);
-            if (zero) { // an empty chart would only show a meaningless axis
-                l.cell(column, chart.title + ": норматив и потребности равны нулю.", Note);
-                l.merge(column, column == A ? C : H);
+            Chart chart = serviceChart(ageRow, normativeRow, service, s);
+            if (figures.zero) {
+                note(l, column, column == A ? C : H, chart.title + ": норматив и потребности равны нулю.");
                 continue;
             }
+            chart.description = "Диаграмма: " + chart.title + ", рублей на ребенка в год." + figures.described;
             chart.row = l.row();
             chart.column = column;
             chart.width = width;
@@ -392,76 +383,88 @@ void addNormativeTables(Layout& l, const AllResults& r)
     }
 }
 
-void addEstimate(Layout& l, const AllResults& r)
+// The expenses by kind beside the subsidy, as the screen's chart shows them, and that chart.
+void addExpenseStructure(Layout& l)
 {
-    title(l, ResultsPanel::Estimate);
-    const StepView& view = r.estimate;
-    if (view.showError) {
-        note(l, kNotComputed);
-        return;
-    }
-    const calc::Panel& panel = calc::panel(ResultsPanel::Estimate);
-    head(l, A, A, text(panel.captionsHead.text));
-    head(l, B, B, text(panel.columnHeads[0].text));
-    head(l, C, C, text(panel.columnHeads[1].text));
-    l.next();
-    for (const calc::PanelLine& line : panel.lines) {
-        l.cell(A, text(line.caption.text), line.total ? CaptionBold : line.indented ? CaptionPart : Caption);
-        figure(l, B, view, calc::value(line, calc::EstimateColumn::Total), line.total);
-        figure(l, C, view, calc::value(line, calc::EstimateColumn::Special), line.total);
-        l.next();
-    }
-
-    // The expenses by kind beside the subsidy, as the screen's chart shows them, and that chart.
-    const auto structure = calc::expenseStructure(view);
-    if (!structure)
-        return;
-    l.next();
-    l.pageBreak();
+    const calc::ExpenseStructure structure = calc::expenseStructure(l.results().estimate);
     const int headRow = l.row();
     head(l, A, A, "Состав расходов и субсидия, рублей");
     head(l, B, B, text(calc::kExpensesBar));
     head(l, C, C, text(calc::kSubsidyBar));
     l.next();
+    const auto number = [&](int column, std::optional<double> value, int style) {
+        if (value)
+            l.cell(column, *value, style);
+        else
+            l.cell(column, std::string(), Blank);
+    };
     Chart chart;
     chart.kind = ChartKind::StackedColumns;
     chart.title = "Структура расходов учреждения и выделенная субсидия";
     chart.valueAxis = "рублей в год";
     chart.valueFormat = "0";
     chart.description = "Диаграмма: " + chart.title + ".";
-    const auto series = [&](calc::Swatch swatch, const std::string& caption) {
-        const calc::SwatchLook look = calc::look(swatch);
-        chart.series.push_back({caption, {headRow, B, headRow, C}, {l.row(), B, l.row(), C},
-            {look.rgb, static_cast<FillPattern>(static_cast<int>(look.hatch))}});
-    };
-    for (const calc::ExpenseKind& k : structure->kinds) {
-        series(k.swatch, k.caption);
-        l.cell(A, k.caption, Caption);
-        l.cell(B, k.amount, Whole);
-        l.cell(C, std::string(), Blank);
+    // A series per row, over the two columns: each kind of expense stands in the first, the subsidy
+    // in the second, so that the chart stacks the one bar and stands the other beside it.
+    const auto row = [&](calc::Swatch swatch, const std::string& caption, std::optional<double> expense,
+                         std::optional<double> subsidy) {
+        chart.series.push_back({caption, {headRow, B, headRow, C}, {l.row(), B, l.row(), C}, fillOf(swatch)});
+        l.cell(A, caption, Caption);
+        number(B, expense, Whole);
+        number(C, subsidy, Whole);
         l.next();
-        chart.description += ' ' + k.caption + ": " + format(k.amount, Pattern::Whole) + '.';
-    }
-    series(calc::Swatch::Subsidy, structure->subsidyCaption);
-    l.cell(A, structure->subsidyCaption, Caption);
-    l.cell(B, std::string(), Blank);
-    l.cell(C, structure->subsidy, Whole);
-    l.next();
-    chart.description += ' ' + structure->subsidyCaption + ": " + format(structure->subsidy, Pattern::Whole) + '.';
+        if (const auto amount = expense ? expense : subsidy)
+            chart.description += ' ' + caption + ": " + format(*amount, Pattern::Whole) + '.';
+    };
+    for (const calc::ExpenseKind& k : structure.kinds)
+        row(k.swatch, k.caption, k.amount, std::nullopt);
+    row(calc::Swatch::Subsidy, structure.subsidyCaption, std::nullopt, structure.subsidy);
     l.cell(A, std::string("Всего"), CaptionBold);
-    l.cell(B, structure->expenses, WholeBold);
-    l.cell(C, structure->subsidy, WholeBold);
+    number(B, structure.expenses, WholeBold);
+    number(C, structure.subsidy, WholeBold);
     l.next();
     l.cell(A, std::string("Остаток (субсидия минус расходы)"), CaptionBold);
     l.cell(B, std::string(), Blank);
-    l.cell(C, structure->subsidy - structure->expenses, WholeBold);
+    number(C,
+        structure.expenses && structure.subsidy ? std::optional(*structure.subsidy - *structure.expenses)
+                                                : std::nullopt,
+        WholeBold);
     l.next(2);
-    chart.row = l.row();
-    chart.column = A;
-    chart.width = pixels(kCaptionWidth) + 5 * pixels(kValueWidth);
-    chart.height = 16 * kRowPixels;
-    l.chart(std::move(chart));
+    if (structure.complete() && *structure.expenses == 0 && *structure.subsidy == 0) {
+        note(l, A, H, chart.title + ": расходы и субсидия равны нулю.");
+    } else if (structure.complete()) {
+        chart.row = l.row();
+        chart.column = A;
+        chart.width = pixels(kCaptionWidth) + 5 * pixels(kValueWidth);
+        chart.height = 16 * kRowPixels;
+        l.chart(std::move(chart));
+    }
     l.next(16);
+}
+
+void addEstimate(Layout& l)
+{
+    constexpr ResultsPanel p = ResultsPanel::Estimate;
+    title(l, p);
+    const calc::Panel& panel = calc::panel(p);
+    head(l, A, A, text(panel.captionsHead.text));
+    head(l, B, B, text(panel.columnHeads[0].text));
+    head(l, C, C, text(panel.columnHeads[1].text));
+    l.next();
+    for (const calc::PanelLine& line : panel.lines) {
+        l.cell(A, text(line.caption.text), line.total ? CaptionBold : line.indented ? CaptionPart : Caption);
+        l.figure(B, p, 0, calc::value(line, calc::EstimateColumn::Total), line.total);
+        const calc::ValueLabel& special = calc::value(line, calc::EstimateColumn::Special);
+        if (special.name.empty())
+            l.cell(C, std::string(), Blank);
+        else
+            l.figure(C, p, 0, special, line.total);
+        l.next();
+    }
+    notComputed(l, p);
+    l.next();
+    l.pageBreak();
+    addExpenseStructure(l);
 }
 
 // The region and the institution, as the page header names them: one or two lines above the
@@ -471,9 +474,7 @@ std::string pageHeader(const InstitutionModel& model)
     return fittingHeaderText(model.regionName + ", " + model.institutionName, 160);
 }
 
-} // namespace
-
-Sheet resultsSheet(const InstitutionModel& model, const AllResults& results)
+Sheet build(const InstitutionModel& model, const AllResults& results, std::vector<ResultsFigure>* figures)
 {
     Sheet sheet;
     sheet.name = text(kResultsSheetName);
@@ -486,7 +487,7 @@ Sheet resultsSheet(const InstitutionModel& model, const AllResults& results)
     sheet.page.landscape = true; // the six groups of step 15 side by side
     sheet.page.header = pageHeader(model);
 
-    Layout l(sheet);
+    Layout l(sheet, results);
     for (const IdentityRow& identity : identityRows()) {
         l.cell(A, text(identity.label), Caption);
         l.cell(B, model.*(identity.field), Caption);
@@ -494,18 +495,84 @@ Sheet resultsSheet(const InstitutionModel& model, const AllResults& results)
         l.next();
     }
     l.next();
-    addPupilHours(l, results);
+    addPupilHours(l);
     l.next();
     l.pageBreak();
-    addIncentives(l, results);
+    addIncentives(l);
     l.next();
     l.pageBreak();
-    addNormativeTables(l, results);
+    addNormativeTables(l);
     l.pageBreak();
-    addEstimate(l, results);
+    addEstimate(l);
     sheet.rowHeights = fittedRowHeights(sheet);
+    if (figures)
+        *figures = std::move(l).figures();
     return sheet;
 }
+
+} // namespace
+
+int optionCount(ResultsPanel panel) noexcept
+{
+    switch (panel) {
+    case ResultsPanel::PupilHourCost:
+        return static_cast<int>(kCount<Method>);
+    case ResultsPanel::Incentives:
+        return static_cast<int>(kCount<Method> * kCount<StayRegime>);
+    case ResultsPanel::NormativeTable:
+        return static_cast<int>(kCount<NormativeGroup>);
+    case ResultsPanel::Estimate:
+        break;
+    }
+    return 1;
+}
+
+const StepView& optionView(const AllResults& results, ResultsPanel panel, int option)
+{
+    const auto o = static_cast<std::size_t>(option);
+    switch (panel) {
+    case ResultsPanel::PupilHourCost:
+        return results.pupilHours.at(o);
+    case ResultsPanel::Incentives:
+        return results.incentives.at(o / 2)[kViews[o % 2]];
+    case ResultsPanel::NormativeTable:
+        return results.normativeTables.at(o);
+    case ResultsPanel::Estimate:
+        break;
+    }
+    return results.estimate;
+}
+
+std::string optionName(ResultsPanel panel, int option)
+{
+    const auto o = static_cast<std::size_t>(option);
+    switch (panel) {
+    case ResultsPanel::PupilHourCost:
+        return text(calc::methodOption(panel, static_cast<Method>(o)).text);
+    case ResultsPanel::Incentives:
+        return text(calc::methodOption(panel, static_cast<Method>(o / 2)).text) + ", "
+            + text(calc::viewOption(kViews[o % 2]).text);
+    case ResultsPanel::NormativeTable: {
+        const auto g = static_cast<NormativeGroup>(o);
+        return regimeName(calc::regimeOf(g)) + ", " + text(calc::groupOption(g).text);
+    }
+    case ResultsPanel::Estimate:
+        break;
+    }
+    return {};
+}
+
+const std::vector<ResultsFigure>& resultsFigures()
+{
+    static const std::vector<ResultsFigure> figures = [] {
+        std::vector<ResultsFigure> placed;
+        build(InstitutionModel{}, AllResults{}, &placed);
+        return placed;
+    }();
+    return figures;
+}
+
+Sheet resultsSheet(const InstitutionModel& model, const AllResults& results) { return build(model, results, nullptr); }
 
 Sheet resultsSheet(const InstitutionModel& model) { return resultsSheet(model, calc::allResults(model)); }
 

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStaticText>
 
 #include <algorithm>
 #include <cmath>
@@ -37,151 +38,199 @@ void fill(QPainter& p, const QRect& r, calc::Swatch swatch)
     p.fillRect(r, QBrush(colour, kHatches[static_cast<int>(look.hatch)]));
 }
 
-// The text cut short with an ellipsis only where it is wider than `width`: elidedText cuts a text
-// that fits exactly.
-QString fitted(const QFontMetrics& fm, const std::string& text, int width)
-{
-    const QString t = qs(text);
-    return fm.horizontalAdvance(t) <= width ? t : fm.elidedText(t, Qt::ElideRight, width);
-}
-
 int barThickness(std::size_t bars) { return bars > 1 ? 8 : 16; }
+
+int widthOf(const QStaticText& t) { return static_cast<int>(std::ceil(t.size().width())); }
+int heightOf(const QStaticText& t) { return static_cast<int>(std::ceil(t.size().height())); }
 
 } // namespace
 
-struct ResultChart::Geometry {
+struct ResultChart::Layout {
+    int width = 0;
+    int height = 0;
     int captionWidth = 0;
     int remarkWidth = 0;
     int barLeft = 0;
     int barWidth = 0;
-    std::vector<QRect> lines; // the band of each line
+    struct Line {
+        QRect band;
+        int indent = 0;
+        QStaticText caption;
+        QStaticText remark;
+    };
+    std::vector<Line> lines;
     struct LegendItem {
         QRect swatch;
-        QRect text;
+        QPoint text;
+        QStaticText words;
     };
     std::vector<LegendItem> legend;
-    std::vector<QRect> sentences;
-    int height = 0;
+    std::vector<std::pair<QPoint, QStaticText>> sentences;
 };
 
 ResultChart::ResultChart(const QString& name, QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(name);
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    QSizePolicy policy = sizePolicy();
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
 }
+
+ResultChart::~ResultChart() = default;
 
 void ResultChart::setChart(calc::BarChart chart)
 {
     chart_ = std::move(chart);
     setAccessibleName(qs(chart_.name));
     setAccessibleDescription(qs(chart_.description));
+    forgetLayouts();
     updateGeometry();
     update();
 }
 
-ResultChart::Geometry ResultChart::geometry(int width) const
+void ResultChart::forgetLayouts()
 {
-    Geometry g;
-    QFont bold = font();
-    bold.setBold(true);
+    for (auto& l : layouts_)
+        l.reset();
+}
+
+const QStaticText& ResultChart::shaped(const QString& text, bool bold, int wrapWidth) const
+{
+    constexpr qsizetype kKept = 256; // a few charts' worth
+    const QString key
+        = text + (bold ? QStringLiteral("\x01b") : QString()) + QStringLiteral("\x01") + QString::number(wrapWidth);
+    if (const auto it = shaped_.constFind(key); it != shaped_.cend())
+        return *it;
+    if (shaped_.size() >= kKept)
+        shaped_.clear();
+    QFont f = font();
+    f.setBold(bold);
+    QStaticText t(text);
+    t.setTextFormat(Qt::PlainText);
+    if (wrapWidth >= 0)
+        t.setTextWidth(wrapWidth);
+    t.prepare(QTransform(), f);
+    return *shaped_.insert(key, t);
+}
+
+const ResultChart::Layout& ResultChart::laidOut(int width) const
+{
+    width = std::max(width, 1);
+    for (const auto& l : layouts_)
+        if (l && l->width == width)
+            return *l;
+
+    auto g = std::make_unique<Layout>();
+    g->width = width;
     // The metrics of the device the widget paints on, whose resolution may differ from the screen's.
     const QFontMetrics fm(font(), this);
-    const QFontMetrics boldMetrics(bold, this);
     const bool headed
         = std::any_of(chart_.lines.begin(), chart_.lines.end(), [](const calc::ChartLine& l) { return l.heading; });
+    const auto indentOf = [headed](const calc::ChartLine& l) { return headed && !l.heading ? kIndent : 0; };
+
+    // Long captions and remarks give way to the bars: they are cut short, the description has
+    // them whole.
     for (const calc::ChartLine& line : chart_.lines) {
-        const QFontMetrics& m = line.heading ? boldMetrics : fm;
-        const int indent = headed && !line.heading ? kIndent : 0;
-        g.captionWidth = std::max(g.captionWidth, indent + m.horizontalAdvance(qs(line.caption)));
-        g.remarkWidth = std::max(g.remarkWidth, fm.horizontalAdvance(qs(line.remark)));
+        g->captionWidth = std::max(g->captionWidth, indentOf(line) + widthOf(shaped(qs(line.caption), line.heading)));
+        g->remarkWidth = std::max(g->remarkWidth, widthOf(shaped(qs(line.remark), false)));
     }
-    // Long captions give way to the bars: they are cut short, the description has them whole.
-    g.captionWidth = std::min(g.captionWidth, width * 2 / 5);
-    g.remarkWidth = std::min(g.remarkWidth, width / 4);
-    g.barLeft = g.captionWidth + kGap;
-    g.barWidth = std::max(0, width - g.barLeft - kGap - g.remarkWidth);
+    g->captionWidth = std::min(g->captionWidth, width * 2 / 5);
+    g->remarkWidth = std::min(g->remarkWidth, width / 4);
+    g->barLeft = g->captionWidth + kGap;
+    g->barWidth = std::max(0, width - g->barLeft - kGap - g->remarkWidth);
+    const auto fitted = [&](const std::string& text, bool bold, int room) {
+        const QStaticText& whole = shaped(qs(text), bold);
+        if (widthOf(whole) <= room)
+            return whole;
+        QFont f = font();
+        f.setBold(bold);
+        return shaped(QFontMetrics(f, this).elidedText(qs(text), Qt::ElideRight, room), bold);
+    };
 
     int y = 0;
     for (const calc::ChartLine& line : chart_.lines) {
         const int bars = static_cast<int>(line.bars.size());
         const int height = std::max(fm.height(), bars * barThickness(line.bars.size()) + std::max(0, bars - 1));
-        g.lines.emplace_back(0, y, width, height);
+        g->lines.push_back({QRect(0, y, width, height), indentOf(line),
+            fitted(line.caption, line.heading, g->captionWidth - indentOf(line)),
+            fitted(line.remark, false, g->remarkWidth)});
         y += height + kLineSpacing;
     }
     if (!chart_.lines.empty() && !chart_.legend.empty()) {
         y += kLineSpacing;
         int x = 0;
         for (const calc::LegendEntry& entry : chart_.legend) {
-            const int textWidth = fm.horizontalAdvance(qs(entry.text));
-            const int itemWidth = kSwatch + 4 + textWidth;
+            const QStaticText& words = shaped(qs(entry.text), false);
+            const int itemWidth = kSwatch + 4 + widthOf(words);
             if (x > 0 && x + itemWidth > width) {
                 x = 0;
                 y += fm.height() + 2;
             }
             const int top = y + (fm.height() - kSwatch) / 2;
-            g.legend.push_back({QRect(x, top, kSwatch, kSwatch), QRect(x + kSwatch + 4, y, textWidth, fm.height())});
+            g->legend.push_back({QRect(x, top, kSwatch, kSwatch), QPoint(x + kSwatch + 4, y), words});
             x += itemWidth + kLegendSpacing;
         }
         y += fm.height() + kLineSpacing;
     }
     for (const std::string& sentence : chart_.sentences) {
-        const QRect r = fm.boundingRect(QRect(0, y, std::max(width, 1), 100000), Qt::TextWordWrap, qs(sentence));
-        g.sentences.emplace_back(0, y, width, r.height());
-        y += r.height() + 2;
+        const QStaticText& words = shaped(qs(sentence), false, width);
+        g->sentences.emplace_back(QPoint(0, y), words);
+        y += heightOf(words) + 2;
     }
-    g.height = y;
-    return g;
+    g->height = y;
+
+    std::move_backward(layouts_.begin(), layouts_.end() - 1, layouts_.end());
+    layouts_.front() = std::move(g);
+    return *layouts_.front();
 }
 
 QSize ResultChart::sizeHint() const
 {
-    // Narrow enough never to widen the window; as tall as the window's width lets it be.
-    const int width = 480;
-    return {width, heightForWidth(width)};
+    // Narrow enough never to widen the window; as tall as the width it has (or would have) asks.
+    const int width = this->width() > 0 ? this->width() : 480;
+    return {480, heightForWidth(width)};
 }
 
 // Never squeezed below its content: a screen too small for it scrolls instead.
-QSize ResultChart::minimumSizeHint() const { return {240, heightForWidth(width() > 0 ? width() : sizeHint().width())}; }
+QSize ResultChart::minimumSizeHint() const { return {240, heightForWidth(width() > 0 ? width() : 480)}; }
 
-int ResultChart::heightForWidth(int width) const { return geometry(width).height; }
+int ResultChart::heightForWidth(int width) const { return laidOut(width).height; }
 
 void ResultChart::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
+        shaped_.clear();
+        forgetLayouts();
         updateGeometry();
+    }
     QWidget::changeEvent(event);
 }
 
 void ResultChart::paintEvent(QPaintEvent*)
 {
-    const Geometry g = geometry(width());
+    const Layout& g = laidOut(width());
     QPainter p(this);
     const QColor text = palette().color(QPalette::WindowText);
     const QColor edge(0x40, 0x40, 0x40);
     QFont bold = font();
     bold.setBold(true);
     const double scale = chart_.scale();
+    const auto middle
+        = [](const QRect& band, const QStaticText& t) { return band.top() + (band.height() - heightOf(t)) / 2; };
 
-    const bool headed
-        = std::any_of(chart_.lines.begin(), chart_.lines.end(), [](const calc::ChartLine& l) { return l.heading; });
     for (std::size_t i = 0; i < chart_.lines.size(); ++i) {
         const calc::ChartLine& line = chart_.lines[i];
-        const QRect band = g.lines[i];
+        const Layout::Line& l = g.lines[i];
         p.setPen(text);
         p.setFont(line.heading ? bold : font());
-        // Parts stand indented under their heading, as in the table above.
-        const int indent = headed && !line.heading ? kIndent : 0;
-        const QRect caption(indent, band.top(), g.captionWidth - indent, band.height());
-        p.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, fitted(p.fontMetrics(), line.caption, caption.width()));
+        p.drawStaticText(l.indent, middle(l.band, l.caption), l.caption);
         p.setFont(font());
+        p.drawStaticText(g.barLeft + g.barWidth + kGap, middle(l.band, l.remark), l.remark);
 
         const int thickness = barThickness(line.bars.size());
         const int barsHeight = static_cast<int>(line.bars.size()) * (thickness + 1) - (line.bars.empty() ? 0 : 1);
-        int y = band.top() + (band.height() - barsHeight) / 2;
+        int y = l.band.top() + (l.band.height() - barsHeight) / 2;
         for (const calc::ChartBar& bar : line.bars) {
             double start = 0;
             for (const calc::ChartSegment& segment : bar) {
@@ -199,23 +248,21 @@ void ResultChart::paintEvent(QPaintEvent*)
             }
             y += thickness + 1;
         }
-        p.setPen(text);
-        p.drawText(QRect(g.barLeft + g.barWidth + kGap, band.top(), g.remarkWidth, band.height()),
-            Qt::AlignLeft | Qt::AlignVCenter, fitted(p.fontMetrics(), line.remark, g.remarkWidth));
     }
     if (!g.lines.empty()) { // the zero of the scale
         p.setPen(edge);
-        p.drawLine(g.barLeft, g.lines.front().top(), g.barLeft, g.lines.back().bottom());
+        p.drawLine(g.barLeft, g.lines.front().band.top(), g.barLeft, g.lines.back().band.bottom());
     }
+    p.setFont(font());
     for (std::size_t i = 0; i < g.legend.size(); ++i) {
         fill(p, g.legend[i].swatch, chart_.legend[i].swatch);
         p.setPen(edge);
         p.drawRect(g.legend[i].swatch.adjusted(0, 0, -1, -1));
         p.setPen(text);
-        p.drawText(g.legend[i].text, Qt::AlignLeft | Qt::AlignVCenter, qs(chart_.legend[i].text));
+        p.drawStaticText(g.legend[i].text, g.legend[i].words);
     }
-    for (std::size_t i = 0; i < g.sentences.size(); ++i)
-        p.drawText(g.sentences[i], Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, qs(chart_.sentences[i]));
+    for (const auto& [at, words] : g.sentences)
+        p.drawStaticText(at, words);
 }
 
 } // namespace kvarton

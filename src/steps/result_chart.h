@@ -2,7 +2,12 @@
 
 #include "calc/result_charts.h"
 
+#include <QHash>
+#include <QStaticText>
 #include <QWidget>
+
+#include <array>
+#include <memory>
 
 namespace kvarton {
 
@@ -16,6 +21,7 @@ class ResultChart final : public QWidget {
     Q_OBJECT
 public:
     ResultChart(const QString& name, QWidget* parent);
+    ~ResultChart() override;
 
     void setChart(calc::BarChart chart);
     const calc::BarChart& chart() const { return chart_; }
@@ -30,10 +36,18 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    struct Geometry;
-    Geometry geometry(int width) const;
+    struct Layout;
+    // The chart laid out for a width: its places and its texts shaped once. Layouts ask the
+    // height for a width many times, and every click repaints; the last two widths are kept.
+    const Layout& laidOut(int width) const;
+    void forgetLayouts();
+    // `text` shaped in the widget's font, bold or not, wrapped at `wrapWidth` (-1: one line).
+    // Captions and the legend recur from one chart to the next: shaped texts are kept.
+    const QStaticText& shaped(const QString& text, bool bold, int wrapWidth = -1) const;
 
     calc::BarChart chart_;
+    mutable std::array<std::unique_ptr<Layout>, 2> layouts_; // newest first
+    mutable QHash<QString, QStaticText> shaped_;
 };
 
 } // namespace kvarton

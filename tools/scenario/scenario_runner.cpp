@@ -1,6 +1,7 @@
 #include "scenario_runner.h"
 
 #include "steps/choice_list.h"
+#include "steps/result_chart.h"
 #include "wizard/main_window.h"
 #include "wizard/wizard.h"
 
@@ -90,6 +91,7 @@ QString ScenarioRunner::usage()
         "  expect-visible FORM.CONTROL yes|no\n"
         "  expect-enabled FORM.CONTROL yes|no\n"
         "  dump                         print every visible control of the visible screens as FORM.CONTROL<TAB>text\n"
+        "  dump charts                  the same with the charts, each as its accessible description\n"
         "  screenshot FORM FILE.png     save a picture of the screen's window\n"
         "Exit status: 0 all ran and held; 1 an expectation failed; 2 the scenario cannot run (unknown control,\n"
         "item not in a list, a control a learner could not use, the program has ended).\n"
@@ -138,7 +140,11 @@ ScenarioRunner::Status ScenarioRunner::runLine(int number, const QString& rawLin
     auto needArguments = [&](int n) { return words.size() == n + 1; };
 
     if (command == QLatin1String("dump") && needArguments(0)) {
-        dump();
+        dump(false);
+        return Ok;
+    }
+    if (command == QLatin1String("dump") && needArguments(1) && words[1] == QLatin1String("charts")) {
+        dump(true);
         return Ok;
     }
     if (command == QLatin1String("close") && needArguments(1)) {
@@ -273,6 +279,9 @@ bool ScenarioRunner::usable(const Target& t) { return visible(t) && enabled(t) &
 
 QString ScenarioRunner::shownText(const QObject* control)
 {
+    // A chart says in words what it shows.
+    if (auto* chart = qobject_cast<const ResultChart*>(control))
+        return chart->accessibleDescription();
     if (auto* label = qobject_cast<const QLabel*>(control))
         return label->text();
     if (auto* edit = qobject_cast<const QLineEdit*>(control))
@@ -290,15 +299,17 @@ QString ScenarioRunner::shownText(const QObject* control)
     return {};
 }
 
-void ScenarioRunner::dump()
+// Charts are printed only when asked for, so that the printed screens of scenarios written
+// before there were charts stay as they were.
+void ScenarioRunner::dump(bool charts)
 {
     for (const QString& name : kFormOrder)
         if (QWidget* form = findForm(name); form && form->isVisible())
-            dumpForm(form);
+            dumpForm(form, charts);
     output_ += u'\n';
 }
 
-void ScenarioRunner::dumpForm(QWidget* form)
+void ScenarioRunner::dumpForm(QWidget* form, bool charts)
 {
     const QString prefix = form->objectName() + u'.';
     auto line
@@ -334,7 +345,7 @@ void ScenarioRunner::dumpForm(QWidget* form)
                     line(w->objectName(),
                         (radio->isChecked() ? QStringLiteral("[x] ") : QStringLiteral("[ ] ")) + radio->text());
                 else if (qobject_cast<QLabel*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)
-                    || qobject_cast<QAbstractButton*>(w))
+                    || qobject_cast<QAbstractButton*>(w) || (charts && qobject_cast<ResultChart*>(w)))
                     line(w->objectName(), shownText(w));
             }
             walk(w);

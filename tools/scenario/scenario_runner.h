@@ -41,8 +41,8 @@ private:
     static bool visible(const Target& t);
     static bool enabled(const Target& t);
     static QString shownText(const QObject* control);
-    void dump();
-    void dumpForm(QWidget* form);
+    void dump(bool charts);
+    void dumpForm(QWidget* form, bool charts);
 
     Wizard& wizard_;
     QString output_;
