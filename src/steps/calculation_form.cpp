@@ -16,7 +16,7 @@ using calc::Method;
 using calc::NormativeGroup;
 
 CalculationForm::CalculationForm(InstitutionModel& model, QWidget* parent)
-    : StepForm(StepScreen::Form8, QStringLiteral("Расчет"), parent)
+    : StepForm(Screen::Calculation, QStringLiteral("Расчет"), parent)
     , model_(model)
 {
     buildErrorPanel();

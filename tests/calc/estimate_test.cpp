@@ -21,7 +21,7 @@ InstitutionModel afterStep13()
 
 void assign(InstitutionModel& m, StayRegime s, AgeGroup a, const char* children)
 {
-    commitText(m, ref(Field::AssignedServices, s, a), children);
+    commitText(m, fields::assignedServices(s, a), children);
 }
 
 } // namespace

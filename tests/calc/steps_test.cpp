@@ -17,7 +17,7 @@ TEST(Steps, AFailedCheckComputesNothingAndKeepsEveryEarlierResult)
 
     // More compensating pupils than pupils in all, after the check passed on every step.
     const auto compensating
-        = ref(Field::ProvidedServices, AgeGroup::Junior, GroupOrientation::Compensating, StayMode::Hours24);
+        = fields::providedServices(AgeGroup::Junior, GroupOrientation::Compensating, StayMode::Hours24);
     commitText(m, compensating, "1");
     for (const StepView& v :
         {enterStep13(m, Method::ByRecommendations), enterStep14(m, Method::ByAllNeeds, StayRegime::Day),

@@ -45,11 +45,11 @@ private slots:
         };
 
         auto w = startedWizard();
-        QWidget* form8 = w->form(QStringLiteral("Form8"));
+        QWidget* form8 = w->form(Screen::Calculation);
         QVERIFY(form8);
         for (const Action& action : actions) {
             if (action.option)
-                control<QRadioButton>(*w, QStringLiteral("Form8"), QString::fromLatin1(action.option))->click();
+                control<QRadioButton>(*w, Screen::Calculation, QString::fromLatin1(action.option))->click();
             else
                 w->steps()->showStep(action.step);
             InstitutionModel copy = w->model();
