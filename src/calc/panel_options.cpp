@@ -45,4 +45,17 @@ PanelText groupOption(NormativeGroup group) noexcept
     return {kGroupOptions[group], texts(ageGroupOf(group)).calculation};
 }
 
+std::string_view regimeName(StayRegime regime) noexcept
+{
+    std::string_view head = regimeHead(regime).text;
+    if (head.ends_with(':'))
+        head.remove_suffix(1);
+    return head;
+}
+
+std::string groupName(NormativeGroup group)
+{
+    return std::string(regimeName(regimeOf(group))) + ", " + std::string(groupOption(group).text);
+}
+
 } // namespace kvarton::calc

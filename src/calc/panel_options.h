@@ -2,6 +2,7 @@
 
 #include "step_view.h"
 
+#include <string>
 #include <string_view>
 
 namespace kvarton::calc {
@@ -17,5 +18,11 @@ PanelText viewOption(StayRegime view) noexcept;
 PanelText regimeHead(StayRegime regime) noexcept;
 // Option11…Option23 of step 15, each captioned with its age group.
 PanelText groupOption(NormativeGroup group) noexcept;
+
+// The regime's head without its colon: "Дневные группы".
+std::string_view regimeName(StayRegime regime) noexcept;
+// A group of step 15 named by its regime's head and its option: "Дневные группы, Средняя группа
+// (от 3 до 5 лет)".
+std::string groupName(NormativeGroup group);
 
 } // namespace kvarton::calc

@@ -75,14 +75,6 @@ struct NormativeFigures {
     double remainder;
 };
 
-std::string groupName(NormativeGroup group)
-{
-    std::string regime(regimeHead(regimeOf(group)).text);
-    if (!regime.empty() && regime.back() == ':')
-        regime.pop_back();
-    return regime + ", " + std::string(groupOption(group).text);
-}
-
 } // namespace
 
 SwatchLook look(Swatch swatch) noexcept { return kLooks[swatch]; }

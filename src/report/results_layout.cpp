@@ -83,14 +83,6 @@ int valueStyle(Pattern pattern, bool bold)
 
 std::string text(std::string_view t) { return std::string(t); }
 
-std::string regimeName(StayRegime s)
-{
-    std::string name = text(calc::regimeHead(s).text);
-    if (!name.empty() && name.back() == ':')
-        name.pop_back();
-    return name;
-}
-
 Fill fillOf(calc::Swatch swatch)
 {
     const calc::SwatchLook look = calc::look(swatch);
@@ -316,7 +308,7 @@ Chart serviceChart(int ageRow, int normativeRow, calc::NormativeLine service, St
     const CellRange categories{ageRow, first, ageRow, first + 2};
     Chart chart;
     chart.kind = ChartKind::Columns;
-    chart.title = text(calc::line(service).caption.text) + ". " + regimeName(s);
+    chart.title = text(calc::line(service).caption.text) + ". " + text(calc::regimeName(s));
     chart.categoryAxis = "Возрастная группа";
     chart.valueAxis = "рублей на ребенка в год";
     chart.valueFormat = "0";
@@ -552,10 +544,8 @@ std::string optionName(ResultsPanel panel, int option)
     case ResultsPanel::Incentives:
         return text(calc::methodOption(panel, static_cast<Method>(o / 2)).text) + ", "
             + text(calc::viewOption(kViews[o % 2]).text);
-    case ResultsPanel::NormativeTable: {
-        const auto g = static_cast<NormativeGroup>(o);
-        return regimeName(calc::regimeOf(g)) + ", " + text(calc::groupOption(g).text);
-    }
+    case ResultsPanel::NormativeTable:
+        return calc::groupName(static_cast<NormativeGroup>(o));
     case ResultsPanel::Estimate:
         break;
     }
