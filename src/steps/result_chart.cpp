@@ -2,6 +2,8 @@
 
 #include "widgets.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
@@ -40,6 +42,14 @@ void fill(QPainter& p, const QRect& r, calc::Swatch swatch)
 
 int barThickness(std::size_t bars) { return bars > 1 ? 8 : 16; }
 
+// Screen readers announce a chart as a chart, then read its name and description.
+QAccessibleInterface* chartAccessibility(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(ResultChart::staticMetaObject.className()) && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
+    return nullptr;
+}
+
 int widthOf(const QStaticText& t) { return static_cast<int>(std::ceil(t.size().width())); }
 int heightOf(const QStaticText& t) { return static_cast<int>(std::ceil(t.size().height())); }
 
@@ -72,6 +82,8 @@ ResultChart::ResultChart(const QString& name, QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(name);
+    static const bool accessible = (QAccessible::installFactory(chartAccessibility), true);
+    Q_UNUSED(accessible);
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);

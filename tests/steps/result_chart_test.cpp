@@ -5,6 +5,7 @@
 #include "steps/result_chart.h"
 #include "wizard/step_controller.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -55,6 +56,10 @@ private slots:
                            "рублей: норматив 115000, потребности 136949, не хватает 21949. Обучение, воспитание  "
                            "и развитие: норматив 79920, потребности 68604, остаток 11316.")));
         QCOMPARE(c15->chart().lines.size(), std::size_t{10});
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(c15);
+        QVERIFY(read);
+        QCOMPARE(read->role(), QAccessible::Chart);
+        QCOMPARE(read->text(QAccessible::Description), c15->accessibleDescription());
         for (const char* option : {"Option11", "Option12", "Option13", "Option21", "Option22", "Option23"}) {
             click(*w, option);
             expectWhollyShown(*w, c15);
