@@ -198,12 +198,14 @@ int road(int rounds)
 
         // Saving a commit: what the screens' thread does (the model captured, handed to the writer)
         // and what the writer's thread does (the file written, flushed and renamed into place).
+        // A file of its own, beside the road's, which the writer's thread may be writing now.
         {
+            w->keeper().waitUntilSaved();
             const work::SavedTime at = savedTimeNow();
             double start = now();
             const work::SavedWork saved = work::captureWork(w->model(), at);
             table.row("saving a commit: the model captured", 2).add(now() - start);
-            const std::filesystem::path file = w->keeper().file();
+            const std::filesystem::path file = w->keeper().folder() / "bench.json";
             start = now();
             const auto problem = work::writeWork(file, saved);
             table.row("saving a commit: written to the disk (thread)").add(now() - start);
@@ -211,7 +213,6 @@ int road(int rounds)
                 std::fprintf(stderr, "the work was not saved: %s\n", problem->c_str());
                 return 2;
             }
-            w->keeper().waitUntilSaved();
         }
 
         // The sixty lists of step 10, set from the model and read back, without painting.

@@ -3,7 +3,6 @@
 #include "steps/screens.h"
 #include "steps/widgets.h"
 
-#include <QHBoxLayout>
 #include <QListWidget>
 #include <QVBoxLayout>
 
@@ -19,12 +18,9 @@ WorkListScreen::WorkListScreen(QWidget* parent)
     works_->setAccessibleName(QStringLiteral("Сохраненные работы"));
     works_->setSelectionMode(QAbstractItemView::SingleSelection);
     content()->addWidget(works_, 1);
-    auto* buttons = new QHBoxLayout;
     QPushButton* open = makeButton(this, QStringLiteral("ContinueChosen"), QStringLiteral("продолжить"));
     open->setDefault(true);
-    buttons->addStretch(1);
-    buttons->addWidget(open);
-    content()->addLayout(buttons);
+    addButton(open);
     connect(open, &QPushButton::clicked, this, &WorkListScreen::continueChosen);
     connect(works_, &QListWidget::itemActivated, this, &WorkListScreen::continueChosen);
     resize(640, 360);
