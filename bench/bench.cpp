@@ -11,6 +11,10 @@
 #include "wizard/step_controller.h"
 #include "wizard/test_switches.h"
 #include "wizard/wizard.h"
+#include "wizard/work_keeper.h"
+#include "work/work_folder.h"
+
+#include "model/personal_data.h"
 
 #include <QAction>
 #include <QApplication>
@@ -144,9 +148,9 @@ double timed(F&& action)
     return now() - start;
 }
 
-std::unique_ptr<Wizard> atPersonalData()
+std::unique_ptr<Wizard> atPersonalData(const QString& workFolder = {})
 {
-    auto w = std::make_unique<Wizard>();
+    auto w = std::make_unique<Wizard>(pathOf(workFolder));
     w->start();
     find<QPushButton>(*w, Screen::Start, "Command2")->click();
     find<ChoiceList>(*w, Screen::PersonalData, "Combo1")->choose(QStringLiteral("г. Санкт-Петербург"));
@@ -163,6 +167,8 @@ int road(int rounds)
     Table table;
     QTemporaryDir reports;
     qputenv(testSwitches::kReportFolder, reports.path().toLocal8Bit());
+    // The road saves its work as the program does, into a folder of its own.
+    QTemporaryDir works;
 
     for (int round = 0; round < rounds; ++round) {
         // Building every screen, alone.
@@ -174,7 +180,7 @@ int road(int rounds)
             table.row("building every screen", 30).add(now() - start);
         }
 
-        auto w = atPersonalData();
+        auto w = atPersonalData(works.path());
         table.row("\"далее\" to step 1 painted", 30).add(timed([&] {
             find<QPushButton>(*w, Screen::PersonalData, "Command2")->click();
         }));
@@ -188,6 +194,25 @@ int road(int rounds)
             StepForm* form = screenOf(*w, step);
             const double ms = timed([&] { form->findChild<QPushButton*>(QStringLiteral("Command1"))->click(); });
             table.row("Back " + std::to_string(step) + " → " + std::to_string(step - 1), 3).add(ms);
+        }
+
+        // Saving a commit: what the screens' thread does (the model captured, handed to the writer)
+        // and what the writer's thread does (the file written, flushed and renamed into place).
+        // A file of its own, beside the road's, which the writer's thread may be writing now.
+        {
+            w->keeper().waitUntilSaved();
+            const work::SavedTime at = savedTimeNow();
+            double start = now();
+            const work::SavedWork saved = work::captureWork(w->model(), at);
+            table.row("saving a commit: the model captured", 2).add(now() - start);
+            const std::filesystem::path file = w->keeper().folder() / "bench.json";
+            start = now();
+            const auto problem = work::writeWork(file, saved);
+            table.row("saving a commit: written to the disk (thread)").add(now() - start);
+            if (problem) {
+                std::fprintf(stderr, "the work was not saved: %s\n", problem->c_str());
+                return 2;
+            }
         }
 
         // The sixty lists of step 10, set from the model and read back, without painting.
@@ -285,6 +310,26 @@ struct ProcessRun {
     int status = 0;
 };
 
+// Ten works as learners leave them, in the program's folder of saved works under `dataHome`
+// (XDG_DATA_HOME), each with every field and a step of its own.
+bool writeTenWorks(const QString& dataHome)
+{
+    const std::filesystem::path folder = pathOf(dataHome) / "kvarton";
+    std::filesystem::create_directories(folder);
+    for (int i = 0; i < 10; ++i) {
+        InstitutionModel model;
+        model.regionName = "Камчатский край";
+        confirmPersonalData(model, {model.regionName, "Детский сад № " + std::to_string(i + 1), "Иванова", "А", "Б"});
+        model.currentStep = 1 + i;
+        const work::SavedTime at{savedTimeNow().unixMs - (10 - i) * 60'000, 180};
+        if (const auto problem = work::writeWork(work::newWorkFile(folder, at), work::captureWork(model, at))) {
+            std::fprintf(stderr, "%s\n", problem->c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
 ProcessRun runProcess(const std::string& program, const std::vector<std::string>& args, bool quiet)
 {
     std::vector<char*> argv;
@@ -379,19 +424,28 @@ int main(int argc, char** argv)
     const std::string program = argc > 2 && mode == "--program" ? argv[2] : folder + "../src/app/kvarton";
     const std::string floor = folder + "kvarton-bench-floor";
     setenv(testSwitches::kExitAfterFirstPaint, "1", 1);
+    // The program starts with no saved work, and with ten, never with the learner's own.
+    QTemporaryDir noWorks;
+    QTemporaryDir tenWorks;
+    if (!writeTenWorks(tenWorks.path()))
+        return 2;
 
     Table startup;
     long programRss = 0;
     long floorRss = 0;
     for (int i = 0; i < rounds; ++i) {
         const ProcessRun f = runProcess(floor, {}, true);
+        setenv("XDG_DATA_HOME", noWorks.path().toUtf8().constData(), 1);
         const ProcessRun p = runProcess(program, {}, true);
-        if (f.status != 0 || p.status != 0) {
-            std::fprintf(stderr, "start-up run failed (%d, %d)\n", f.status, p.status);
+        setenv("XDG_DATA_HOME", tenWorks.path().toUtf8().constData(), 1);
+        const ProcessRun t = runProcess(program, {}, true);
+        if (f.status != 0 || p.status != 0 || t.status != 0) {
+            std::fprintf(stderr, "start-up run failed (%d, %d, %d)\n", f.status, p.status, t.status);
             return 2;
         }
         startup.row("floor: one window with one label, to exit").add(f.ms);
         startup.row("kvarton: start screen painted, to exit").add(p.ms);
+        startup.row("kvarton, ten saved works: the same").add(t.ms);
         programRss = std::max(programRss, p.maxRssKb);
         floorRss = std::max(floorRss, f.maxRssKb);
     }
@@ -401,7 +455,11 @@ int main(int argc, char** argv)
     const double floorMedian = startup.row("floor: one window with one label, to exit").median();
     const double programMedian = startup.row("kvarton: start screen painted, to exit").median();
     const double startupRatio = programMedian / floorMedian;
-    std::printf("\nstart-up ratio (medians): %.2f (target at most 1.5)\n\n", startupRatio);
+    std::printf("\nstart-up ratio (medians): %.2f (target at most 1.5)\n", startupRatio);
+    const double tenWorksMedian = startup.row("kvarton, ten saved works: the same").median();
+    std::printf("start-up ratio with ten saved works: %.2f × floor, %.2f × without saved works\n\n",
+        tenWorksMedian / floorMedian, tenWorksMedian / programMedian);
+    unsetenv("XDG_DATA_HOME");
 
     unsetenv(testSwitches::kExitAfterFirstPaint);
     std::printf("The learner's road, %d rounds in one process (each action with its repaint):\n\n", rounds);

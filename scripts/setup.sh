@@ -5,6 +5,7 @@ KVARTON_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KVARTON_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev libxlsxwriter-dev zlib1g-dev libminizip-dev libpugixml-dev
+  nlohmann-json3-dev
   libgtest-dev libgmock-dev
   fonts-dejavu-core python3 python3-openpyxl
   desktop-file-utils appstream

@@ -1,6 +1,7 @@
 #include "wizard/main_window.h"
 #include "wizard/test_switches.h"
 #include "wizard/wizard.h"
+#include "wizard/work_keeper.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -58,7 +59,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Квартон"));
     // Lets the desktop match the window to the installed menu entry and its icon (the Wayland app id).
     QApplication::setDesktopFileName(QStringLiteral(KVARTON_APP_ID));
-    kvarton::Wizard wizard;
+    kvarton::Wizard wizard(kvarton::savedWorksFolder());
     QObject::connect(&wizard, &kvarton::Wizard::quitRequested, &app, &QApplication::quit, Qt::QueuedConnection);
     // For the start-up benchmark: the program ends once its first window has been painted.
     if (kvarton::testSwitches::exitAfterFirstPaint())

@@ -26,7 +26,10 @@ ModalScreen::ModalScreen(const QString& name, const QString& title, QWidget* par
     layout->addLayout(buttons);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     close_ = close;
+    buttons_ = buttons;
 }
+
+void ModalScreen::addButton(QWidget* button) { buttons_->insertWidget(buttons_->indexOf(close_), button); }
 
 // The screen's content is made after the button; in reading and Tab order the button comes last.
 void ModalScreen::showEvent(QShowEvent* event)

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QHBoxLayout;
 class QVBoxLayout;
 
 namespace kvarton {
@@ -18,12 +19,15 @@ signals:
 
 protected:
     QVBoxLayout* content() const { return content_; }
+    // A button of the screen's own, in the row of "закрыть", before it.
+    void addButton(QWidget* button);
     void closeEvent(class QCloseEvent* event) override;
     void keyPressEvent(class QKeyEvent* event) override;
     void showEvent(class QShowEvent* event) override;
 
 private:
     QVBoxLayout* content_ = nullptr;
+    QHBoxLayout* buttons_ = nullptr;
     QWidget* close_ = nullptr;
     bool ordered_ = false;
 };

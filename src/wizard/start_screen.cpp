@@ -86,6 +86,19 @@ StartScreen::StartScreen(QWidget* parent)
     problem_->hide();
     layout->addWidget(problem_);
 
+    // The saved works, above the ways to begin: continuing is what a returning learner wants.
+    auto* saved = new QHBoxLayout;
+    lastWork_ = makeLabel(this, QStringLiteral("LastWork"), {}, true);
+    QPushButton* openWork = makeButton(this, QStringLiteral("OpenWork"), QStringLiteral("открыть…"));
+    QPushButton* continueWork = makeButton(this, QStringLiteral("Continue"), QStringLiteral("продолжить"));
+    saved->addWidget(lastWork_, 1);
+    saved->addWidget(openWork);
+    saved->addWidget(continueWork);
+    layout->addLayout(saved);
+    continue_ = continueWork;
+    openWork_ = openWork;
+    showLastWork({});
+
     // Opening a report stands beside "начать", the other way into the steps.
     auto* buttons = new QHBoxLayout;
     QPushButton* details = makeButton(this, QStringLiteral("Command1"), QStringLiteral("подробно"));
@@ -100,6 +113,15 @@ StartScreen::StartScreen(QWidget* parent)
     connect(details, &QPushButton::clicked, this, &StartScreen::detailsRequested);
     connect(openReport, &QPushButton::clicked, this, &StartScreen::openReportRequested);
     connect(start, &QPushButton::clicked, this, &StartScreen::startRequested);
+    connect(continueWork, &QPushButton::clicked, this, &StartScreen::continueRequested);
+    connect(openWork, &QPushButton::clicked, this, &StartScreen::openWorkRequested);
+}
+
+void StartScreen::showLastWork(const QString& line)
+{
+    lastWork_->setText(line.isEmpty() ? QString() : QStringLiteral("Последняя работа: ") + line);
+    for (QWidget* w : {static_cast<QWidget*>(lastWork_), continue_, openWork_})
+        w->setVisible(!line.isEmpty());
 }
 
 void StartScreen::showProblem(const QString& message)

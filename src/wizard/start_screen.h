@@ -14,16 +14,24 @@ class StartScreen final : public QWidget {
 public:
     explicit StartScreen(QWidget* parent);
 
-    // Why the report the learner chose was not opened; an empty text hides the line.
+    // Why the report or the work the learner chose was not opened; an empty text hides the line.
     void showProblem(const QString& message);
+    // The line naming the most recent saved work; an empty text hides it with "продолжить" and
+    // "открыть…", which only saved works need.
+    void showLastWork(const QString& line);
 
 signals:
     void detailsRequested(); // "подробно"
     void startRequested(); // "начать"
     void openReportRequested(); // "открыть отчет…"
+    void continueRequested(); // "продолжить": the most recent saved work
+    void openWorkRequested(); // "открыть…": the list of saved works
 
 private:
     QLabel* problem_ = nullptr;
+    QLabel* lastWork_ = nullptr;
+    QWidget* continue_ = nullptr;
+    QWidget* openWork_ = nullptr;
 };
 
 // Form2, the list of data the learner needs at hand; modal to the start screen.

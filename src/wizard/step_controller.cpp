@@ -53,6 +53,7 @@ void StepController::leaveTo(int step)
         return;
     commitCurrentStep();
     showStep(step);
+    emit committed();
 }
 
 // Help can be used alone: the screen that opened it is disabled until it closes; closing it enables

@@ -35,6 +35,11 @@ public:
     HelpScreen* helpScreen() const { return help_; }
     ReportScreen* reportScreen() const { return report_; }
 
+signals:
+    // The learner left a step by Back, Next or the menu: its entries are in the model and the
+    // next step is shown.
+    void committed();
+
 private:
     void leaveTo(int step);
     void openHelp(StepForm* caller);

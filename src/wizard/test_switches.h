@@ -15,8 +15,15 @@ inline constexpr char kReportFolder[] = "KVARTON_REPORT_DIR";
 // times the whole process to that moment.
 inline constexpr char kExitAfterFirstPaint[] = "KVARTON_EXIT_AFTER_FIRST_PAINT";
 
+// The moment saved works are written at instead of the clock's, in the form the file holds
+// ("2026-03-14T10:22:05.000+03:00"): the scenarios print the start screen's line naming the last
+// work, which would otherwise change with the day they run.
+inline constexpr char kSaveTime[] = "KVARTON_SAVE_TIME";
+
 // The folder of kReportFolder; empty when it is not set.
 inline QString reportFolder() { return qEnvironmentVariable(kReportFolder); }
 inline bool exitAfterFirstPaint() { return qEnvironmentVariableIsSet(kExitAfterFirstPaint); }
+// The text of kSaveTime; empty when it is not set.
+inline QString saveTime() { return qEnvironmentVariable(kSaveTime); }
 
 } // namespace kvarton::testSwitches

@@ -7,10 +7,14 @@
 #include "start_screen.h"
 #include "step_controller.h"
 #include "steps/step_form.h"
+#include "work_keeper.h"
+#include "work_list_screen.h"
 
 #include "reader/report_reader.h"
+#include "work/work_folder.h"
 
 #include <QFileDialog>
+#include <QMessageBox>
 
 namespace kvarton {
 
@@ -24,24 +28,51 @@ QString askWithDialog(QWidget* parent, const QString& title, const QString& filt
     return QFileDialog::getOpenFileName(parent, title, ReportScreen::reportFolder(), filter);
 }
 
+// The most works the list offers: more than a learner makes over a course.
+constexpr std::size_t kListedWorks = 200;
+// The characters of an institution's name a line shows.
+constexpr qsizetype kShownName = 80;
+
+// A saved work as the start screen and the list name it: region, institution, step, date and time.
+QString workLine(const work::WorkEntry& entry)
+{
+    if (!entry.work)
+        return QStringLiteral("«%1» не читается: %2")
+            .arg(pathText(entry.file.filename()), QString::fromStdString(entry.problem));
+    const work::SavedWork& w = *entry.work;
+    QString name = QString::fromStdString(w.institution).simplified();
+    if (name.size() > kShownName)
+        name = name.left(kShownName) + u'…';
+    const QString region = w.region.empty() ? QStringLiteral("регион не выбран") : QString::fromStdString(w.region);
+    return QStringLiteral("%1, «%2», шаг %3, %4")
+        .arg(region, name)
+        .arg(w.step)
+        .arg(QString::fromStdString(work::russianText(w.saved)));
+}
+
 } // namespace
 
-Wizard::Wizard()
+Wizard::Wizard(std::filesystem::path workFolder)
     : window_(std::make_unique<MainWindow>())
     , chooseFile_(askWithDialog)
 {
+    keeper_ = new WorkKeeper(std::move(workFolder), this);
+    connect(keeper_, &WorkKeeper::saveFailed, this, &Wizard::showSaveProblem);
     start_ = new StartScreen(window_.get());
     window_->addPage(start_);
     connect(start_, &StartScreen::detailsRequested, this, &Wizard::showDetails);
     connect(start_, &StartScreen::startRequested, this, &Wizard::showPersonalData);
     connect(start_, &StartScreen::openReportRequested, this, &Wizard::chooseReport);
-    connect(window_.get(), &MainWindow::closeRequested, this, &Wizard::quitRequested);
+    connect(start_, &StartScreen::continueRequested, this, &Wizard::continueLastWork);
+    connect(start_, &StartScreen::openWorkRequested, this, &Wizard::listSavedWorks);
+    connect(window_.get(), &MainWindow::closeRequested, this, &Wizard::finish);
 }
 
 Wizard::~Wizard() = default;
 
 void Wizard::start()
 {
+    offerSavedWorks();
     window_->showPage(start_);
     window_->resizeCentred(QSize(720, 560));
     window_->show();
@@ -60,6 +91,8 @@ QWidget* Wizard::form(Screen screen) const
         return steps_ ? steps_->helpScreen() : nullptr;
     case Screen::Report:
         return steps_ ? steps_->reportScreen() : nullptr;
+    case Screen::WorkList:
+        return workList_;
     default:
         return steps_ ? steps_->form(screen) : nullptr;
     }
@@ -109,14 +142,102 @@ void Wizard::confirmPersonalData()
     startWork(std::move(work), kFirstStep);
 }
 
-void Wizard::startWork(InstitutionModel model, int step)
+void Wizard::startWork(InstitutionModel model, int step, std::optional<ContinuedWork> continued)
 {
     model_ = std::move(model);
     if (!steps_) {
         steps_ = new StepController(model_, *window_);
+        // Every commit is saved; the step it shows is the step last shown.
+        connect(steps_, &StepController::committed, this, [this] { keeper_->saveSoon(model_); });
         window_->fitAndCentre();
     }
     steps_->showStep(step);
+    if (continued) {
+        keeper_->resume(std::move(continued->file), std::move(continued->kept));
+    } else {
+        keeper_->beginNew();
+        keeper_->saveSoon(model_);
+    }
+}
+
+std::optional<QString> Wizard::continueWork(const std::filesystem::path& file)
+{
+    work::WorkEntry entry = work::readEntry(file);
+    if (!entry.work) {
+        const QString message = QStringLiteral("Сохраненная работа «%1» не открыта: %2.")
+                                    .arg(pathText(file.filename()), QString::fromStdString(entry.problem));
+        start_->showProblem(message);
+        return message;
+    }
+    start_->showProblem({});
+    const int step = entry.work->step;
+    InstitutionModel model = work::restoreModel(*entry.work);
+    startWork(std::move(model), step, ContinuedWork{std::move(entry.file), std::move(entry.work->kept)});
+    return std::nullopt;
+}
+
+// The start screen names the most recent work; reading only that one keeps the start quick
+// however many works there are.
+void Wizard::offerSavedWorks()
+{
+    const auto newest = keeper_->keeps() ? work::workFiles(keeper_->folder(), 1) : std::vector<std::filesystem::path>{};
+    start_->showLastWork(newest.empty() ? QString() : workLine(work::readEntry(newest.front())));
+}
+
+void Wizard::continueLastWork()
+{
+    const auto newest = work::workFiles(keeper_->folder(), 1);
+    if (!newest.empty())
+        continueWork(newest.front());
+}
+
+// The list works as a modal dialog of the start screen, as the list of data does.
+void Wizard::listSavedWorks()
+{
+    if (!workList_) {
+        workList_ = new WorkListScreen(window_.get());
+        connect(workList_, &WorkListScreen::closed, this, &Wizard::closeWorkList);
+        connect(workList_, &WorkListScreen::workChosen, this, [this](int row) {
+            if (row >= 0 && static_cast<std::size_t>(row) < listedWorks_.size())
+                continueWork(listedWorks_[static_cast<std::size_t>(row)]);
+        });
+    }
+    listedWorks_ = work::workFiles(keeper_->folder(), kListedWorks);
+    QStringList lines;
+    for (const std::filesystem::path& file : listedWorks_)
+        lines << workLine(work::readEntry(file));
+    workList_->setWorks(lines);
+    start_->setEnabled(false);
+    workList_->show();
+    workList_->raise();
+}
+
+void Wizard::closeWorkList() { start_->setEnabled(true); }
+
+// Closing the window ends the program; the entries of the step shown are saved first, as a
+// commit would store them.
+void Wizard::finish()
+{
+    if (steps_) {
+        steps_->commitCurrentStep();
+        keeper_->saveNow(model_);
+    }
+    emit quitRequested();
+}
+
+void Wizard::showSaveProblem(const QString& message)
+{
+    if (message == saveProblem_)
+        return;
+    saveProblem_ = message;
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Работа не сохранена"),
+        QStringLiteral("Работа не сохранена: %1. Введенные данные пропадут при закрытии программы, если "
+                       "сохранить ее не удастся и дальше.")
+            .arg(message),
+        QMessageBox::Ok, window_.get());
+    box->setObjectName(QStringLiteral("SaveProblem"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 std::optional<QString> Wizard::openReport(const QString& path)

@@ -2,10 +2,12 @@
 
 #include "model/institution_model.h"
 #include "steps/screens.h"
+#include "work/saved_work.h"
 
 #include <QObject>
 #include <QPointer>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -17,20 +19,38 @@ class MainWindow;
 class PersonalDataScreen;
 class StartScreen;
 class StepController;
+class WorkKeeper;
+class WorkListScreen;
+
+// A saved work being continued: its file, and what the file held that this program does not know,
+// to be written back.
+struct ContinuedWork {
+    std::filesystem::path file;
+    work::KeptMembers kept;
+};
 
 // The program: the model, the main window and the screens around the step controller. The start
-// screen leads through the personal data to step 1; closing the main window ends the program.
+// screen leads through the personal data to step 1, or continues a saved work; closing the main
+// window saves the work and ends the program.
 class Wizard final : public QObject {
     Q_OBJECT
 public:
-    Wizard();
+    // `workFolder` holds the saved works (savedWorksFolder() for the program); empty, no work is
+    // saved or offered, as the tests that do not look at saved works want.
+    explicit Wizard(std::filesystem::path workFolder = {});
     ~Wizard() override;
 
     void start();
 
     // Starts `model`, a whole work (identity, defaults and inputs), on `step`, in place of whatever
     // the wizard held: the one place where a work begins, from the personal data or from a file.
-    void startWork(InstitutionModel model, int step);
+    // A work that is not `continued` gets a file of its own and is saved at once.
+    void startWork(InstitutionModel model, int step, std::optional<ContinuedWork> continued = std::nullopt);
+
+    // Continues the saved work of `file` on the step last shown, every field as it was saved. On
+    // failure nothing changes but the start screen, which shows the message; the message is
+    // returned as well.
+    std::optional<QString> continueWork(const std::filesystem::path& file);
 
     // Reads the report workbook at `path` into a new work and shows its first results, step 13;
     // the personal data is not asked. On failure nothing changes but the start screen, which shows
@@ -45,6 +65,7 @@ public:
     InstitutionModel& model() { return model_; }
     MainWindow* window() const { return window_.get(); }
     StepController* steps() const { return steps_; }
+    WorkKeeper& keeper() const { return *keeper_; }
     // A screen, or nullptr while it has not been made.
     QWidget* form(Screen screen) const;
     // A screen by its object name (Form1 … Form10), as scenario files name it.
@@ -59,6 +80,12 @@ private:
     void showPersonalData();
     void confirmPersonalData();
     void chooseReport();
+    void offerSavedWorks();
+    void continueLastWork();
+    void listSavedWorks();
+    void closeWorkList();
+    void finish();
+    void showSaveProblem(const QString& message);
 
     InstitutionModel model_;
     std::unique_ptr<MainWindow> window_;
@@ -67,6 +94,10 @@ private:
     PersonalDataScreen* personal_ = nullptr;
     StepController* steps_ = nullptr;
     FileChooser chooseFile_;
+    WorkKeeper* keeper_ = nullptr;
+    QPointer<WorkListScreen> workList_;
+    std::vector<std::filesystem::path> listedWorks_; // the files of workList_'s lines
+    QString saveProblem_; // the last failure shown, so that it is not shown on every commit
 };
 
 } // namespace kvarton

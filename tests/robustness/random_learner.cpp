@@ -18,6 +18,7 @@
 #include "wizard/step_controller.h"
 #include "wizard/test_switches.h"
 #include "wizard/wizard.h"
+#include "wizard/work_keeper.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -107,7 +108,8 @@ public:
                 continue;
             const QString name = form->objectName();
             // The windows over the main window; the main window is never closed: that ends the program.
-            if (screen == Screen::DataList || screen == Screen::Help || screen == Screen::Report)
+            if (screen == Screen::DataList || screen == Screen::Help || screen == Screen::Report
+                || screen == Screen::WorkList)
                 closing << QStringLiteral("close ") + name;
             for (QWidget* w : form->findChildren<QWidget*>()) {
                 if (w->objectName().isEmpty() || !usable(w))
@@ -198,7 +200,9 @@ private:
 
     bool ended() const { return endedFlag_; }
 
-    Wizard wizard_;
+    // Each program saves its work into a folder of its own, so that a replay starts as the run did.
+    QTemporaryDir works_;
+    Wizard wizard_{pathOf(works_.path())};
     std::optional<ScenarioRunner> runner_;
     int lines_ = 0;
     bool endedFlag_ = false;

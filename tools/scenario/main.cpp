@@ -1,6 +1,7 @@
 #include "offscreen_screen.h"
 #include "scenario_runner.h"
 #include "wizard/wizard.h"
+#include "wizard/work_keeper.h"
 
 #include <QApplication>
 #include <QFile>
@@ -58,7 +59,8 @@ int main(int argc, char** argv)
         return fail(QStringLiteral("cannot read %1").arg(args[0]), ScenarioRunner::CannotRun);
     const QString script = QString::fromUtf8(file.readAll());
 
-    kvarton::Wizard wizard;
+    // The program's own folder of saved works: the tests give each scenario a data folder of its own.
+    kvarton::Wizard wizard(kvarton::savedWorksFolder());
     ScenarioRunner runner(wizard);
     if (args[0] != QLatin1String("-"))
         runner.setBaseFolder(QFileInfo(args[0]).absolutePath());

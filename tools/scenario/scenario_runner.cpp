@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
@@ -130,7 +131,7 @@ QString ScenarioRunner::usage()
         "Drives the program's screens (offscreen) from SCENARIO, one command per line; '#' starts a comment.\n"
         "TEXT is a double-quoted string with the escapes \\\" \\\\ \\n \\t.\n"
         "  click FORM.CONTROL           press a button, option button or menu action\n"
-        "  choose FORM.CONTROL TEXT     select the list item that reads TEXT\n"
+        "  choose FORM.CONTROL TEXT     select the list item that reads TEXT (a drop-down list or a list of lines)\n"
         "  type FORM.CONTROL TEXT       replace the text of a text field\n"
         "  close FORM                   close a window by its close box\n"
         "  expect FORM.CONTROL TEXT     the control's shown text must equal TEXT\n"
@@ -275,6 +276,13 @@ ScenarioRunner::Status ScenarioRunner::runLine(int number, const QString& rawLin
         return Ok;
     }
     if (command == QLatin1String("choose")) {
+        if (auto* items = qobject_cast<QListWidget*>(t.control)) {
+            const QList<QListWidgetItem*> found = items->findItems(text, Qt::MatchExactly);
+            if (found.isEmpty())
+                return cannot(QStringLiteral("%1 has no item \"%2\"").arg(words[1], escaped(text)));
+            items->setCurrentItem(found.first());
+            return Ok;
+        }
         auto* list = qobject_cast<ChoiceList*>(t.control);
         if (!list)
             return cannot(QStringLiteral("%1 is not a list").arg(words[1]));
@@ -354,6 +362,8 @@ QString ScenarioRunner::shownText(const QObject* control)
         return edit->text();
     if (auto* list = qobject_cast<const QComboBox*>(control))
         return list->currentText();
+    if (auto* items = qobject_cast<const QListWidget*>(control))
+        return items->currentItem() ? items->currentItem()->text() : QString();
     if (auto* button = qobject_cast<const QAbstractButton*>(control))
         return button->text();
     if (auto* action = qobject_cast<const QAction*>(control))
@@ -410,6 +420,11 @@ void ScenarioRunner::dumpForm(QWidget* form, bool charts)
                 if (auto* radio = qobject_cast<QRadioButton*>(w))
                     line(w->objectName(),
                         (radio->isChecked() ? QStringLiteral("[x] ") : QStringLiteral("[ ] ")) + radio->text());
+                else if (auto* items = qobject_cast<QListWidget*>(w))
+                    for (int row = 0; row < items->count(); ++row)
+                        line(w->objectName(),
+                            (row == items->currentRow() ? QStringLiteral("[x] ") : QStringLiteral("[ ] "))
+                                + items->item(row)->text());
                 else if (qobject_cast<QLabel*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)
                     || qobject_cast<QAbstractButton*>(w) || (charts && qobject_cast<ResultChart*>(w)))
                     line(w->objectName(), shownText(w));
