@@ -3,6 +3,7 @@
 // Not a test: it prints a table of medians, minima and maxima and marks the targets.
 
 #include "offscreen_screen.h"
+#include "reader/report_reader.h"
 #include "steps/choice_list.h"
 #include "steps/step_form.h"
 #include "wizard/main_window.h"
@@ -239,6 +240,28 @@ int road(int rounds)
         if (w->steps()->reportScreen()->lastReport().isEmpty()) {
             std::fprintf(stderr, "the report was not written\n");
             return 2;
+        }
+
+        // The report just written, opened by a fresh program from its start screen: reading it,
+        // building the step screens and step 13 computed and painted.
+        {
+            Wizard opening;
+            opening.start();
+            QCoreApplication::processEvents();
+            opening.window()->repaint();
+            const QString report = w->steps()->reportScreen()->lastReport();
+            const double start = now();
+            const bool read = std::holds_alternative<InstitutionModel>(reader::readReport(report.toStdString()));
+            table.row("reading a report workbook, the reader alone").add(now() - start);
+            table.row("opening a report to step 13 painted", 30).add(timed([&] { opening.openReport(report); }));
+            if (!read) {
+                std::fprintf(stderr, "the report cannot be read\n");
+                return 2;
+            }
+            if (opening.model().currentStep != 13) {
+                std::fprintf(stderr, "the report was not opened\n");
+                return 2;
+            }
         }
     }
     return table.print() ? 0 : 1;

@@ -4,11 +4,13 @@
 KVARTON_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KVARTON_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev libxlsxwriter-dev zlib1g-dev
+  qt6-base-dev libgl-dev libxlsxwriter-dev zlib1g-dev libminizip-dev libpugixml-dev
   libgtest-dev libgmock-dev
   fonts-dejavu-core python3 python3-openpyxl
   desktop-file-utils appstream
 )
+# scripts/fuzz only: clang with libFuzzer and the sanitizers' runtime.
+KVARTON_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 
 kvarton_missing_packages() {
   local pkg

@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,6 +15,9 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+
+#include <utility>
 
 namespace kvarton {
 
@@ -69,7 +74,52 @@ QString escaped(QString text)
 
 ScenarioRunner::ScenarioRunner(Wizard& wizard)
     : wizard_(wizard)
+    , baseFolder_(QDir::currentPath())
 {
+    // No file dialog opens offscreen: `choose-file` answers it in advance.
+    wizard_.setFileChooser([this](QWidget*, const QString&, const QString&) { return answerFileQuestion(); });
+}
+
+QString ScenarioRunner::answerFileQuestion()
+{
+    if (fileAnswers_.isEmpty()) {
+        unansweredDialog_ = true;
+        return {};
+    }
+    return fileAnswers_.takeFirst();
+}
+
+// PATH is taken from the scenario's folder unless absolute; ${NAME} stands for an environment
+// variable, and a '*' in the file name must match exactly one file, such as a report named after
+// the moment it was written.
+ScenarioRunner::Status ScenarioRunner::chooseFile(const QString& pattern, QString& error)
+{
+    if (pattern == QLatin1String("-")) {
+        fileAnswers_ << QString();
+        return Ok;
+    }
+    static const QRegularExpression variable(QStringLiteral("\\$\\{(\\w+)\\}"));
+    QString path;
+    qsizetype at = 0;
+    for (auto it = variable.globalMatch(pattern); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        path += pattern.mid(at, m.capturedStart() - at) + qEnvironmentVariable(qPrintable(m.captured(1)));
+        at = m.capturedEnd();
+    }
+    path += pattern.mid(at);
+    const QFileInfo file(QDir(baseFolder_), path);
+    if (!file.fileName().contains(u'*')) {
+        fileAnswers_ << QDir::cleanPath(file.absoluteFilePath());
+        return Ok;
+    }
+    const QDir folder = file.absoluteDir();
+    const QStringList matches = folder.entryList({file.fileName()}, QDir::Files);
+    if (matches.size() != 1) {
+        error = QStringLiteral("%1 matches %2 files").arg(path).arg(matches.size());
+        return CannotRun;
+    }
+    fileAnswers_ << folder.filePath(matches.first());
+    return Ok;
 }
 
 QString ScenarioRunner::usage()
@@ -88,6 +138,9 @@ QString ScenarioRunner::usage()
         "  dump [FORM]                  print every visible control of the visible screens (or of FORM) as\n"
         "                               FORM.CONTROL<TAB>text\n"
         "  screenshot FORM FILE.png     save a picture of the screen's window\n"
+        "  choose-file PATH|-           the next file dialog a click opens answers PATH (from the scenario's\n"
+        "                               folder; ${NAME} is an environment variable; a '*' in the file name must\n"
+        "                               match one file); '-' cancels it\n"
         "Exit status: 0 all ran and held; 1 an expectation failed; 2 the scenario cannot run (unknown control,\n"
         "item not in a list, a control a learner could not use, the program has ended).\n"
         "--compare EXPECTED: the printed output must also equal the file EXPECTED (status 1 otherwise).\n");
@@ -111,6 +164,10 @@ ScenarioRunner::Status ScenarioRunner::runCommand(int lineNumber, const QString&
 {
     const Status s = runLine(lineNumber, line);
     QApplication::processEvents();
+    if (std::exchange(unansweredDialog_, false)) {
+        messages_ << QStringLiteral("line %1: a file dialog opened without choose-file").arg(lineNumber);
+        return CannotRun;
+    }
     return s;
 }
 
@@ -157,6 +214,10 @@ ScenarioRunner::Status ScenarioRunner::runLine(int number, const QString& rawLin
         else
             form->window()->close();
         return Ok;
+    }
+    if (command == QLatin1String("choose-file") && needArguments(1)) {
+        const Status s = chooseFile(words[1], error);
+        return s == Ok ? Ok : cannot(error);
     }
     if (command == QLatin1String("screenshot") && needArguments(2)) {
         QWidget* form = findForm(words[1]);

@@ -18,6 +18,9 @@ public:
 
     explicit ScenarioRunner(Wizard& wizard);
 
+    // The folder that relative paths of `choose-file` start from: the scenario file's own.
+    void setBaseFolder(const QString& folder) { baseFolder_ = folder; }
+
     // Runs every line; stops at the first line that cannot run. Output of `dump` collects in output().
     Status run(const QString& script);
     // Runs one command line, then lets the program handle what it posted.
@@ -43,12 +46,17 @@ private:
     static QString shownText(const QObject* control);
     void dump();
     void dumpForm(QWidget* form);
+    Status chooseFile(const QString& pattern, QString& error);
+    QString answerFileQuestion();
 
     Wizard& wizard_;
     QString output_;
     QStringList messages_;
     bool ended_ = false;
     int line_ = 0;
+    QString baseFolder_;
+    QStringList fileAnswers_; // the answers of the next file dialogs; "" cancels one
+    bool unansweredDialog_ = false;
 };
 
 } // namespace kvarton
