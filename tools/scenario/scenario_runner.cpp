@@ -1,6 +1,7 @@
 #include "scenario_runner.h"
 
 #include "steps/choice_list.h"
+#include "steps/result_chart.h"
 #include "wizard/main_window.h"
 #include "wizard/wizard.h"
 
@@ -137,6 +138,7 @@ QString ScenarioRunner::usage()
         "  expect-enabled FORM.CONTROL yes|no\n"
         "  dump [FORM]                  print every visible control of the visible screens (or of FORM) as\n"
         "                               FORM.CONTROL<TAB>text\n"
+        "  dump charts                  every visible control with the charts, each as its accessible description\n"
         "  screenshot FORM FILE.png     save a picture of the screen's window\n"
         "  choose-file PATH|-           the next file dialog a click opens answers PATH (from the scenario's\n"
         "                               folder; ${NAME} is an environment variable; a '*' in the file name must\n"
@@ -192,14 +194,18 @@ ScenarioRunner::Status ScenarioRunner::runLine(int number, const QString& rawLin
     auto needArguments = [&](int n) { return words.size() == n + 1; };
 
     if (command == QLatin1String("dump") && needArguments(0)) {
-        dump();
+        dump(false);
+        return Ok;
+    }
+    if (command == QLatin1String("dump") && needArguments(1) && words[1] == QLatin1String("charts")) {
+        dump(true);
         return Ok;
     }
     if (command == QLatin1String("dump") && needArguments(1)) {
         QWidget* form = findForm(words[1]);
         if (!form || !form->isVisible())
             return cannot(QStringLiteral("%1 is not open").arg(words[1]));
-        dumpForm(form);
+        dumpForm(form, false);
         output_ += u'\n';
         return Ok;
     }
@@ -339,6 +345,9 @@ bool ScenarioRunner::usable(const Target& t) { return visible(t) && enabled(t) &
 
 QString ScenarioRunner::shownText(const QObject* control)
 {
+    // A chart says in words what it shows.
+    if (auto* chart = qobject_cast<const ResultChart*>(control))
+        return chart->accessibleDescription();
     if (auto* label = qobject_cast<const QLabel*>(control))
         return label->text();
     if (auto* edit = qobject_cast<const QLineEdit*>(control))
@@ -356,15 +365,17 @@ QString ScenarioRunner::shownText(const QObject* control)
     return {};
 }
 
-void ScenarioRunner::dump()
+// Charts are printed only when asked for, so that the printed screens of scenarios written
+// before there were charts stay as they were.
+void ScenarioRunner::dump(bool charts)
 {
     for (Screen screen : allOf<Screen>())
         if (QWidget* form = wizard_.form(screen); form && form->isVisible())
-            dumpForm(form);
+            dumpForm(form, charts);
     output_ += u'\n';
 }
 
-void ScenarioRunner::dumpForm(QWidget* form)
+void ScenarioRunner::dumpForm(QWidget* form, bool charts)
 {
     const QString prefix = form->objectName() + u'.';
     auto line
@@ -400,7 +411,7 @@ void ScenarioRunner::dumpForm(QWidget* form)
                     line(w->objectName(),
                         (radio->isChecked() ? QStringLiteral("[x] ") : QStringLiteral("[ ] ")) + radio->text());
                 else if (qobject_cast<QLabel*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)
-                    || qobject_cast<QAbstractButton*>(w))
+                    || qobject_cast<QAbstractButton*>(w) || (charts && qobject_cast<ResultChart*>(w)))
                     line(w->objectName(), shownText(w));
             }
             walk(w);

@@ -44,8 +44,8 @@ private:
     static bool visible(const Target& t);
     static bool enabled(const Target& t);
     static QString shownText(const QObject* control);
-    void dump();
-    void dumpForm(QWidget* form);
+    void dump(bool charts);
+    void dumpForm(QWidget* form, bool charts);
     Status chooseFile(const QString& pattern, QString& error);
     QString answerFileQuestion();
 
