@@ -22,9 +22,10 @@ enum class Screen {
     Calculation, // Form8: steps 13–16
     Help, // Form9
     Report, // Form10
+    Summary, // the teacher's summary of many reports, over the start screen
 };
 template <>
-inline constexpr std::size_t kCount<Screen> = 10;
+inline constexpr std::size_t kCount<Screen> = 11;
 
 std::string_view screenName(Screen s) noexcept;
 // The screen with that object name, if any.

@@ -21,6 +21,7 @@ signals:
     void detailsRequested(); // "подробно"
     void startRequested(); // "начать"
     void openReportRequested(); // "открыть отчет…"
+    void summaryRequested(); // "сводка отчетов…"
 
 private:
     QLabel* problem_ = nullptr;

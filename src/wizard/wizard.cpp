@@ -6,6 +6,7 @@
 #include "report_screen.h"
 #include "start_screen.h"
 #include "step_controller.h"
+#include "summary_screen.h"
 #include "steps/step_form.h"
 
 #include "reader/report_reader.h"
@@ -35,6 +36,7 @@ Wizard::Wizard()
     connect(start_, &StartScreen::detailsRequested, this, &Wizard::showDetails);
     connect(start_, &StartScreen::startRequested, this, &Wizard::showPersonalData);
     connect(start_, &StartScreen::openReportRequested, this, &Wizard::chooseReport);
+    connect(start_, &StartScreen::summaryRequested, this, &Wizard::showSummary);
     connect(window_.get(), &MainWindow::closeRequested, this, &Wizard::quitRequested);
 }
 
@@ -60,6 +62,8 @@ QWidget* Wizard::form(Screen screen) const
         return steps_ ? steps_->helpScreen() : nullptr;
     case Screen::Report:
         return steps_ ? steps_->reportScreen() : nullptr;
+    case Screen::Summary:
+        return summary_;
     default:
         return steps_ ? steps_->form(screen) : nullptr;
     }
@@ -84,6 +88,28 @@ void Wizard::showDetails()
 }
 
 void Wizard::closeDetails() { start_->setEnabled(true); }
+
+void Wizard::setReportsChooser(ReportsChooser chooser)
+{
+    chooseReports_ = std::move(chooser);
+    if (summary_ && chooseReports_)
+        summary_->setChooser([this](QWidget* parent, SummaryScreen::Choice choice) {
+            return chooseReports_(parent, choice == SummaryScreen::Choice::Folder);
+        });
+}
+
+// The summary's window works as a modal dialog of the start screen, as the information screen does.
+void Wizard::showSummary()
+{
+    if (!summary_) {
+        summary_ = new SummaryScreen(window_.get());
+        connect(summary_, &SummaryScreen::closed, this, &Wizard::closeDetails);
+        setReportsChooser(chooseReports_);
+    }
+    start_->setEnabled(false);
+    summary_->show();
+    summary_->raise();
+}
 
 void Wizard::showPersonalData()
 {

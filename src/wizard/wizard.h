@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -17,6 +18,7 @@ class MainWindow;
 class PersonalDataScreen;
 class StartScreen;
 class StepController;
+class SummaryScreen;
 
 // The program: the model, the main window and the screens around the step controller. The start
 // screen leads through the personal data to step 1; closing the main window ends the program.
@@ -42,6 +44,13 @@ public:
     using FileChooser = std::function<QString(QWidget* parent, const QString& title, const QString& filter)>;
     void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
 
+    // Who answers "which reports?" for a summary (several files, or a folder): a file dialog,
+    // unless the scenario runner or a test answers in advance.
+    using ReportsChooser = std::function<QStringList(QWidget* parent, bool folder)>;
+    void setReportsChooser(ReportsChooser chooser);
+    // The summary's window, or nullptr while it has not been opened.
+    SummaryScreen* summaryScreen() const { return summary_; }
+
     InstitutionModel& model() { return model_; }
     MainWindow* window() const { return window_.get(); }
     StepController* steps() const { return steps_; }
@@ -59,6 +68,7 @@ private:
     void showPersonalData();
     void confirmPersonalData();
     void chooseReport();
+    void showSummary();
 
     InstitutionModel model_;
     std::unique_ptr<MainWindow> window_;
@@ -67,6 +77,8 @@ private:
     PersonalDataScreen* personal_ = nullptr;
     StepController* steps_ = nullptr;
     FileChooser chooseFile_;
+    ReportsChooser chooseReports_;
+    QPointer<SummaryScreen> summary_;
 };
 
 } // namespace kvarton
