@@ -245,9 +245,10 @@ std::optional<std::string> writeSheet(lxw_workbook* wb, const Sheet& sheet)
         worksheet_freeze_panes(
             ws, static_cast<lxw_row_t>(sheet.frozen.rows), static_cast<lxw_col_t>(sheet.frozen.columns));
     if (const auto& f = sheet.autofilter)
-        e = e ? e
-              : worksheet_autofilter(ws, static_cast<lxw_row_t>(f->firstRow - 1), static_cast<lxw_col_t>(f->firstColumn),
-                  static_cast<lxw_row_t>(f->lastRow - 1), static_cast<lxw_col_t>(f->lastColumn));
+        e = e
+            ? e
+            : worksheet_autofilter(ws, static_cast<lxw_row_t>(f->firstRow - 1), static_cast<lxw_col_t>(f->firstColumn),
+                static_cast<lxw_row_t>(f->lastRow - 1), static_cast<lxw_col_t>(f->lastColumn));
     for (const auto& [row, height] : sheet.rowHeights)
         e = e ? e : worksheet_set_row(ws, static_cast<lxw_row_t>(row - 1), height, nullptr);
     for (const Merge& m : sheet.merges) {

@@ -70,7 +70,8 @@ std::string learnerName(const InstitutionModel& work)
 SummaryRow summaryRow(std::string fileName, const InstitutionModel& work)
 {
     const calc::AllResults results = calc::allResults(work);
-    SummaryRow row{std::move(fileName), work.regionName, work.institutionName, learnerName(work), {}, errorNote(results)};
+    SummaryRow row{
+        std::move(fileName), work.regionName, work.institutionName, learnerName(work), {}, errorNote(results)};
     const auto columns = summaryColumns();
     row.figures.reserve(columns.size());
     for (const SummaryColumn& c : columns)
@@ -104,10 +105,11 @@ FileSummary summarizeFile(const std::string& path) noexcept
 void sortRows(std::vector<SummaryRow>& rows)
 {
     const auto key = [](const SummaryRow& r) {
-        return std::make_tuple(collationKey(r.region), collationKey(r.institution), collationKey(r.learner),
-            collationKey(r.fileName));
+        return std::make_tuple(
+            collationKey(r.region), collationKey(r.institution), collationKey(r.learner), collationKey(r.fileName));
     };
-    std::stable_sort(rows.begin(), rows.end(), [&](const SummaryRow& a, const SummaryRow& b) { return key(a) < key(b); });
+    std::stable_sort(
+        rows.begin(), rows.end(), [&](const SummaryRow& a, const SummaryRow& b) { return key(a) < key(b); });
 }
 
 } // namespace kvarton::summary

@@ -85,7 +85,7 @@ void heads(Sheet& sheet, std::size_t reports, std::size_t unread)
     sheet.cells.push_back({2, A,
         "Прочитано: " + counted(reports, "отчет", "отчета", "отчетов")
             + (unread ? "; не прочитано: " + counted(unread, "файл", "файла", "файлов") + " (лист «"
-                      + text(kUnreadSheetName) + "»)."
+                        + text(kUnreadSheetName) + "»)."
                       : "."),
         Title});
     sheet.merges.push_back({2, A, 2, kIdentityColumns - 1});
@@ -222,8 +222,8 @@ struct LearnersSeries {
     calc::Swatch swatch;
 };
 
-Chart learnersChart(
-    std::size_t reports, std::string title, std::string axis, std::string format, const std::vector<LearnersSeries>& series)
+Chart learnersChart(std::size_t reports, std::string title, std::string axis, std::string format,
+    const std::vector<LearnersSeries>& series)
 {
     const int first = kFirstRowOfReports, last = kFirstRowOfReports + static_cast<int>(reports) - 1;
     Chart chart;
@@ -264,7 +264,8 @@ Sheet chartsSheet(std::size_t reports)
             columnOf(calc::ResultsPanel::PupilHourCost, method1, calc::value(calc::line(line))), swatch};
     };
     Chart costs = learnersChart(reports,
-        "Стоимость ученико-часа (" + text(calc::methodOption(calc::ResultsPanel::PupilHourCost, calc::Method::ByRecommendations).text) + ")",
+        "Стоимость ученико-часа ("
+            + text(calc::methodOption(calc::ResultsPanel::PupilHourCost, calc::Method::ByRecommendations).text) + ")",
         "рублей на воспитанника", "0.0",
         {cost(calc::PupilHourLine::CostDay, StayRegime::Day, calc::Swatch::Normative),
             cost(calc::PupilHourLine::CostShortTerm, StayRegime::ShortTerm, calc::Swatch::Need)});

@@ -52,8 +52,8 @@ std::vector<summary::UnreadFile> unreadPaths(const std::vector<summary::NotARepo
     std::vector<summary::UnreadFile> unread;
     for (const summary::NotAReportPath& p : problems) {
         const QFileInfo info(QString::fromStdString(p.path));
-        unread.push_back({info.fileName().toStdString(), QDir::toNativeSeparators(info.absolutePath()).toStdString(),
-            p.reason});
+        unread.push_back(
+            {info.fileName().toStdString(), QDir::toNativeSeparators(info.absolutePath()).toStdString(), p.reason});
     }
     return unread;
 }
@@ -73,8 +73,8 @@ SummaryOutcome writeSummary(const Collected& c, const QString& target)
     }
     const QString part = info.absoluteDir().filePath(QStringLiteral(".") + info.fileName() + QStringLiteral(".part"));
     QFile::remove(part);
-    if (const auto problem = report::writeWorkbook(
-            summary::summaryWorkbook(c.rows, c.unread), part.toStdString(), kSummaryWords)) {
+    if (const auto problem
+        = report::writeWorkbook(summary::summaryWorkbook(c.rows, c.unread), part.toStdString(), kSummaryWords)) {
         outcome.problem = QString::fromStdString(problem->message);
         return outcome;
     }

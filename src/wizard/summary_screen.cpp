@@ -29,8 +29,8 @@ QStringList askWithDialog(QWidget* parent, SummaryScreen::Choice choice)
         const QString folder = QFileDialog::getExistingDirectory(parent, QStringLiteral("Папка с отчетами"), start);
         return folder.isEmpty() ? QStringList() : QStringList{folder};
     }
-    return QFileDialog::getOpenFileNames(parent, QStringLiteral("Отчеты слушателей"), start,
-        QStringLiteral("Отчеты Квартона (*.xlsx);;Все файлы (*)"));
+    return QFileDialog::getOpenFileNames(
+        parent, QStringLiteral("Отчеты слушателей"), start, QStringLiteral("Отчеты Квартона (*.xlsx);;Все файлы (*)"));
 }
 
 } // namespace

@@ -6,8 +6,8 @@
 #include "report_screen.h"
 #include "start_screen.h"
 #include "step_controller.h"
-#include "summary_screen.h"
 #include "steps/step_form.h"
+#include "summary_screen.h"
 
 #include "reader/report_reader.h"
 

@@ -123,8 +123,8 @@ TEST(SummaryRows, GeneratedReportsEqualTheScreensRowByRow)
         withErrorPanel += !row.note.empty();
         ++compared;
     }
-    std::printf("%d reports compared with the screens, %d of them with the error panel on a step\n", compared,
-        withErrorPanel);
+    std::printf(
+        "%d reports compared with the screens, %d of them with the error panel on a step\n", compared, withErrorPanel);
     EXPECT_GT(compared, 40);
     EXPECT_GT(withErrorPanel, 0);
 }
@@ -184,8 +184,8 @@ TEST(SummaryRows, SortedByRegionInstitutionLearnerAsARussianList)
     };
     std::vector<SummaryRow> rows{row("Камчатский край", "ДОУ № 2", "a"), row("г. Москва", "Сад", "b"),
         row("Амурская область", "ёлочка", "c"), row("Амурская область", "Елка", "d"),
-        row("Амурская область", "Жук", "e"), row("Амурская область", "Ель", "f"),
-        row("Амурская область", "Zebra", "g"), row("Камчатский край", "ДОУ № 10", "h")};
+        row("Амурская область", "Жук", "e"), row("Амурская область", "Ель", "f"), row("Амурская область", "Zebra", "g"),
+        row("Камчатский край", "ДОУ № 10", "h")};
     sortRows(rows);
     std::string order;
     for (const SummaryRow& r : rows)

@@ -17,8 +17,8 @@ namespace {
 
 const report::Cell* cellAt(const report::Sheet& sheet, int row, int column)
 {
-    const auto found = std::find_if(
-        sheet.cells.begin(), sheet.cells.end(), [&](const report::Cell& c) { return c.row == row && c.column == column; });
+    const auto found = std::find_if(sheet.cells.begin(), sheet.cells.end(),
+        [&](const report::Cell& c) { return c.row == row && c.column == column; });
     return found == sheet.cells.end() ? nullptr : &*found;
 }
 
@@ -63,8 +63,9 @@ TEST(SummaryWorkbook, SheetsHeadsNumbersAndCharts)
     EXPECT_EQ(std::get<std::string>(cellAt(sheet, kFirstRowOfReports, first + 2)->value), "-");
     EXPECT_EQ(std::get<std::string>(cellAt(sheet, kFirstRowOfReports, first + 1)->value), "");
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        if (columns[i].label && columns[i].label->pattern == Pattern::TwoDecimals)
+        if (columns[i].label && columns[i].label->pattern == Pattern::TwoDecimals) {
             EXPECT_NE(columns[i].head.find("Воспитатель"), std::string::npos);
+        }
     }
 
     // The files not read, with their reasons.

@@ -80,8 +80,7 @@ ScenarioRunner::ScenarioRunner(Wizard& wizard)
     , baseFolder_(QDir::currentPath())
 {
     // No file dialog opens offscreen: `choose-file` answers it in advance.
-    wizard_.setFileChooser(
-        [this](QWidget*, const QString&, const QString&) { return answerFileQuestion().value(0); });
+    wizard_.setFileChooser([this](QWidget*, const QString&, const QString&) { return answerFileQuestion().value(0); });
     wizard_.setReportsChooser([this](QWidget*, bool) { return answerFileQuestion(); });
 }
 
