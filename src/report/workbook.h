@@ -60,6 +60,8 @@ struct PageSetup {
     std::string header; // centred above every printed page; empty for none
     bool landscape = false;
     std::vector<int> pageBreaks; // rows that begin a new printed page, in order
+    std::vector<int> columnBreaks; // columns that begin a new printed page, in order
+    int scale = 100; // percent of the natural size; fitToPageWidth overrides it
     // Rows and columns printed again on every page: the heads of a table wider and longer than a
     // page. 0 for none.
     int repeatedRows = 0; // rows 1 … repeatedRows

@@ -233,6 +233,16 @@ std::optional<std::string> writeSheet(lxw_workbook* wb, const Sheet& sheet)
         breaks.push_back(0);
         e = e ? e : worksheet_set_h_pagebreaks(ws, breaks.data());
     }
+    std::vector<lxw_col_t> columnBreaks; // before a column is after the column left of it, ended by 0
+    for (const int column : sheet.page.columnBreaks)
+        if (column > 0)
+            columnBreaks.push_back(static_cast<lxw_col_t>(column));
+    if (!columnBreaks.empty()) {
+        columnBreaks.push_back(0);
+        e = e ? e : worksheet_set_v_pagebreaks(ws, columnBreaks.data());
+    }
+    if (sheet.page.scale != 100)
+        worksheet_set_print_scale(ws, static_cast<std::uint16_t>(sheet.page.scale));
     if (sheet.page.fitToPageWidth)
         worksheet_fit_to_pages(ws, 1, 0);
     if (!sheet.page.header.empty())

@@ -61,12 +61,34 @@ std::string counted(std::size_t n, const char* one, const char* few, const char*
 }
 
 constexpr double kFigureWidth = 14;
-constexpr double kIdentityWidths[kIdentityColumns] = {22, 18, 26, 17};
+constexpr double kIdentityWidths[kIdentityColumns] = {18, 17, 22, 15};
 constexpr int A = 0;
 
 int firstFigureColumn() { return kIdentityColumns; }
 int figureColumn(std::size_t i) { return firstFigureColumn() + static_cast<int>(i); }
 int noteColumn() { return figureColumn(summaryColumns().size()); }
+
+// The figures as they fall onto printed pages, each piece under the title of its step: a page for
+// each of steps 13 and 14, two groups of step 15 a page, step 16 and the note on the last one. A
+// piece is [first, end) of summaryColumns().
+std::vector<std::pair<std::size_t, std::size_t>> printedPieces()
+{
+    constexpr std::size_t kGroupsAPage = 2;
+    const auto columns = summaryColumns();
+    std::vector<std::pair<std::size_t, std::size_t>> pieces;
+    for (std::size_t i = 0; i < columns.size();) {
+        std::size_t end = i, groups = 0;
+        while (end < columns.size() && columns[end].panel == columns[i].panel) {
+            if (columns[end].panel == calc::ResultsPanel::NormativeTable && columns[end].option != columns[i].option
+                && end > i && columns[end].option != columns[end - 1].option && ++groups == kGroupsAPage)
+                break;
+            ++end;
+        }
+        pieces.emplace_back(i, end);
+        i = end;
+    }
+    return pieces;
+}
 
 // A head over the columns from `first` to `last` on `row`, merged when it spans several; an empty
 // head joins the one before it in the same row when both belong to one step.
@@ -95,19 +117,15 @@ void heads(Sheet& sheet, std::size_t reports, std::size_t unread)
         sheet.cells.push_back({kHeadRows, c, identity[c], Head});
 
     const auto columns = summaryColumns();
-    for (std::size_t i = 0; i < columns.size();) {
-        std::size_t end = i;
-        while (end < columns.size() && columns[end].panel == columns[i].panel)
-            ++end;
-        head(sheet, 1, figureColumn(i), figureColumn(end - 1), text(calc::stepTitle(columns[i].panel)));
-        for (std::size_t j = i; j < end;) {
+    for (const auto& [first, end] : printedPieces()) {
+        head(sheet, 1, figureColumn(first), figureColumn(end - 1), text(calc::stepTitle(columns[first].panel)));
+        for (std::size_t j = first; j < end;) {
             std::size_t groupEnd = j;
             while (groupEnd < end && columns[groupEnd].option == columns[j].option)
                 ++groupEnd;
             head(sheet, 2, figureColumn(j), figureColumn(groupEnd - 1), columns[j].group);
             j = groupEnd;
         }
-        i = end;
     }
     for (std::size_t i = 0; i < columns.size(); ++i)
         sheet.cells.push_back({kHeadRows, figureColumn(i), columns[i].head, Head});
@@ -161,6 +179,10 @@ Sheet summarySheet(const std::vector<SummaryRow>& rows, std::size_t unread)
     sheet.page.landscape = true;
     sheet.page.repeatedRows = kHeadRows;
     sheet.page.repeatedColumns = kIdentityColumns;
+    sheet.page.scale = 60; // the identity and the figures of a step, or of two groups, across a page
+    for (const auto& [first, end] : printedPieces())
+        if (first > 0)
+            sheet.page.columnBreaks.push_back(figureColumn(first));
     sheet.page.header = "Сводка отчетов слушателей";
     sheet.rowHeights = report::fittedRowHeights(sheet);
     return sheet;

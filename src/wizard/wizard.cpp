@@ -89,6 +89,8 @@ void Wizard::showDetails()
 
 void Wizard::closeDetails() { start_->setEnabled(true); }
 
+SummaryScreen* Wizard::summaryScreen() const { return summary_; }
+
 void Wizard::setReportsChooser(ReportsChooser chooser)
 {
     chooseReports_ = std::move(chooser);

@@ -49,7 +49,7 @@ public:
     using ReportsChooser = std::function<QStringList(QWidget* parent, bool folder)>;
     void setReportsChooser(ReportsChooser chooser);
     // The summary's window, or nullptr while it has not been opened.
-    SummaryScreen* summaryScreen() const { return summary_; }
+    SummaryScreen* summaryScreen() const;
 
     InstitutionModel& model() { return model_; }
     MainWindow* window() const { return window_.get(); }
