@@ -125,19 +125,24 @@ lxw_error insertChart(lxw_workbook* wb, lxw_worksheet* ws, const std::string& sh
     titleFont.size = 11;
     titleFont.bold = LXW_TRUE;
     chart_title_set_name_font(chart, &titleFont);
+    // The library names a chart's axes by where they lie: a bar chart's categories stand on the
+    // vertical one.
+    const bool across = c.kind == ChartKind::Bars;
+    lxw_chart_axis* categoryAxis = across ? chart->y_axis : chart->x_axis;
+    lxw_chart_axis* valueAxis = across ? chart->x_axis : chart->y_axis;
     if (!c.categoryAxis.empty())
-        chart_axis_set_name(chart->x_axis, xlsxCellText(c.categoryAxis).c_str());
+        chart_axis_set_name(categoryAxis, xlsxCellText(c.categoryAxis).c_str());
     if (!c.valueAxis.empty())
-        chart_axis_set_name(chart->y_axis, xlsxCellText(c.valueAxis).c_str());
-    chart_axis_set_num_format(chart->y_axis, valueFormat.c_str());
+        chart_axis_set_name(valueAxis, xlsxCellText(c.valueAxis).c_str());
+    chart_axis_set_num_format(valueAxis, valueFormat.c_str());
     chart_legend_set_position(chart, LXW_CHART_LEGEND_BOTTOM);
     if (c.kind == ChartKind::StackedColumns)
         chart_set_series_gap(chart, 60);
     // Bars list their categories from the top down, as the rows of the table they come from;
     // the values' axis then stands under the bars.
-    if (c.kind == ChartKind::Bars) {
-        chart_axis_set_reverse(chart->x_axis);
-        chart_axis_set_crossing_max(chart->x_axis);
+    if (across) {
+        chart_axis_set_reverse(categoryAxis);
+        chart_axis_set_crossing_max(categoryAxis);
     }
 
     std::string description = xlsxCellText(c.description);
