@@ -149,15 +149,19 @@ TEST_F(PackageLimits, EncryptedPartsDoctypesAndBrokenXml)
     EXPECT_EQ(
         reasonOf(parts.bytes()), "часть книги «xl/worksheets/sheet1.xml» повреждена: ее текст не читается как XML.");
 
-    sheet = replaced(original, "<c r=\"B9\"", "<c r=\"B0\"");
-    EXPECT_EQ(
-        reasonOf(parts.bytes()), "часть книги «xl/worksheets/sheet1.xml» повреждена: неверный адрес ячейки «B0».");
-    sheet = replaced(original, "<c r=\"B9\"", "<c r=\"XFE9\"");
-    EXPECT_EQ(
-        reasonOf(parts.bytes()), "часть книги «xl/worksheets/sheet1.xml» повреждена: неверный адрес ячейки «XFE9».");
-    sheet = replaced(original, "<row r=\"9\"", "<row r=\"1048577\"");
-    EXPECT_EQ(
-        reasonOf(parts.bytes()), "часть книги «xl/worksheets/sheet1.xml» повреждена: неверный адрес ячейки «1048577».");
+    // Addresses outside any sheet: row 0, the column after XFD, the row after the last.
+    const struct {
+        const char* from;
+        const char* to;
+        const char* address;
+    } badAddresses[] = {{"<c r=\"B9\"", "<c r=\"B0\"", "B0"}, {"<c r=\"B9\"", "<c r=\"XFE9\"", "XFE9"},
+        {"<row r=\"9\"", "<row r=\"1048577\"", "1048577"}};
+    for (const auto& bad : badAddresses) {
+        sheet = replaced(original, bad.from, bad.to);
+        EXPECT_EQ(reasonOf(parts.bytes()),
+            std::string("часть книги «xl/worksheets/sheet1.xml» повреждена: неверный адрес ячейки «") + bad.address
+                + "».");
+    }
 
     // A shared string the table does not have.
     sheet = replaced(original, "<c r=\"A9\" s=\"2\" t=\"s\"><v>", "<c r=\"A9\" s=\"2\" t=\"s\"><v>9999");
