@@ -27,8 +27,10 @@ using calc::StepView;
 // Captions in A; the values of the options in B–H (step 15 names the kind of each value in B);
 // the units of steps 13 and 14 in F–G, wide enough for "рублей на воспитанника".
 constexpr int A = 0, B = 1, C = 2, D = 3, F = 5, G = 6, H = 7;
+// A value column holds the longest word of the heads, "Краткосрочные" in bold, whole even where
+// a wider face stands in for the default one: heads wrap between words only.
 constexpr double kCaptionWidth = 40;
-constexpr double kValueWidth = 13;
+constexpr double kValueWidth = 15;
 // Pixels of a column of that width in the default font, as a spreadsheet lays it out.
 constexpr int pixels(double width) { return static_cast<int>(width * 7 + 5); }
 constexpr int kRowPixels = 20; // a row of the default height

@@ -60,8 +60,7 @@ TEST(AllResults, FollowFromTheInputsAndLeaveTheModelAsItIs)
 TEST(AllResults, AStepThatCannotBeShownIsTheErrorPanelForEachOption)
 {
     InstitutionModel m = defaults();
-    commitText(
-        m, ref(Field::ProvidedServices, AgeGroup::Junior, GroupOrientation::Compensating, StayMode::Hours24), "1");
+    commitText(m, fields::providedServices(AgeGroup::Junior, GroupOrientation::Compensating, StayMode::Hours24), "1");
     const AllResults failed = allResults(m);
     for (const StepView& v : failed.pupilHours)
         EXPECT_TRUE(v.showError);

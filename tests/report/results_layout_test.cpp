@@ -181,7 +181,7 @@ TEST(ResultsSheet, WhatAStepCouldNotShowStaysEmptyAndIsNamed)
     EXPECT_EQ(partial.charts.size(), 2u); // the short-term education chart and the estimate's
 
     m = stPetersburg();
-    commitText(m, ref(Field::Positions2011, StaffRole::Teacher), "0"); // a payroll without positions
+    commitText(m, fields::positions2011(StaffRole::Teacher), "0"); // a payroll without positions
     const calc::AllResults failed = calc::allResults(m);
     const Sheet sheet = resultsSheet(m, failed);
     EXPECT_TRUE(sheet.charts.empty());
