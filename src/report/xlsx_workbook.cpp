@@ -138,11 +138,13 @@ lxw_error insertChart(lxw_workbook* wb, lxw_worksheet* ws, const std::string& sh
     chart_legend_set_position(chart, LXW_CHART_LEGEND_BOTTOM);
     if (c.kind == ChartKind::StackedColumns)
         chart_set_series_gap(chart, 60);
-    // Bars list their categories from the top down, as the rows of the table they come from;
-    // the values' axis then stands under the bars.
+    // Bars list their categories from the top down, as the rows of the table they come from, with
+    // the values' axis under them and the categories' names at the left edge, clear of bars that
+    // run left of zero.
     if (across) {
         chart_axis_set_reverse(categoryAxis);
         chart_axis_set_crossing_max(categoryAxis);
+        chart_axis_set_label_position(categoryAxis, LXW_CHART_AXIS_LABEL_POSITION_LOW);
     }
 
     std::string description = xlsxCellText(c.description);
