@@ -81,6 +81,7 @@ private slots:
         const QString status
             = control<QLabel>(w, QStringLiteral("SummaryScreen"), QStringLiteral("SummaryStatus"))->text();
         QVERIFY2(status.contains(QStringLiteral("Прочитано отчетов: 24.")), qPrintable(status));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         screen->grab().save(QStringLiteral("summary_done.png"));
         // A second summary never replaces the first.
         control<QPushButton>(w, QStringLiteral("SummaryScreen"), QStringLiteral("ChooseFolder"))->click();
