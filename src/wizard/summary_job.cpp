@@ -71,6 +71,11 @@ SummaryOutcome writeSummary(const Collected& c, const QString& target)
         outcome.problem = QStringLiteral("Сводка не создана: файл «%1» уже существует.").arg(shown);
         return outcome;
     }
+    if (!info.absoluteDir().exists()) { // named as the teacher gave it, not by the temporary name
+        outcome.problem = QStringLiteral("Сводка не создана: папка «%1» не найдена.")
+                              .arg(QDir::toNativeSeparators(info.absolutePath()));
+        return outcome;
+    }
     const QString part = info.absoluteDir().filePath(QStringLiteral(".") + info.fileName() + QStringLiteral(".part"));
     QFile::remove(part);
     if (const auto problem

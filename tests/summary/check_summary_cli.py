@@ -65,7 +65,8 @@ status, said = run(out, reports)
 expect(f"status 2 over an existing file, got {status}", status == 2 and "уже существует" in said)
 expect("the existing file unchanged", open(out, "rb").read() == before)
 status, said = run(os.path.join(work, "нет папки", "Сводка.xlsx"), reports)
-expect(f"status 2 in a missing folder, got {status}: {said}", status == 2 and said.startswith("Сводка не создана"))
+expect(f"status 2 in a missing folder, got {status}: {said}",
+       status == 2 and said.startswith("Сводка не создана: папка «") and "нет папки" in said)
 status, said = run(out)
 expect(f"status 2 without reports, got {status}", status == 2)
 leftovers = [n for n in os.listdir(work) if n.endswith(".part")]
