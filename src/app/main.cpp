@@ -1,4 +1,5 @@
 #include "wizard/main_window.h"
+#include "wizard/summary_command.h"
 #include "wizard/test_switches.h"
 #include "wizard/wizard.h"
 #include "wizard/work_keeper.h"
@@ -9,7 +10,12 @@
 #include <QIcon>
 #include <QTimer>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <utility>
 
@@ -54,6 +60,16 @@ private:
 
 int main(int argc, char** argv)
 {
+    // `kvarton --summary OUT.xlsx FILE_OR_FOLDER…` needs no window and no display.
+    if (argc > 1 && std::strcmp(argv[1], "--summary") == 0) {
+#ifdef Q_OS_WIN
+        // A windowed program has no console of its own: the messages go to the one it was run from.
+        if (AttachConsole(ATTACH_PARENT_PROCESS))
+            std::freopen("CONOUT$", "w", stderr);
+#endif
+        QCoreApplication app(argc, argv);
+        return kvarton::runSummaryCommand(QCoreApplication::arguments().mid(2));
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kvarton"));
     QApplication::setApplicationDisplayName(QStringLiteral("Квартон"));

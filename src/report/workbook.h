@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -59,6 +60,18 @@ struct PageSetup {
     std::string header; // centred above every printed page; empty for none
     bool landscape = false;
     std::vector<int> pageBreaks; // rows that begin a new printed page, in order
+    std::vector<int> columnBreaks; // columns that begin a new printed page, in order
+    int scale = 100; // percent of the natural size; fitToPageWidth overrides it
+    // Rows and columns printed again on every page: the heads of a table wider and longer than a
+    // page. 0 for none.
+    int repeatedRows = 0; // rows 1 … repeatedRows
+    int repeatedColumns = 0; // columns A … before repeatedColumns
+};
+
+// Rows above and columns left of the first cell that scrolls stay in place; 0 and 0 for none.
+struct FrozenPanes {
+    int rows = 0;
+    int columns = 0;
 };
 
 // A block of cells of the sheet, rows from 1 and columns from 0 as in Cell.
@@ -77,15 +90,18 @@ struct Fill {
     FillPattern pattern = FillPattern::Solid;
 };
 
-// One series of a chart: its name in the legend, the cells of its category names and of its values.
+// One series of a chart: its name in the legend, the cells of its category names and of its values,
+// on the sheet `sheet` names, or on the chart's own sheet when it names none.
 struct ChartSeries {
     std::string name;
     CellRange categories;
     CellRange values;
     Fill fill;
+    std::string sheet = {};
 };
 
-enum class ChartKind { Columns, StackedColumns };
+// Bars lie across, their categories listed from the top down: a category per person reads as a list.
+enum class ChartKind { Columns, StackedColumns, Bars };
 
 // A chart of the sheet's own cells, placed with its top left corner on a cell.
 struct Chart {
@@ -110,6 +126,8 @@ struct Sheet {
     std::vector<Column> columns;
     PageSetup page;
     std::map<int, double> rowHeights; // rows not of the default height, in points
+    FrozenPanes frozen;
+    std::optional<CellRange> autofilter; // a filter on the head row of a table
     std::vector<Merge> merges;
     // In the order they are written, which numbers the shared texts: layouts go row after row,
     // each from left to right.

@@ -67,7 +67,8 @@ lxw_format* makeFormat(lxw_workbook* wb, const Style& style)
 
 std::uint8_t chartType(ChartKind kind)
 {
-    return kind == ChartKind::StackedColumns ? LXW_CHART_COLUMN_STACKED : LXW_CHART_COLUMN;
+    static constexpr std::uint8_t kTypes[]{LXW_CHART_COLUMN, LXW_CHART_COLUMN_STACKED, LXW_CHART_BAR};
+    return kTypes[static_cast<int>(kind)];
 }
 
 void setFill(lxw_chart_series* series, const Fill& fill)
@@ -106,9 +107,10 @@ lxw_error insertChart(lxw_workbook* wb, lxw_worksheet* ws, const std::string& sh
             return LXW_ERROR_MEMORY_MALLOC_FAILED;
         const auto row = [](int r) { return static_cast<lxw_row_t>(r - 1); };
         const auto column = [](int col) { return static_cast<lxw_col_t>(col); };
-        chart_series_set_categories(series, sheetName.c_str(), row(s.categories.firstRow),
+        const std::string& dataSheet = s.sheet.empty() ? sheetName : s.sheet;
+        chart_series_set_categories(series, dataSheet.c_str(), row(s.categories.firstRow),
             column(s.categories.firstColumn), row(s.categories.lastRow), column(s.categories.lastColumn));
-        chart_series_set_values(series, sheetName.c_str(), row(s.values.firstRow), column(s.values.firstColumn),
+        chart_series_set_values(series, dataSheet.c_str(), row(s.values.firstRow), column(s.values.firstColumn),
             row(s.values.lastRow), column(s.values.lastColumn));
         chart_series_set_name(series, xlsxCellText(s.name).c_str());
         setFill(series, s.fill);
@@ -123,14 +125,27 @@ lxw_error insertChart(lxw_workbook* wb, lxw_worksheet* ws, const std::string& sh
     titleFont.size = 11;
     titleFont.bold = LXW_TRUE;
     chart_title_set_name_font(chart, &titleFont);
+    // The library names a chart's axes by where they lie: a bar chart's categories stand on the
+    // vertical one.
+    const bool across = c.kind == ChartKind::Bars;
+    lxw_chart_axis* categoryAxis = across ? chart->y_axis : chart->x_axis;
+    lxw_chart_axis* valueAxis = across ? chart->x_axis : chart->y_axis;
     if (!c.categoryAxis.empty())
-        chart_axis_set_name(chart->x_axis, xlsxCellText(c.categoryAxis).c_str());
+        chart_axis_set_name(categoryAxis, xlsxCellText(c.categoryAxis).c_str());
     if (!c.valueAxis.empty())
-        chart_axis_set_name(chart->y_axis, xlsxCellText(c.valueAxis).c_str());
-    chart_axis_set_num_format(chart->y_axis, valueFormat.c_str());
+        chart_axis_set_name(valueAxis, xlsxCellText(c.valueAxis).c_str());
+    chart_axis_set_num_format(valueAxis, valueFormat.c_str());
     chart_legend_set_position(chart, LXW_CHART_LEGEND_BOTTOM);
     if (c.kind == ChartKind::StackedColumns)
         chart_set_series_gap(chart, 60);
+    // Bars list their categories from the top down, as the rows of the table they come from, with
+    // the values' axis under them and the categories' names at the left edge, clear of bars that
+    // run left of zero.
+    if (across) {
+        chart_axis_set_reverse(categoryAxis);
+        chart_axis_set_crossing_max(categoryAxis);
+        chart_axis_set_label_position(categoryAxis, LXW_CHART_AXIS_LABEL_POSITION_LOW);
+    }
 
     std::string description = xlsxCellText(c.description);
     lxw_chart_options options{};
@@ -225,10 +240,32 @@ std::optional<std::string> writeSheet(lxw_workbook* wb, const Sheet& sheet)
         breaks.push_back(0);
         e = e ? e : worksheet_set_h_pagebreaks(ws, breaks.data());
     }
+    std::vector<lxw_col_t> columnBreaks; // before a column is after the column left of it, ended by 0
+    for (const int column : sheet.page.columnBreaks)
+        if (column > 0)
+            columnBreaks.push_back(static_cast<lxw_col_t>(column));
+    if (!columnBreaks.empty()) {
+        columnBreaks.push_back(0);
+        e = e ? e : worksheet_set_v_pagebreaks(ws, columnBreaks.data());
+    }
+    if (sheet.page.scale != 100)
+        worksheet_set_print_scale(ws, static_cast<std::uint16_t>(sheet.page.scale));
     if (sheet.page.fitToPageWidth)
         worksheet_fit_to_pages(ws, 1, 0);
     if (!sheet.page.header.empty())
         e = e ? e : worksheet_set_header(ws, xlsxCentredHeader(sheet.page.header).c_str());
+    if (sheet.page.repeatedRows > 0)
+        e = e ? e : worksheet_repeat_rows(ws, 0, static_cast<lxw_row_t>(sheet.page.repeatedRows - 1));
+    if (sheet.page.repeatedColumns > 0)
+        e = e ? e : worksheet_repeat_columns(ws, 0, static_cast<lxw_col_t>(sheet.page.repeatedColumns - 1));
+    if (sheet.frozen.rows > 0 || sheet.frozen.columns > 0)
+        worksheet_freeze_panes(
+            ws, static_cast<lxw_row_t>(sheet.frozen.rows), static_cast<lxw_col_t>(sheet.frozen.columns));
+    if (const auto& f = sheet.autofilter)
+        e = e
+            ? e
+            : worksheet_autofilter(ws, static_cast<lxw_row_t>(f->firstRow - 1), static_cast<lxw_col_t>(f->firstColumn),
+                static_cast<lxw_row_t>(f->lastRow - 1), static_cast<lxw_col_t>(f->lastColumn));
     for (const auto& [row, height] : sheet.rowHeights)
         e = e ? e : worksheet_set_row(ws, static_cast<lxw_row_t>(row - 1), height, nullptr);
     for (const Merge& m : sheet.merges) {
@@ -265,7 +302,34 @@ std::optional<std::string> writeSheet(lxw_workbook* wb, const Sheet& sheet)
 
 } // namespace
 
-std::optional<ReportProblem> writeWorkbook(const Workbook& workbook, const std::string& path)
+namespace {
+
+// The messages above name the report; another workbook puts its own words in their place.
+ReportProblem inWords(ReportProblem problem, const WorkbookWords& words)
+{
+    const auto replace = [&](std::string_view from, std::string_view to) {
+        if (const auto at = problem.message.find(from); at != std::string::npos && from != to)
+            problem.message.replace(at, from.size(), to);
+    };
+    replace(kReportWords.notWritten, words.notWritten);
+    replace(kReportWords.retry, words.retry);
+    return problem;
+}
+
+} // namespace
+
+std::optional<ReportProblem> writeWorkbook(
+    const Workbook& workbook, const std::string& path, const WorkbookWords& words)
+{
+    auto problem = writeWorkbook(workbook, path);
+    if (problem)
+        return inWords(std::move(*problem), words);
+    return std::nullopt;
+}
+
+namespace {
+
+std::optional<ReportProblem> writeReportWorkbook(const Workbook& workbook, const std::string& path)
 {
     if (workbook.sheets.empty())
         return ReportProblem{internalError("в книге нет листов")};
@@ -304,6 +368,13 @@ std::optional<ReportProblem> writeWorkbook(const Workbook& workbook, const std::
               "временных файлов). Освободите место и снова нажмите «вывести отчет»."};
     }
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<ReportProblem> writeWorkbook(const Workbook& workbook, const std::string& path)
+{
+    return writeReportWorkbook(workbook, path);
 }
 
 } // namespace kvarton::report

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace kvarton::report {
 
@@ -13,5 +14,16 @@ namespace kvarton::report {
 // problem says, in Russian, what to do. A style index that a sheet does not have is a fault of
 // the program: it throws std::out_of_range, and nothing is written.
 std::optional<ReportProblem> writeWorkbook(const Workbook& workbook, const std::string& path);
+
+// How a failure names the workbook: "Отчет не создан" and what to do again.
+struct WorkbookWords {
+    std::string_view notWritten;
+    std::string_view retry;
+};
+inline constexpr WorkbookWords kReportWords{"Отчет не создан", "снова нажмите «вывести отчет»"};
+
+// The same for another workbook than the report, whose messages say `words` instead.
+std::optional<ReportProblem> writeWorkbook(
+    const Workbook& workbook, const std::string& path, const WorkbookWords& words);
 
 } // namespace kvarton::report

@@ -23,6 +23,7 @@ enum class Screen {
     Help, // Form9
     Report, // Form10
     WorkList, // the saved works, opened from the start screen
+    Summary, // the teacher's summary of many reports, over the start screen
 };
 template <>
 inline constexpr std::size_t kCount<Screen> = 11;

@@ -103,15 +103,18 @@ StartScreen::StartScreen(QWidget* parent)
     auto* buttons = new QHBoxLayout;
     QPushButton* details = makeButton(this, QStringLiteral("Command1"), QStringLiteral("подробно"));
     QPushButton* openReport = makeButton(this, QStringLiteral("OpenReport"), QStringLiteral("открыть отчет…"));
+    QPushButton* summary = makeButton(this, QStringLiteral("Summary"), QStringLiteral("сводка отчетов…"));
     QPushButton* start = makeButton(this, QStringLiteral("Command2"), QStringLiteral("начать"));
     buttons->addWidget(details);
     buttons->addStretch(1);
+    buttons->addWidget(summary);
     buttons->addWidget(openReport);
     buttons->addWidget(start);
     layout->addLayout(buttons);
 
     connect(details, &QPushButton::clicked, this, &StartScreen::detailsRequested);
     connect(openReport, &QPushButton::clicked, this, &StartScreen::openReportRequested);
+    connect(summary, &QPushButton::clicked, this, &StartScreen::summaryRequested);
     connect(start, &QPushButton::clicked, this, &StartScreen::startRequested);
     connect(continueWork, &QPushButton::clicked, this, &StartScreen::continueRequested);
     connect(openWork, &QPushButton::clicked, this, &StartScreen::openWorkRequested);

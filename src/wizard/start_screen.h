@@ -26,6 +26,7 @@ signals:
     void openReportRequested(); // "открыть отчет…"
     void continueRequested(); // "продолжить": the most recent saved work
     void openWorkRequested(); // "открыть…": the list of saved works
+    void summaryRequested(); // "сводка отчетов…"
 
 private:
     QLabel* problem_ = nullptr;

@@ -9,6 +9,7 @@
 #include "steps/step_form.h"
 #include "work_keeper.h"
 #include "work_list_screen.h"
+#include "summary_screen.h"
 
 #include "reader/report_reader.h"
 #include "work/work_folder.h"
@@ -66,6 +67,7 @@ Wizard::Wizard(std::filesystem::path workFolder)
     connect(start_, &StartScreen::continueRequested, this, &Wizard::continueLastWork);
     connect(start_, &StartScreen::openWorkRequested, this, &Wizard::listSavedWorks);
     connect(window_.get(), &MainWindow::closeRequested, this, &Wizard::finish);
+    connect(start_, &StartScreen::summaryRequested, this, &Wizard::showSummary);
 }
 
 Wizard::~Wizard() = default;
@@ -93,6 +95,8 @@ QWidget* Wizard::form(Screen screen) const
         return steps_ ? steps_->reportScreen() : nullptr;
     case Screen::WorkList:
         return workList_;
+    case Screen::Summary:
+        return summary_;
     default:
         return steps_ ? steps_->form(screen) : nullptr;
     }
@@ -117,6 +121,30 @@ void Wizard::showDetails()
 }
 
 void Wizard::closeDetails() { start_->setEnabled(true); }
+
+SummaryScreen* Wizard::summaryScreen() const { return summary_; }
+
+void Wizard::setReportsChooser(ReportsChooser chooser)
+{
+    chooseReports_ = std::move(chooser);
+    if (summary_ && chooseReports_)
+        summary_->setChooser([this](QWidget* parent, SummaryScreen::Choice choice) {
+            return chooseReports_(parent, choice == SummaryScreen::Choice::Folder);
+        });
+}
+
+// The summary's window works as a modal dialog of the start screen, as the information screen does.
+void Wizard::showSummary()
+{
+    if (!summary_) {
+        summary_ = new SummaryScreen(window_.get());
+        connect(summary_, &SummaryScreen::closed, this, &Wizard::closeDetails);
+        setReportsChooser(chooseReports_);
+    }
+    start_->setEnabled(false);
+    summary_->show();
+    summary_->raise();
+}
 
 void Wizard::showPersonalData()
 {

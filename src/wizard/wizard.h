@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 
 #include <filesystem>
 #include <functional>
@@ -21,6 +22,7 @@ class StartScreen;
 class StepController;
 class WorkKeeper;
 class WorkListScreen;
+class SummaryScreen;
 
 // A saved work being continued: its file, and what the file held that this program does not know,
 // to be written back.
@@ -62,6 +64,13 @@ public:
     using FileChooser = std::function<QString(QWidget* parent, const QString& title, const QString& filter)>;
     void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
 
+    // Who answers "which reports?" for a summary (several files, or a folder): a file dialog,
+    // unless the scenario runner or a test answers in advance.
+    using ReportsChooser = std::function<QStringList(QWidget* parent, bool folder)>;
+    void setReportsChooser(ReportsChooser chooser);
+    // The summary's window, or nullptr while it has not been opened.
+    SummaryScreen* summaryScreen() const;
+
     InstitutionModel& model() { return model_; }
     MainWindow* window() const { return window_.get(); }
     StepController* steps() const { return steps_; }
@@ -86,6 +95,7 @@ private:
     void closeWorkList();
     void finish();
     void showSaveProblem(const QString& message);
+    void showSummary();
 
     InstitutionModel model_;
     std::unique_ptr<MainWindow> window_;
@@ -98,6 +108,8 @@ private:
     QPointer<WorkListScreen> workList_;
     std::vector<std::filesystem::path> listedWorks_; // the files of workList_'s lines
     QString saveProblem_; // the last failure shown, so that it is not shown on every commit
+    ReportsChooser chooseReports_;
+    QPointer<SummaryScreen> summary_;
 };
 
 } // namespace kvarton

@@ -109,7 +109,7 @@ public:
             const QString name = form->objectName();
             // The windows over the main window; the main window is never closed: that ends the program.
             if (screen == Screen::DataList || screen == Screen::Help || screen == Screen::Report
-                || screen == Screen::WorkList)
+                || screen == Screen::WorkList || screen == Screen::Summary)
                 closing << QStringLiteral("close ") + name;
             for (QWidget* w : form->findChildren<QWidget*>()) {
                 if (w->objectName().isEmpty() || !usable(w))
@@ -124,6 +124,11 @@ public:
                     typing << QStringLiteral("type %1 %2").arg(target, quoted(texts[pick(random)]));
                 } else if (target == QLatin1String("Form1.OpenReport")) { // a click that asks for a file
                     clicks << QStringLiteral("choose-file %1\nclick %2").arg(quoted(fileToOpen(random)), target);
+                } else if (target == QLatin1String("SummaryScreen.ChooseFiles")) { // several files
+                    clicks << QStringLiteral("choose-file %1 %2\nclick %3")
+                                  .arg(quoted(fileToOpen(random)), quoted(fileToOpen(random)), target);
+                } else if (target == QLatin1String("SummaryScreen.ChooseFolder")) { // the seeds' folder
+                    clicks << QStringLiteral("choose-file %1\nclick %2").arg(quoted(KVARTON_FUZZ_CORPUS), target);
                 } else if (qobject_cast<QAbstractButton*>(w)) {
                     clicks << QStringLiteral("click ") + target;
                 }
@@ -170,6 +175,7 @@ private:
             const QString name = form->objectName();
             for (QWidget* w : form->findChildren<QWidget*>()) {
                 if (!w->isVisible() || w->objectName() == QLatin1String("ReportStatus")
+                    || w->objectName() == QLatin1String("SummaryStatus")
                     || w->objectName() == QLatin1String("OpenReportProblem")) // a file's name and a message
                     continue;
                 QString text;

@@ -3,11 +3,13 @@
 #include "steps/choice_list.h"
 #include "steps/result_chart.h"
 #include "wizard/main_window.h"
+#include "wizard/summary_screen.h"
 #include "wizard/wizard.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -79,10 +81,11 @@ ScenarioRunner::ScenarioRunner(Wizard& wizard)
     , baseFolder_(QDir::currentPath())
 {
     // No file dialog opens offscreen: `choose-file` answers it in advance.
-    wizard_.setFileChooser([this](QWidget*, const QString&, const QString&) { return answerFileQuestion(); });
+    wizard_.setFileChooser([this](QWidget*, const QString&, const QString&) { return answerFileQuestion().value(0); });
+    wizard_.setReportsChooser([this](QWidget*, bool) { return answerFileQuestion(); });
 }
 
-QString ScenarioRunner::answerFileQuestion()
+QStringList ScenarioRunner::answerFileQuestion()
 {
     if (fileAnswers_.isEmpty()) {
         unansweredDialog_ = true;
@@ -94,12 +97,25 @@ QString ScenarioRunner::answerFileQuestion()
 // PATH is taken from the scenario's folder unless absolute; ${NAME} stands for an environment
 // variable, and a '*' in the file name must match exactly one file, such as a report named after
 // the moment it was written.
-ScenarioRunner::Status ScenarioRunner::chooseFile(const QString& pattern, QString& error)
+ScenarioRunner::Status ScenarioRunner::chooseFiles(const QStringList& patterns, QString& error)
 {
-    if (pattern == QLatin1String("-")) {
-        fileAnswers_ << QString();
+    if (patterns == QStringList{QStringLiteral("-")}) {
+        fileAnswers_ << QStringList();
         return Ok;
     }
+    QStringList answer;
+    for (const QString& pattern : patterns) {
+        QString path;
+        if (chooseFile(pattern, path, error) != Ok)
+            return CannotRun;
+        answer << path;
+    }
+    fileAnswers_ << answer;
+    return Ok;
+}
+
+ScenarioRunner::Status ScenarioRunner::chooseFile(const QString& pattern, QString& chosen, QString& error)
+{
     static const QRegularExpression variable(QStringLiteral("\\$\\{(\\w+)\\}"));
     QString path;
     qsizetype at = 0;
@@ -111,7 +127,7 @@ ScenarioRunner::Status ScenarioRunner::chooseFile(const QString& pattern, QStrin
     path += pattern.mid(at);
     const QFileInfo file(QDir(baseFolder_), path);
     if (!file.fileName().contains(u'*')) {
-        fileAnswers_ << QDir::cleanPath(file.absoluteFilePath());
+        chosen = QDir::cleanPath(file.absoluteFilePath());
         return Ok;
     }
     const QDir folder = file.absoluteDir();
@@ -120,7 +136,7 @@ ScenarioRunner::Status ScenarioRunner::chooseFile(const QString& pattern, QStrin
         error = QStringLiteral("%1 matches %2 files").arg(path).arg(matches.size());
         return CannotRun;
     }
-    fileAnswers_ << folder.filePath(matches.first());
+    chosen = folder.filePath(matches.first());
     return Ok;
 }
 
@@ -141,9 +157,10 @@ QString ScenarioRunner::usage()
         "                               FORM.CONTROL<TAB>text\n"
         "  dump charts                  every visible control with the charts, each as its accessible description\n"
         "  screenshot FORM FILE.png     save a picture of the screen's window\n"
-        "  choose-file PATH|-           the next file dialog a click opens answers PATH (from the scenario's\n"
+        "  choose-file PATH…|-          the next file dialog a click opens answers PATH (from the scenario's\n"
         "                               folder; ${NAME} is an environment variable; a '*' in the file name must\n"
-        "                               match one file); '-' cancels it\n"
+        "                               match one file); several PATHs answer a dialog that takes several\n"
+        "                               files, a folder's PATH one that asks for a folder; '-' cancels it\n"
         "Exit status: 0 all ran and held; 1 an expectation failed; 2 the scenario cannot run (unknown control,\n"
         "item not in a list, a control a learner could not use, the program has ended).\n"
         "--compare EXPECTED: the printed output must also equal the file EXPECTED (status 1 otherwise).\n");
@@ -167,6 +184,14 @@ ScenarioRunner::Status ScenarioRunner::runCommand(int lineNumber, const QString&
 {
     const Status s = runLine(lineNumber, line);
     QApplication::processEvents();
+    // A summary reads its files in the background; the next line sees it done, so that what a
+    // scenario prints never depends on the speed of the machine.
+    if (SummaryScreen* summary = wizard_.summaryScreen(); summary && summary->isBusy()) {
+        QEventLoop wait;
+        QObject::connect(summary, &SummaryScreen::idle, &wait, &QEventLoop::quit);
+        wait.exec();
+        QApplication::processEvents();
+    }
     if (std::exchange(unansweredDialog_, false)) {
         messages_ << QStringLiteral("line %1: a file dialog opened without choose-file").arg(lineNumber);
         return CannotRun;
@@ -222,8 +247,8 @@ ScenarioRunner::Status ScenarioRunner::runLine(int number, const QString& rawLin
             form->window()->close();
         return Ok;
     }
-    if (command == QLatin1String("choose-file") && needArguments(1)) {
-        const Status s = chooseFile(words[1], error);
+    if (command == QLatin1String("choose-file") && words.size() >= 2) {
+        const Status s = chooseFiles(words.mid(1), error);
         return s == Ok ? Ok : cannot(error);
     }
     if (command == QLatin1String("screenshot") && needArguments(2)) {

@@ -46,8 +46,9 @@ private:
     static QString shownText(const QObject* control);
     void dump(bool charts);
     void dumpForm(QWidget* form, bool charts);
-    Status chooseFile(const QString& pattern, QString& error);
-    QString answerFileQuestion();
+    Status chooseFiles(const QStringList& patterns, QString& error);
+    Status chooseFile(const QString& pattern, QString& chosen, QString& error);
+    QStringList answerFileQuestion();
 
     Wizard& wizard_;
     QString output_;
@@ -55,7 +56,7 @@ private:
     bool ended_ = false;
     int line_ = 0;
     QString baseFolder_;
-    QStringList fileAnswers_; // the answers of the next file dialogs; "" cancels one
+    QList<QStringList> fileAnswers_; // the answers of the next file dialogs; an empty one cancels
     bool unansweredDialog_ = false;
 };
 

@@ -1,0 +1,123 @@
+#include "support/wizard_fixture.h"
+
+#include "wizard/summary_screen.h"
+#include "wizard/test_switches.h"
+
+#include "report/report.h"
+#include "report/xlsx_package_check.h"
+
+#include "common/random_work.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+using namespace kvarton;
+using namespace kvarton::test;
+
+namespace {
+
+// A folder of reports the program wrote for random works.
+void writeReports(const QString& folder, int count)
+{
+    QDir().mkpath(folder);
+    int written = 0;
+    for (std::uint32_t seed = 1; written < count; ++seed)
+        written += !report::writeXlsxReport(
+            RandomWork(seed).work(), QDir(folder).filePath(QStringLiteral("Отчет %1.xlsx").arg(seed)).toStdString());
+}
+
+} // namespace
+
+class SummaryScreenTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QVERIFY(summaries_.isValid());
+        qputenv(testSwitches::kReportFolder, summaries_.path().toLocal8Bit());
+    }
+
+    // The folder chosen is read with a progress bar, the summary written into the reports' folder,
+    // and the screen says where; the start screen is inert meanwhile and works again after.
+    void aFolderGivesASummaryWithProgress()
+    {
+        QTemporaryDir reports;
+        writeReports(reports.path(), 24);
+        Wizard w;
+        QList<bool> asked;
+        w.setReportsChooser([&](QWidget*, bool folder) {
+            asked << folder;
+            return QStringList{reports.path()};
+        });
+        w.start();
+        control<QPushButton>(w, QStringLiteral("Form1"), QStringLiteral("Summary"))->click();
+        SummaryScreen* screen = w.summaryScreen();
+        QVERIFY(screen && screen->isVisible());
+        QVERIFY(!w.form(Screen::Start)->isEnabled());
+        auto* progress = screen->findChild<QProgressBar*>(QStringLiteral("SummaryProgress"));
+        QSignalSpy idle(screen, &SummaryScreen::idle);
+        control<QPushButton>(w, QStringLiteral("SummaryScreen"), QStringLiteral("ChooseFolder"))->click();
+        QCOMPARE(asked, QList<bool>{true});
+        QVERIFY(screen->isBusy());
+        QVERIFY(progress->isVisible());
+        QCOMPARE(progress->maximum(), 24);
+        screen->grab().save(QStringLiteral("summary_in_progress.png")); // for a look by a person
+        QVERIFY(idle.wait(60000));
+        QVERIFY(!progress->isVisible());
+        const QString written = screen->lastSummary();
+        QVERIFY(written.startsWith(summaries_.path()));
+        QVERIFY(QFileInfo(written).fileName().startsWith(QStringLiteral("Сводка Квартон ")));
+        QFile file(written);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(
+            report::isCompleteXlsxPackage(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+        const QString status
+            = control<QLabel>(w, QStringLiteral("SummaryScreen"), QStringLiteral("SummaryStatus"))->text();
+        QVERIFY2(status.contains(QStringLiteral("Прочитано отчетов: 24.")), qPrintable(status));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        screen->grab().save(QStringLiteral("summary_done.png"));
+        // A second summary never replaces the first.
+        control<QPushButton>(w, QStringLiteral("SummaryScreen"), QStringLiteral("ChooseFolder"))->click();
+        QVERIFY(idle.wait(60000));
+        QVERIFY(screen->lastSummary() != written);
+        QVERIFY(QFile::exists(written));
+        screen->close();
+        QVERIFY(w.form(Screen::Start)->isEnabled());
+    }
+
+    // Cancelling while the files are read writes nothing at all.
+    void cancellingWritesNothing()
+    {
+        QTemporaryDir reports;
+        writeReports(reports.path(), 40);
+        const QStringList before = QDir(summaries_.path()).entryList(QDir::Files | QDir::Hidden);
+        Wizard w;
+        w.setReportsChooser([&](QWidget*, bool) { return QStringList{reports.path()}; });
+        w.start();
+        control<QPushButton>(w, QStringLiteral("Form1"), QStringLiteral("Summary"))->click();
+        SummaryScreen* screen = w.summaryScreen();
+        QSignalSpy idle(screen, &SummaryScreen::idle);
+        control<QPushButton>(w, QStringLiteral("SummaryScreen"), QStringLiteral("ChooseFiles"))->click();
+        QVERIFY(screen->isBusy());
+        control<QPushButton>(w, QStringLiteral("SummaryScreen"), QStringLiteral("CancelSummary"))->click();
+        QVERIFY(idle.wait(60000));
+        const QString status
+            = control<QLabel>(w, QStringLiteral("SummaryScreen"), QStringLiteral("SummaryStatus"))->text();
+        QCOMPARE(status, QStringLiteral("Сводка отменена: файл не записан."));
+        QVERIFY(screen->lastSummary().isEmpty());
+        QCOMPARE(QDir(summaries_.path()).entryList(QDir::Files | QDir::Hidden), before);
+    }
+
+private:
+    QTemporaryDir summaries_;
+};
+
+QTEST_MAIN(SummaryScreenTest)
+#include "summary_screen_test.moc"
