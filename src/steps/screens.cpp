@@ -6,8 +6,8 @@ namespace kvarton {
 
 namespace {
 
-constexpr EnumArray<Screen, std::string_view> kObjectNames{
-    {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8", "Form9", "Form10", "WorkList", "SummaryScreen"}};
+constexpr EnumArray<Screen, std::string_view> kObjectNames{{"Form1", "Form2", "Form3", "Form4", "Form5", "Form6",
+    "Form7", "Form8", "Form9", "Form10", "WorkList", "SummaryScreen"}};
 
 } // namespace
 

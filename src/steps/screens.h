@@ -26,7 +26,7 @@ enum class Screen {
     Summary, // the teacher's summary of many reports, over the start screen
 };
 template <>
-inline constexpr std::size_t kCount<Screen> = 11;
+inline constexpr std::size_t kCount<Screen> = 12;
 
 std::string_view screenName(Screen s) noexcept;
 // The screen with that object name, if any.
