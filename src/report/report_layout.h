@@ -17,7 +17,8 @@ inline constexpr int kReportColumns = 4; // A–D
 
 using IdentityField = std::string InstitutionModel::*;
 
-// A numeric input of the wizard; `name` tells the learner where to correct it ("Шаг 7: Воспитатели").
+// A numeric input of the wizard; `step` and `name` tell the learner where to correct it, as the
+// step's screen names it (fieldName: "Шаг 7: Воспитатель").
 struct InputCell {
     FieldRef field;
     int step = 1;

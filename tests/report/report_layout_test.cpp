@@ -243,9 +243,13 @@ TEST(ReportSheet, InputsThatAreNoNumbersAreNamedInTheOrderOfTheWizard)
     m.directHours[GroupKind::Compensating][StaffRole::Teacher] = ModelValue::text("?");
     m.directHours[GroupKind::GeneralDay][StaffRole::Methodologist] = ModelValue::text("?");
 
-    const std::vector<std::string> names{"Шаг 1: Методисты", "Шаг 5: Воспитатели",
-        "Шаг 7: Педагогический персонал (всего)", "Шаг 7: Воспитатели", "Шаг 7: Обслуживающий персонал",
-        "Шаг 10: Коррекционная группа, 24 часа — Старшая группа (5-7)", "Шаг 12: Бухгалтера — Оклад"};
+    // Each named as its step shows it, not by the sheet's captions.
+    const std::vector<std::string> names{"Шаг 1: Инструктор - методист", "Шаг 5: Воспитатель",
+        "Шаг 7: Фонд оплаты труда педагогического персонала и УВП (всего)", "Шаг 7: Воспитатель",
+        "Шаг 7: Фонд оплаты труда прочего (обслуживающего персонала)",
+        "Шаг 10: от 5-ти до 7-ми лет (старшая группа), в том числе группы коррекционной направленности с "
+        "соответствующим режимом, 24 часа",
+        "Шаг 12: Бухгалтер, экономист, оклад на должность"};
     EXPECT_EQ(invalidInputs(m), names);
     EXPECT_TRUE(invalidInputs(stPetersburg()).empty());
 }
