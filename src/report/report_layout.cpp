@@ -229,7 +229,11 @@ std::optional<double> reportNumber(const ModelValue& value) noexcept
 {
     // A field left blank on its step holds an empty text: it is as empty as a field never filled.
     const std::string* text = value.textIf();
-    const auto number = text && text->empty() ? std::optional<double>(0.0) : value.toNumber();
+    auto number = text && text->empty() ? std::optional<double>(0.0) : value.toNumber();
+    // The workbook is the learner's record of what they entered: a single number is written as
+    // the text its field shows ("100000,01"), not as the float's binary value (100000.0078125).
+    if (number && value.isSingle())
+        number = shortestDecimal(static_cast<float>(*number));
     if (!number)
         return std::nullopt;
     const auto amount = Currency::fromDouble(*number);
