@@ -27,9 +27,11 @@ struct LabelText {
 struct StepView {
     bool showError = false;
     std::vector<LabelText> labels;
+    // With the error panel after a failed input check: what it found, one line per input.
+    std::vector<std::string> failures;
 };
 
-inline StepView errorPanel() noexcept { return StepView{true, {}}; }
+inline StepView errorPanel() noexcept { return StepView{true, {}, {}}; }
 
 // Writes a number into a value label by the label's display pattern, or a text the calculation
 // chose instead of the number.
