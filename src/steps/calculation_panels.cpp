@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace kvarton {
@@ -88,6 +89,22 @@ void CalculationForm::buildErrorPanel()
     for (const char* line : kErrorLines)
         lines << text(line);
     layout->addWidget(makeLabel(errorPanel_, QStringLiteral("Label4"), lines.join(u'\n')));
+
+    // Below the thirteen lines: what the check found, one input per line, scrolling when long.
+    failuresHead_ = makeLabel(
+        errorPanel_, QStringLiteral("InputFailuresHead"), QStringLiteral("Значения, которые нужно исправить:"), true);
+    setBold(failuresHead_);
+    layout->addWidget(failuresHead_);
+    failures_ = makeLabel(errorPanel_, QStringLiteral("InputFailureList"), {}, true);
+    failures_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    failures_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    failures_->setContentsMargins(4, 2, 4, 2);
+    auto* scroll = new QScrollArea(errorPanel_);
+    scroll->setObjectName(QStringLiteral("InputFailures"));
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(failures_);
+    failuresArea_ = scroll;
+    layout->addWidget(scroll);
     bodyLayout()->addWidget(errorPanel_);
 }
 
