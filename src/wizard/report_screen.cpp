@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QScrollArea>
 #include <QShowEvent>
 #include <QStandardPaths>
 #include <QUrl>
@@ -57,6 +58,18 @@ ReportScreen::ReportScreen(const InstitutionModel& model, QWidget* parent)
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     status_->hide();
     content()->addWidget(status_);
+    // The inputs that stop the report, all of them, scrolling when long.
+    inputs_ = makeLabel(this, QStringLiteral("ReportInputs"), {}, true);
+    inputs_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    inputs_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    inputs_->setContentsMargins(4, 2, 4, 2);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("ReportInputsArea"));
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(inputs_);
+    scroll->hide();
+    inputsArea_ = scroll;
+    content()->addWidget(scroll, 4);
     content()->addStretch(1);
     connect(write, &QPushButton::clicked, this, &ReportScreen::writeReport);
     resize(600, 400);
@@ -66,10 +79,8 @@ ReportScreen::ReportScreen(const InstitutionModel& model, QWidget* parent)
 // A window brought back from the task bar (a spontaneous show) keeps what it showed.
 void ReportScreen::showEvent(QShowEvent* event)
 {
-    if (!event->spontaneous()) {
-        status_->clear();
-        status_->hide();
-    }
+    if (!event->spontaneous())
+        say({});
     ModalScreen::showEvent(event);
 }
 
@@ -84,12 +95,16 @@ QString ReportScreen::reportFolder()
 
 // Written under a temporary name and renamed when complete, so a half-written workbook never
 // carries the final name; an existing file is never replaced.
+void ReportScreen::say(const QString& text, const QStringList& inputs)
+{
+    status_->setText(text);
+    status_->setVisible(!text.isEmpty());
+    inputs_->setText(inputs.join(u'\n'));
+    inputsArea_->setVisible(!inputs.isEmpty());
+}
+
 void ReportScreen::writeReport()
 {
-    auto say = [this](const QString& text) {
-        status_->setText(text);
-        status_->show();
-    };
     const QString folderPath = reportFolder();
     QDir folder(folderPath);
     if (!folder.exists() && !QDir().mkpath(folderPath)) {
@@ -101,7 +116,10 @@ void ReportScreen::writeReport()
     const QString partPath = folder.filePath(QStringLiteral(".") + name + QStringLiteral(".part"));
     QFile::remove(partPath);
     if (const auto problem = report::writeXlsxReport(model_, partPath.toStdString())) {
-        say(QString::fromStdString(problem->message));
+        QStringList inputs;
+        for (const std::string& input : problem->inputs)
+            inputs << QString::fromStdString(input);
+        say(QString::fromStdString(problem->message), inputs);
         return;
     }
     if (!QFile::rename(partPath, finalPath)) {

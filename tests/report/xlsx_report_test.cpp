@@ -52,7 +52,12 @@ std::string contents(const std::string& path)
 
 bool mentions(const std::optional<ReportProblem>& p, const std::string& text)
 {
-    return p && p->message.find(text) != std::string::npos;
+    if (!p)
+        return false;
+    bool found = p->message.find(text) != std::string::npos;
+    for (const std::string& input : p->inputs)
+        found = found || input.find(text) != std::string::npos;
+    return found;
 }
 
 } // namespace
