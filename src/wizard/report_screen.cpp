@@ -108,7 +108,9 @@ void ReportScreen::writeReport()
     const QString folderPath = reportFolder();
     QDir folder(folderPath);
     if (!folder.exists() && !QDir().mkpath(folderPath)) {
-        say(QStringLiteral("Отчет не создан: не удалось создать папку %1.").arg(QDir::toNativeSeparators(folderPath)));
+        say(QStringLiteral("Отчет не создан: не удалось создать папку «%1». Проверьте права на запись и свободное "
+                           "место на диске и снова нажмите «вывести отчет».")
+                .arg(QDir::toNativeSeparators(folderPath)));
         return;
     }
     const QString name = freshName(folder);
@@ -124,7 +126,8 @@ void ReportScreen::writeReport()
     }
     if (!QFile::rename(partPath, finalPath)) {
         QFile::remove(partPath);
-        say(QStringLiteral("Отчет не создан: не удалось записать файл в папку %1.")
+        say(QStringLiteral("Отчет не создан: не удалось записать файл в папку «%1». Проверьте права на эту папку и "
+                           "снова нажмите «вывести отчет».")
                 .arg(QDir::toNativeSeparators(folderPath)));
         return;
     }
