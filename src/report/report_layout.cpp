@@ -5,6 +5,7 @@
 #include "model/conversion.h"
 #include "model/field_captions.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -217,6 +218,25 @@ std::vector<ReportCell> buildCells()
     return std::move(b).cells();
 }
 
+// A text the learner typed (a long institution name) may need more height than a row can have:
+// its cell gets a smaller font, just small enough for the text to fit the tallest row, so that it
+// is still read whole on screen and on the printed page. Every other cell keeps its look.
+void shrinkTallTexts(Sheet& sheet)
+{
+    for (Cell& cell : sheet.cells) {
+        const auto* text = std::get_if<std::string>(&cell.value);
+        const double width = sheet.columns.at(static_cast<std::size_t>(cell.column)).width;
+        if (!text || fittedRowHeight(*text, width, true) < kMaxRowHeight)
+            continue;
+        Style smaller = sheet.styles.at(static_cast<std::size_t>(cell.style));
+        smaller.fontSize = fittingFontSize(*text, width);
+        const auto same = std::find(sheet.styles.begin(), sheet.styles.end(), smaller);
+        cell.style = static_cast<int>(same - sheet.styles.begin());
+        if (same == sheet.styles.end())
+            sheet.styles.push_back(smaller);
+    }
+}
+
 } // namespace
 
 const std::vector<ReportCell>& reportCells()
@@ -271,6 +291,7 @@ Sheet reportSheet(const InstitutionModel& model)
     sheet.merges = {kParametersHeading};
     for (int column = A; column <= D; ++column)
         sheet.columns.push_back({column, column == A ? 41 : 15.43, Centred});
+    shrinkTallTexts(sheet);
     sheet.rowHeights = fittedRowHeights(sheet);
     sheet.page = {Paper::A4, true, {}};
     return sheet;

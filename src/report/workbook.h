@@ -19,6 +19,7 @@ struct Style {
     Horizontal horizontal = Horizontal::General;
     Vertical vertical = Vertical::Bottom;
     bool wrap = false;
+    double fontSize = 0; // points; 0 for the workbook's default (kDefaultFontSize)
     friend bool operator==(const Style&, const Style&) = default;
 };
 
@@ -42,6 +43,7 @@ struct Merge {
 };
 
 inline constexpr double kDefaultColumnWidth = 8.43; // characters of the default font's "0"
+inline constexpr double kDefaultFontSize = 11; // points
 
 struct Column {
     int column = 0;

@@ -59,6 +59,8 @@ lxw_format* makeFormat(lxw_workbook* wb, const Style& style)
         format_set_align(f, v);
     if (style.wrap)
         format_set_text_wrap(f);
+    if (style.fontSize > 0)
+        format_set_font_size(f, style.fontSize);
     return f;
 }
 
