@@ -8,7 +8,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace kvarton {
@@ -95,16 +94,11 @@ void CalculationForm::buildErrorPanel()
         errorPanel_, QStringLiteral("InputFailuresHead"), QStringLiteral("Значения, которые нужно исправить:"), true);
     setBold(failuresHead_);
     layout->addWidget(failuresHead_);
-    failures_ = makeLabel(errorPanel_, QStringLiteral("InputFailureList"), {}, true);
-    failures_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    failures_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    failures_->setContentsMargins(4, 2, 4, 2);
-    auto* scroll = new QScrollArea(errorPanel_);
-    scroll->setObjectName(QStringLiteral("InputFailures"));
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(failures_);
-    failuresArea_ = scroll;
-    layout->addWidget(scroll);
+    const ScrollingList failures
+        = makeScrollingList(errorPanel_, QStringLiteral("InputFailureList"), QStringLiteral("InputFailures"));
+    failures_ = failures.list;
+    failuresArea_ = failures.area;
+    layout->addWidget(failuresArea_);
     bodyLayout()->addWidget(errorPanel_);
 }
 

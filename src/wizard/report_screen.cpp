@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QScrollArea>
 #include <QShowEvent>
 #include <QStandardPaths>
 #include <QUrl>
@@ -59,17 +58,12 @@ ReportScreen::ReportScreen(const InstitutionModel& model, QWidget* parent)
     status_->hide();
     content()->addWidget(status_);
     // The inputs that stop the report, all of them, scrolling when long.
-    inputs_ = makeLabel(this, QStringLiteral("ReportInputs"), {}, true);
-    inputs_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    inputs_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    inputs_->setContentsMargins(4, 2, 4, 2);
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("ReportInputsArea"));
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(inputs_);
-    scroll->hide();
-    inputsArea_ = scroll;
-    content()->addWidget(scroll, 4);
+    const ScrollingList inputs
+        = makeScrollingList(this, QStringLiteral("ReportInputs"), QStringLiteral("ReportInputsArea"));
+    inputs_ = inputs.list;
+    inputsArea_ = inputs.area;
+    inputsArea_->hide();
+    content()->addWidget(inputsArea_, 4);
     content()->addStretch(1);
     connect(write, &QPushButton::clicked, this, &ReportScreen::writeReport);
     resize(600, 400);
