@@ -1,107 +1,207 @@
 #include "input_checks.h"
 
-#include "model/conversion.h"
+#include "amount_rule.h"
 
+#include "model/conversion.h"
+#include "model/field_captions.h"
+
+#include <algorithm>
 #include <array>
 #include <optional>
+#include <utility>
 
 namespace kvarton::calc {
 
 namespace {
 
-using Pair = std::array<const ModelValue*, 2>; // payroll, positions
+// Where the checks tell what they find. Running as the calculation's gate they only need to know
+// whether everything passed; the error panel asks them to say what failed, and only then are
+// texts made. One pass of the same code does both, so the two never disagree.
+class Findings final {
+public:
+    explicit Findings(std::vector<std::pair<int, std::string>>* lines) noexcept
+        : lines_(lines)
+    {
+    }
 
-std::array<Pair, 16> payrollPositionPairs(const InstitutionModel& m) noexcept
+    bool passed() const noexcept { return passed_; }
+
+    // Records a failure; `describe` makes its line when lines are wanted.
+    template <typename Describe>
+    void fail(FieldRef named, Describe&& describe)
+    {
+        passed_ = false;
+        if (lines_)
+            lines_->emplace_back(fieldPlace(named).step, fieldName(named) + " — " + describe());
+    }
+    // A failure of the whole step that shows `onStep` rather than of one field.
+    template <typename Describe>
+    void failStep(FieldRef onStep, Describe&& describe)
+    {
+        passed_ = false;
+        if (lines_) {
+            const int step = fieldPlace(onStep).step;
+            lines_->emplace_back(step, "Шаг " + std::to_string(step) + ": " + describe());
+        }
+    }
+
+private:
+    std::vector<std::pair<int, std::string>>* lines_;
+    bool passed_ = true;
+};
+
+// A text as the learner typed it, quoted; a long one is shortened, never within a character.
+std::string quoted(const std::string& text)
 {
-    std::array<Pair, 16> pairs{};
-    std::size_t n = 0;
-    pairs[n++] = {&m.payroll2011PedTotal, &m.positions2011PedTotal};
-    for (StaffRole r : allOf<StaffRole>())
-        pairs[n++] = {&m.payroll2011[r], &m.positions2011[r]};
-    pairs[n++] = {&m.payroll2011Admin, &m.positions2011Admin};
-    pairs[n++] = {&m.payroll2011Medical, &m.positions2011Medical};
-    pairs[n++] = {&m.payroll2011Service, &m.positions2011Service};
-    return pairs;
+    constexpr std::size_t kShown = 40; // characters
+    std::size_t end = 0;
+    std::size_t characters = 0;
+    while (end < text.size() && characters < kShown) {
+        ++end;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+            ++end;
+        ++characters;
+    }
+    return "«" + text.substr(0, end) + (end < text.size() ? "…»" : "»");
 }
 
+std::string notANumber(const ModelValue& v) { return quoted(v.displayText()) + " не является числом"; }
+
+// A value as the screen shows it: a number as typed, anything else quoted.
+std::string shown(const ModelValue& v) { return v.holdsNumber() ? v.displayText() : quoted(v.displayText()); }
+
 // The direct hours of a kind of group must not all be 0; an hour that is no number fails too.
-bool hasDirectHours(const InstitutionModel& m, GroupKind g) noexcept
+void checkDirectHours(const InstitutionModel& m, GroupKind g, Findings& found)
 {
     double sum = 0;
+    bool numbers = true;
     for (StaffRole r : allOf<StaffRole>()) {
-        const auto hours = m.directHours[g][r].toNumber();
-        if (!hours)
-            return false;
-        sum += *hours;
+        const FieldRef ref = fields::directHours(g, r);
+        if (const auto hours = field(m, ref).toNumber()) {
+            sum += *hours;
+        } else {
+            numbers = false;
+            found.fail(ref, [&] { return notANumber(field(m, ref)); });
+        }
     }
-    return sum != 0;
+    if (numbers && sum == 0)
+        found.failStep(fields::directHours(g, StaffRole::Teacher),
+            [] { return std::string("у всех должностей 0 часов непосредственной работы с детьми"); });
+}
+
+// The sixteen payrolls of 2011 and their positions, in the order of the screen.
+std::array<std::pair<FieldRef, FieldRef>, 16> payrollPositionPairs() noexcept
+{
+    std::array<std::pair<FieldRef, FieldRef>, 16> pairs{};
+    std::size_t n = 0;
+    for (StaffRole r : allOf<StaffRole>())
+        pairs[n++] = {fields::payroll2011(r), fields::positions2011(r)};
+    pairs[n++] = {fields::payroll2011PedTotal(), fields::positions2011PedTotal()};
+    pairs[n++] = {fields::payroll2011Admin(), fields::positions2011Admin()};
+    pairs[n++] = {fields::payroll2011Medical(), fields::positions2011Medical()};
+    pairs[n++] = {fields::payroll2011Service(), fields::positions2011Service()};
+    return pairs;
 }
 
 // A payroll needs positions to be paid to. A payroll that is no number counts as not 0 (the
 // numeric-pay check rejects it as well); positions that are no number fail the pair.
-bool positionsCoverPayrolls(const InstitutionModel& m) noexcept
+void checkPositionsForPayrolls(const InstitutionModel& m, Findings& found)
 {
-    bool ok = true;
-    for (const auto& [payroll, positions] : payrollPositionPairs(m)) {
-        const auto pay = payroll->toNumber();
-        const auto count = positions->toNumber();
-        if (!count || (*count == 0 && pay != 0.0))
-            ok = false;
+    for (const auto& [payroll, positions] : payrollPositionPairs()) {
+        const auto pay = field(m, payroll).toNumber();
+        const auto count = field(m, positions).toNumber();
+        if (!count)
+            found.fail(positions, [&] { return notANumber(field(m, positions)); });
+        else if (*count == 0 && pay != 0.0)
+            found.fail(positions, [&] { return "0 ставок при фонде " + shown(field(m, payroll)); });
     }
-    return ok;
 }
 
 // Compensating pupils are part of the total of their age group and mode, never more.
-bool serviceCountsConsistent(const InstitutionModel& m) noexcept
+void checkServiceCounts(const InstitutionModel& m, Findings& found)
 {
-    bool ok = true;
     for (AgeGroup a : allOf<AgeGroup>())
         for (StayMode mode : allOf<StayMode>()) {
-            const auto all = m.providedServices[a][GroupOrientation::GeneralDevelopment][mode].toNumber();
-            const auto compensating = m.providedServices[a][GroupOrientation::Compensating][mode].toNumber();
-            if (!all || !compensating || *all < *compensating)
-                ok = false;
+            const FieldRef all = fields::providedServices(a, GroupOrientation::GeneralDevelopment, mode);
+            const FieldRef compensating = fields::providedServices(a, GroupOrientation::Compensating, mode);
+            const auto allCount = field(m, all).toNumber();
+            const auto compensatingCount = field(m, compensating).toNumber();
+            if (!allCount)
+                found.fail(all, [&] { return notANumber(field(m, all)); });
+            if (!compensatingCount)
+                found.fail(compensating, [&] { return notANumber(field(m, compensating)); });
+            if (allCount && compensatingCount && *allCount < *compensatingCount)
+                found.fail(all, [&] {
+                    return "всего " + field(m, all).displayText() + ", а в коррекционных группах "
+                        + field(m, compensating).displayText();
+                });
         }
-    return ok;
 }
 
-// A typed amount must be a number with the decimal comma (empty is not), and one that money can
-// hold: the estimate adds amounts as currency and the report writes them as currency.
-bool isAmount(const ModelValue& v) noexcept
+// Every typed amount must pass the amounts' rule. The salary of other positions is stored as a
+// single number; a text left in it is no number.
+void checkNumericPay(const InstitutionModel& m, Findings& found)
 {
-    return v.holdsNumber() && Currency::fromDouble(*v.toNumber()).has_value();
-}
-
-bool payIsNumeric(const InstitutionModel& m) noexcept
-{
-    bool ok = isAmount(m.payroll2011PedTotal) && isAmount(m.payroll2011Admin) && isAmount(m.payroll2011Medical)
-        && isAmount(m.payroll2011Service);
-    for (StaffRole r : allOf<StaffRole>())
-        ok = isAmount(m.payroll2011[r]) && ok;
-    // The salary of other positions is stored as a single number; a text left in it is no number.
-    for (ServicePosition p : allOf<ServicePosition>())
-        if (hasSalary(p))
-            ok = isAmount(m.serviceSalary[p]) && ok;
-    return ok;
+    for (const FieldRef ref : checkedAmounts())
+        if (const auto problem = amountProblem(field(m, ref)))
+            found.fail(ref, [&] {
+                switch (*problem) {
+                case AmountProblem::Empty:
+                    return std::string("поле не заполнено");
+                case AmountProblem::TooLarge:
+                    return "слишком большое число " + quoted(field(m, ref).displayText());
+                case AmountProblem::NotANumber:
+                    break;
+                }
+                return notANumber(field(m, ref));
+            });
 }
 
 double flag(bool passed) noexcept { return passed ? 1.0 : 0.0; }
+
+// Runs every check, each into its own findings; returns whether all passed.
+bool check(const InstitutionModel& m, InputCheckResults* flags, std::vector<std::pair<int, std::string>>* lines)
+{
+    bool passed = true;
+    const auto run = [&](auto&& one) {
+        Findings found(lines);
+        one(found);
+        passed = passed && found.passed();
+        return flag(found.passed());
+    };
+    EnumArray<GroupKind, double> direct{};
+    for (GroupKind g : allOf<GroupKind>())
+        direct[g] = run([&](Findings& f) { checkDirectHours(m, g, f); });
+    const double positions = run([&](Findings& f) { checkPositionsForPayrolls(m, f); });
+    const double services = run([&](Findings& f) { checkServiceCounts(m, f); });
+    const double pay = run([&](Findings& f) { checkNumericPay(m, f); });
+    if (flags) {
+        flags->checkDirectHours = direct;
+        flags->checkPositionsForPayroll = positions;
+        flags->checkServiceCounts = services;
+        flags->checkNumericPay = pay;
+    }
+    return passed;
+}
 
 } // namespace
 
 bool runInputChecks(InstitutionModel& model) noexcept
 {
-    InputCheckResults& c = model.results.checks;
-    for (GroupKind g : allOf<GroupKind>())
-        c.checkDirectHours[g] = flag(hasDirectHours(model, g));
-    c.checkPositionsForPayroll = flag(positionsCoverPayrolls(model));
-    c.checkServiceCounts = flag(serviceCountsConsistent(model));
-    c.checkNumericPay = flag(payIsNumeric(model));
+    // Without lines nothing is allocated, so nothing can throw.
+    return check(model, &model.results.checks, nullptr);
+}
 
-    bool passed = c.checkPositionsForPayroll == 1 && c.checkServiceCounts == 1 && c.checkNumericPay == 1;
-    for (double direct : c.checkDirectHours)
-        passed = passed && direct == 1;
-    return passed;
+std::vector<std::string> inputCheckFailures(const InstitutionModel& model)
+{
+    std::vector<std::pair<int, std::string>> lines;
+    check(model, nullptr, &lines);
+    std::stable_sort(lines.begin(), lines.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
+    std::vector<std::string> texts;
+    texts.reserve(lines.size());
+    for (auto& [step, text] : lines)
+        texts.push_back(std::move(text));
+    return texts;
 }
 
 } // namespace kvarton::calc

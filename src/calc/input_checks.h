@@ -2,11 +2,19 @@
 
 #include "model/institution_model.h"
 
+#include <string>
+#include <vector>
+
 namespace kvarton::calc {
 
 // The check every calculation step runs on entry. Writes the six flags into the model's results
 // (three for the direct hours, one each for positions, service counts and numeric pay) and returns
 // whether all of them passed. Every check is evaluated; none stops at the first failure.
 bool runInputChecks(InstitutionModel& model) noexcept;
+
+// What the same check finds wrong, one line per input, each named as the learner finds it on its
+// step and in the order of the steps: "Шаг 7: Воспитатель — «12 000» не является числом",
+// "Шаг 8: Воспитатель — 0 ставок при фонде 120000". Empty exactly when the check passes.
+std::vector<std::string> inputCheckFailures(const InstitutionModel& model);
 
 } // namespace kvarton::calc

@@ -50,9 +50,11 @@ struct LabelText {
 struct StepView {
     bool showError = false;
     std::vector<LabelText> labels;
+    // With the error panel after a failed input check: what it found, one line per input.
+    std::vector<std::string> failures;
 };
 
-inline StepView errorPanel() noexcept { return StepView{true, {}}; }
+inline StepView errorPanel() noexcept { return StepView{true, {}, {}}; }
 
 // The text a view writes into the value label of that name; null when it writes none.
 inline const std::string* textOf(const StepView& view, std::string_view label) noexcept

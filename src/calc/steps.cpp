@@ -39,6 +39,12 @@ StepView keepWhenShown(InstitutionModel& model, Run&& run) noexcept
     });
 }
 
+// The error panel of a failed input check, with what it found.
+StepView failedCheck(const InstitutionModel& model) noexcept
+{
+    return guarded([&] { return StepView{true, {}, inputCheckFailures(model)}; });
+}
+
 } // namespace
 
 StepView clickMethod13(InstitutionModel& model, Method method) noexcept
@@ -50,7 +56,7 @@ StepView clickMethod13(InstitutionModel& model, Method method) noexcept
 
 StepView enterStep13(InstitutionModel& model, Method method) noexcept
 {
-    return runInputChecks(model) ? clickMethod13(model, method) : errorPanel();
+    return runInputChecks(model) ? clickMethod13(model, method) : failedCheck(model);
 }
 
 StepView clickMethod14(InstitutionModel& model, Method method, StayRegime view) noexcept
@@ -64,7 +70,7 @@ StepView clickMethod14(InstitutionModel& model, Method method, StayRegime view) 
 
 StepView enterStep14(InstitutionModel& model, Method method, StayRegime view) noexcept
 {
-    return runInputChecks(model) ? clickMethod14(model, method, view) : errorPanel();
+    return runInputChecks(model) ? clickMethod14(model, method, view) : failedCheck(model);
 }
 
 StepView clickView14(const InstitutionModel& model, StayRegime view) noexcept
@@ -75,7 +81,7 @@ StepView clickView14(const InstitutionModel& model, StayRegime view) noexcept
 StepView enterStep15(InstitutionModel& model, NormativeGroup group) noexcept
 {
     if (!runInputChecks(model))
-        return errorPanel();
+        return failedCheck(model);
     return keepWhenShown(model, [&](CalcResults& results) {
         return computeNeeds(model, PayrollAccrualRate, results) ? showNormativeTable(model, group, results)
                                                                 : errorPanel();
@@ -91,7 +97,7 @@ StepView clickGroup15(InstitutionModel& model, NormativeGroup group) noexcept
 StepView enterStep16(InstitutionModel& model) noexcept
 {
     if (!runInputChecks(model))
-        return errorPanel();
+        return failedCheck(model);
     return keepWhenShown(model, [&](CalcResults& results) {
         return computeNeeds(model, 1, results) && computeEstimatePayrolls(model, results) ? showEstimate(model, results)
                                                                                           : errorPanel();

@@ -154,7 +154,17 @@ std::optional<double> parseNumber(std::string_view text) noexcept
 bool isNumber(std::string_view text) noexcept { return parseNumber(text).has_value(); }
 
 std::string listItemText(double value) { return shortestText(value, 15); }
-std::string listItemText(float value) { return shortestText(static_cast<double>(value), 7); }
+std::string listItemText(float value) { return shortestText(shortestDecimal(value), 15); }
+
+double shortestDecimal(float value) noexcept
+{
+    char text[64];
+    const auto [end, ec] = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific);
+    double shortest = static_cast<double>(value);
+    if (ec == std::errc())
+        std::from_chars(text, end, shortest);
+    return shortest;
+}
 
 std::string format(double value, Pattern pattern)
 {

@@ -15,9 +15,15 @@ bool isNumber(std::string_view text) noexcept;
 
 // The text of a number as a list item shows it: decimal comma, no trailing zeros, no exponent.
 // Doubles are read to 15 significant digits (0.35 → "0,35", 16.7 → "16,7", 14 → "14"); single-
-// precision numbers to 7, as they were typed ("0,05" stored as a float shows "0,05" again).
+// precision numbers by their shortest decimal text (shortestDecimal), as they were typed ("0,05"
+// stored as a float shows "0,05" again, "100000,01" shows "100000,01").
 std::string listItemText(double value);
 std::string listItemText(float value);
+
+// The value of a single-precision number as a person reads it: the double of the shortest decimal
+// text that reads back as the same float (100000.0078125f → 100000.01). The float itself stays
+// what the calculations use.
+double shortestDecimal(float value) noexcept;
 
 // The display patterns "0", "0.0" and "0.00": decimal comma, no digit grouping, rounding half away
 // from zero of the value as a person reads it (taken to 15 significant digits first, so 0.15 shows

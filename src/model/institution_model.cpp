@@ -137,9 +137,14 @@ bool isSingleField(FieldRef r) noexcept
         || r == fields::serviceSalary(ServicePosition::OtherPositions) || r.family() == Field::RegionalNormative;
 }
 
+ModelValue committedValue(FieldRef r, const std::string& text)
+{
+    return isSingleField(r) ? ModelValue::singleFromText(text) : ModelValue::text(text);
+}
+
 void commitText(InstitutionModel& model, FieldRef r, const std::string& text)
 {
-    field(model, r) = isSingleField(r) ? ModelValue::singleFromText(text) : ModelValue::text(text);
+    field(model, r) = committedValue(r, text);
 }
 
 } // namespace kvarton

@@ -86,5 +86,7 @@ bool isSingleField(FieldRef r) noexcept;
 // What leaving a step does with the text of a control: store it unchanged, or, for a single
 // field, the number it reads as.
 void commitText(InstitutionModel& model, FieldRef r, const std::string& text);
+// The value commitText would store, so that a screen can judge a text before it is committed.
+ModelValue committedValue(FieldRef r, const std::string& text);
 
 } // namespace kvarton

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <new>
 #include <tuple>
+#include <utility>
 
 namespace kvarton::report {
 
@@ -30,13 +31,10 @@ Workbook reportWorkbook(const InstitutionModel& model) { return {{reportSheet(mo
 std::optional<ReportProblem> writeXlsxReport(const InstitutionModel& model, const std::string& path) noexcept
 {
     try {
-        if (const auto names = invalidInputs(model); !names.empty()) {
-            std::string message = "Отчет не создан: следующие значения не являются числами или слишком велики. "
-                                  "Исправьте их и снова нажмите «вывести отчет».";
-            for (const std::string& name : names)
-                message.append("\n").append(name);
-            return ReportProblem{message};
-        }
+        if (auto names = invalidInputs(model); !names.empty())
+            return ReportProblem{"Отчет не создан: следующие значения не являются числами или слишком велики. "
+                                 "Исправьте их и снова нажмите «вывести отчет».",
+                std::move(names)};
         return writeWorkbook(reportWorkbook(model), path);
     } catch (const std::bad_alloc&) {
         return ReportProblem{"Отчет не создан: не хватило памяти."};

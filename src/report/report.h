@@ -13,7 +13,7 @@
 namespace kvarton::report {
 
 // The inputs the report cannot hold as numbers (a text that is not a number, or a number beyond
-// the currency range), each named as the learner finds it, e.g. "Шаг 7: Воспитатели". Empty when
+// the currency range), each named as its step shows it, e.g. "Шаг 7: Воспитатель". Empty when
 // the report can be written.
 std::vector<std::string> invalidInputs(const InstitutionModel& model);
 

@@ -3,7 +3,9 @@
 #include "row_fit.h"
 
 #include "model/conversion.h"
+#include "model/field_captions.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -17,32 +19,22 @@ constexpr int A = 0, B = 1, C = 2, D = 3;
 // included; the filled cells are bordered, the head rows of the blocks bold.
 enum StyleIndex : int { Centred, Bordered, Head };
 
-// Fills the cells row after row, each from left to right; a row's label in column A also names
-// its inputs.
+// Fills the cells row after row, each from left to right.
 class Builder final {
 public:
-    void text(int row, int column, std::string text)
-    {
-        if (column == A)
-            label_ = text;
-        cells_.push_back({row, column, std::move(text)});
-    }
+    void text(int row, int column, std::string text) { cells_.push_back({row, column, std::move(text)}); }
     void head(int row, int column, std::string text) { cells_.push_back({row, column, std::move(text), true}); }
     void identity(int row, int column, IdentityField f) { cells_.push_back({row, column, f}); }
-    // `detail` tells two inputs of one row and one step apart (the column head).
-    void input(int row, int column, FieldRef f, int step, std::string_view detail = {})
+    // An input is named as its step shows it, not by the sheet's captions.
+    void input(int row, int column, FieldRef f)
     {
-        std::string name = "Шаг " + std::to_string(step) + ": " + label_;
-        if (!detail.empty())
-            name.append(" — ").append(detail);
-        cells_.push_back({row, column, InputCell{f, step, std::move(name)}});
+        cells_.push_back({row, column, InputCell{f, fieldPlace(f).step, fieldName(f)}});
     }
 
     std::vector<ReportCell> cells() && { return std::move(cells_); }
 
 private:
     std::vector<ReportCell> cells_;
-    std::string label_;
 };
 
 constexpr IdentityRow kIdentityRows[] = {
@@ -65,21 +57,20 @@ void addIdentity(Builder& b)
 
 // Rows 7–20 (direct work, steps 1, 3, 5) and 22–35 (other work, steps 2, 4, 6).
 void addWorkingTime(Builder& b, int headRow, const char* title, FieldRef (*stayHours)(GroupKind),
-    FieldRef (*hours)(GroupKind, StaffRole), int firstStep)
+    FieldRef (*hours)(GroupKind, StaffRole))
 {
     b.head(headRow, A, title);
     for (GroupKind k : allOf<GroupKind>())
         b.head(headRow, B + static_cast<int>(ix(k)), std::string(texts(k).reportColumn));
-    const auto stepOf = [firstStep](GroupKind k) { return firstStep + 2 * static_cast<int>(ix(k)); };
 
     b.text(headRow + 1, A, "Режим пребывания");
     for (GroupKind k : allOf<GroupKind>())
-        b.input(headRow + 1, B + static_cast<int>(ix(k)), stayHours(k), stepOf(k));
+        b.input(headRow + 1, B + static_cast<int>(ix(k)), stayHours(k));
     int row = headRow + 2;
     for (StaffRole r : allOf<StaffRole>()) {
         b.text(row, A, std::string(texts(r).report));
         for (GroupKind k : allOf<GroupKind>())
-            b.input(row, B + static_cast<int>(ix(k)), hours(k, r), stepOf(k));
+            b.input(row, B + static_cast<int>(ix(k)), hours(k, r));
         ++row;
     }
 }
@@ -109,8 +100,8 @@ void addStaffing2011(Builder& b)
     int row = 38;
     for (Row& r : rows) {
         b.text(row, A, std::move(r.label));
-        b.input(row, B, r.payroll, 7);
-        b.input(row, C, r.positions, 8);
+        b.input(row, B, r.payroll);
+        b.input(row, C, r.positions);
         ++row;
     }
 }
@@ -130,7 +121,7 @@ void addStateAssignment(Builder& b)
     for (StayRegime s : allOf<StayRegime>()) {
         b.text(row, A, std::string(texts(s).screen));
         for (AgeGroup a : allOf<AgeGroup>())
-            b.input(row, B + static_cast<int>(ix(a)), fields::assignedServices(s, a), 9, texts(a).report);
+            b.input(row, B + static_cast<int>(ix(a)), fields::assignedServices(s, a));
         ++row;
     }
 }
@@ -145,7 +136,7 @@ void addServicesProvided(Builder& b)
         for (StayMode m : allOf<StayMode>()) {
             b.text(row, A, std::string(texts(o).singular).append(", ").append(info(m).reportText));
             for (AgeGroup a : allOf<AgeGroup>())
-                b.input(row, B + static_cast<int>(ix(a)), fields::providedServices(a, o, m), 10, texts(a).report);
+                b.input(row, B + static_cast<int>(ix(a)), fields::providedServices(a, o, m));
             ++row;
         }
 }
@@ -186,7 +177,7 @@ void addParameters(Builder& b)
     int row = 82;
     for (const Row& r : rows) {
         b.text(row, A, r.label);
-        b.input(row, B, r.field, 11);
+        b.input(row, B, r.field);
         b.text(row, C, r.unit);
         ++row;
     }
@@ -195,18 +186,17 @@ void addParameters(Builder& b)
 // Rows 99–112: the service staff of 2012, step 12. The deputies have no salary of their own.
 void addStaff2012(Builder& b)
 {
-    constexpr std::string_view salary = "Оклад", positions = "Количество ставок";
     b.head(99, A, "АУП, УВП и обслуживающий персонал на 2012 год");
-    b.head(99, B, std::string(salary));
-    b.head(99, C, std::string(positions));
+    b.head(99, B, "Оклад");
+    b.head(99, C, "Количество ставок");
     int row = 100;
     for (ServicePosition p : allOf<ServicePosition>()) {
         b.text(row, A, std::string(texts(p).report));
         if (hasSalary(p))
-            b.input(row, B, fields::serviceSalary(p), 12, salary);
+            b.input(row, B, fields::serviceSalary(p));
         else
             b.text(row, B, "-");
-        b.input(row, C, fields::servicePositions(p), 12, positions);
+        b.input(row, C, fields::servicePositions(p));
         ++row;
     }
 }
@@ -215,14 +205,33 @@ std::vector<ReportCell> buildCells()
 {
     Builder b;
     addIdentity(b);
-    addWorkingTime(b, 7, "Время непосредственной работы", fields::directStayHours, fields::directHours, 1);
-    addWorkingTime(b, 22, "Прочее время работы", fields::otherStayHours, fields::otherHours, 2);
+    addWorkingTime(b, 7, "Время непосредственной работы", fields::directStayHours, fields::directHours);
+    addWorkingTime(b, 22, "Прочее время работы", fields::otherStayHours, fields::otherHours);
     addStaffing2011(b);
     addStateAssignment(b);
     addServicesProvided(b);
     addParameters(b);
     addStaff2012(b);
     return std::move(b).cells();
+}
+
+// A text the learner typed (a long institution name) may need more height than a row can have:
+// its cell gets a smaller font, just small enough for the text to fit the tallest row, so that it
+// is still read whole on screen and on the printed page. Every other cell keeps its look.
+void shrinkTallTexts(Sheet& sheet)
+{
+    for (Cell& cell : sheet.cells) {
+        const auto* text = std::get_if<std::string>(&cell.value);
+        const double width = sheet.columns.at(static_cast<std::size_t>(cell.column)).width;
+        if (!text || fittedRowHeight(*text, width, true) < kMaxRowHeight)
+            continue;
+        Style smaller = sheet.styles.at(static_cast<std::size_t>(cell.style));
+        smaller.fontSize = fittingFontSize(*text, width);
+        const auto same = std::find(sheet.styles.begin(), sheet.styles.end(), smaller);
+        cell.style = static_cast<int>(same - sheet.styles.begin());
+        if (same == sheet.styles.end())
+            sheet.styles.push_back(smaller);
+    }
 }
 
 } // namespace
@@ -239,7 +248,11 @@ std::optional<double> reportNumber(const ModelValue& value) noexcept
 {
     // A field left blank on its step holds an empty text: it is as empty as a field never filled.
     const std::string* text = value.textIf();
-    const auto number = text && text->empty() ? std::optional<double>(0.0) : value.toNumber();
+    auto number = text && text->empty() ? std::optional<double>(0.0) : value.toNumber();
+    // The workbook is the learner's record of what they entered: a single number is written as
+    // the text its field shows ("100000,01"), not as the float's binary value (100000.0078125).
+    if (number && value.isSingle())
+        number = shortestDecimal(static_cast<float>(*number));
     if (!number)
         return std::nullopt;
     const auto amount = Currency::fromDouble(*number);
@@ -277,6 +290,7 @@ Sheet reportSheet(const InstitutionModel& model)
     sheet.merges = {kParametersHeading};
     for (int column = A; column <= D; ++column)
         sheet.columns.push_back({column, column == A ? 41 : 15.43, Centred});
+    shrinkTallTexts(sheet);
     sheet.rowHeights = fittedRowHeights(sheet);
     sheet.page.paper = Paper::A4;
     sheet.page.fitToPageWidth = true;

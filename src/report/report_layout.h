@@ -27,7 +27,8 @@ struct IdentityRow {
 
 std::span<const IdentityRow> identityRows() noexcept;
 
-// A numeric input of the wizard; `name` tells the learner where to correct it ("Шаг 7: Воспитатели").
+// A numeric input of the wizard; `step` and `name` tell the learner where to correct it, as the
+// step's screen names it (fieldName: "Шаг 7: Воспитатель").
 struct InputCell {
     FieldRef field;
     int step = 1;
@@ -49,8 +50,9 @@ const std::vector<ReportCell>& reportCells();
 inline constexpr Merge kParametersHeading{81, 0, 81, 2};
 
 // The number the report holds for an input: its value as a currency amount (four decimals), empty
-// (or an empty text) as 0, text read with the decimal comma. nullopt for a text that is not a
-// number and for a number outside the currency range.
+// (or an empty text) as 0, text read with the decimal comma, a single number as its shortest
+// decimal text. nullopt for a text that is not a number and for a number outside the currency
+// range.
 std::optional<double> reportNumber(const ModelValue& value) noexcept;
 
 // The sheet with the learner's identity and inputs; an input that is no number stands as 0, so

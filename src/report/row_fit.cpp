@@ -57,13 +57,10 @@ int paragraphLines(std::string_view paragraph, double capacity)
     return lines;
 }
 
-} // namespace
-
-double fittedRowHeight(std::string_view text, double width, bool wrap)
+// Lines of `text` wrapped in a cell `width` characters wide, in a font `scale` times the default.
+int wrappedLines(std::string_view text, double width, double scale)
 {
-    if (!wrap || text.empty())
-        return kDefaultRowHeight;
-    const double capacity = std::max(1.0, width - 1.0); // the cell's inner margins
+    const double capacity = std::max(1.0, (width - 1.0) / scale); // the cell's inner margins
     int lines = 0;
     std::size_t start = 0;
     while (true) {
@@ -73,7 +70,29 @@ double fittedRowHeight(std::string_view text, double width, bool wrap)
             break;
         start = end + 1;
     }
-    return kDefaultRowHeight * lines;
+    return lines;
+}
+
+double scaleOf(double fontSize) { return (fontSize > 0 ? fontSize : kDefaultFontSize) / kDefaultFontSize; }
+
+} // namespace
+
+double fittedRowHeight(std::string_view text, double width, bool wrap, double fontSize)
+{
+    const double scale = scaleOf(fontSize);
+    const double line = kDefaultRowHeight * std::max(1.0, scale);
+    if (!wrap || text.empty())
+        return line;
+    return std::min(kMaxRowHeight, kDefaultRowHeight * scale * wrappedLines(text, width, scale));
+}
+
+double fittingFontSize(std::string_view text, double width)
+{
+    constexpr double kSmallest = 6;
+    for (double size = kDefaultFontSize; size > kSmallest; --size)
+        if (kDefaultRowHeight * scaleOf(size) * wrappedLines(text, width, scaleOf(size)) <= kMaxRowHeight)
+            return size;
+    return kSmallest;
 }
 
 std::map<int, double> fittedRowHeights(const Sheet& sheet)
@@ -101,7 +120,8 @@ std::map<int, double> fittedRowHeights(const Sheet& sheet)
             for (int c = m.firstColumn; c <= m.lastColumn; ++c)
                 width += widthOf(c);
         }
-        const double height = fittedRowHeight(*text, width, sheet.styles.at(static_cast<std::size_t>(cell.style)).wrap);
+        const Style& style = sheet.styles.at(static_cast<std::size_t>(cell.style));
+        const double height = fittedRowHeight(*text, width, style.wrap, style.fontSize);
         if (!covered && height > kDefaultRowHeight)
             heights[cell.row] = std::max(heights[cell.row], height);
     }

@@ -8,11 +8,18 @@
 namespace kvarton::report {
 
 inline constexpr double kDefaultRowHeight = 15.0;
+// No spreadsheet makes a row taller than this (points); a taller height is refused or cut.
+inline constexpr double kMaxRowHeight = 409.0;
 
 // The height of a row (points) that shows the whole of `text` in a cell `width` characters wide
-// ("0" of the default font as the unit), wrapped at blanks when `wrap` is set: what a
-// spreadsheet's automatic fit arrives at, estimated from the characters' usual widths.
-double fittedRowHeight(std::string_view text, double width, bool wrap);
+// ("0" of the default font as the unit), wrapped at blanks when `wrap` is set, in a font of
+// `fontSize` points: what a spreadsheet's automatic fit arrives at, estimated from the
+// characters' usual widths. Never above kMaxRowHeight: what needs more is cut off there.
+double fittedRowHeight(std::string_view text, double width, bool wrap, double fontSize = kDefaultFontSize);
+
+// The largest of the usual font sizes from the default down to 6 points at which `text` fits a
+// wrapped cell `width` characters wide within kMaxRowHeight; 6 when none does.
+double fittingFontSize(std::string_view text, double width);
 
 // The rows of `sheet` that its texts make taller than the default, with their heights; a merged
 // block's text has the width of all its columns. Not every spreadsheet fits rows to their content

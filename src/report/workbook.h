@@ -22,6 +22,7 @@ struct Style {
     Vertical vertical = Vertical::Bottom;
     bool wrap = false;
     int indent = 0; // levels of indent from the aligned edge
+    double fontSize = 0; // points; 0 for the workbook's default (kDefaultFontSize)
     friend bool operator==(const Style&, const Style&) = default;
 };
 
@@ -45,6 +46,7 @@ struct Merge {
 };
 
 inline constexpr double kDefaultColumnWidth = 8.43; // characters of the default font's "0"
+inline constexpr double kDefaultFontSize = 11; // points
 
 struct Column {
     int column = 0;

@@ -1,5 +1,6 @@
 #include "xlsx_workbook.h"
 
+#include "quiet_standard_error.h"
 #include "xlsx_package_check.h"
 #include "xlsx_text.h"
 
@@ -60,6 +61,8 @@ lxw_format* makeFormat(lxw_workbook* wb, const Style& style)
         format_set_text_wrap(f);
     if (style.indent > 0)
         format_set_indent(f, static_cast<std::uint8_t>(std::min(style.indent, 15)));
+    if (style.fontSize > 0)
+        format_set_font_size(f, style.fontSize);
     return f;
 }
 
@@ -157,19 +160,37 @@ lxw_error insertChart(lxw_workbook* wb, lxw_worksheet* ws, const std::string& sh
 }
 
 // --- Messages --------------------------------------------------------------------------------
+// They name the folder the learner knows, never the file: the report screen writes under a hidden
+// temporary name first. Each says what to do.
 
-std::string creationFailure(const std::string& path, int err)
+std::string folderOf(const fs::path& target)
 {
+    std::error_code ec;
+    fs::path folder = fs::absolute(target, ec).parent_path();
+    if (ec)
+        folder = target.parent_path();
+    folder.make_preferred();
+    const std::u8string text = folder.u8string();
+    return quoted(std::string(text.begin(), text.end()));
+}
+
+const char* const kPressAgain = " и снова нажмите «вывести отчет».";
+
+std::string creationFailure(const fs::path& target, int err)
+{
+    const std::string folder = folderOf(target);
     switch (err) {
     case ENOENT:
     case ENOTDIR:
-        return "Отчет не создан: папка для файла " + quoted(path) + " не найдена.";
+        return "Отчет не создан: папка " + folder + " не найдена. Проверьте, что она есть и доступна," + kPressAgain;
     case EACCES:
     case EPERM:
     case EROFS:
-        return "Отчет не создан: нет прав на запись в папку файла " + quoted(path) + ".";
+        return "Отчет не создан: нет прав на запись в папку " + folder
+            + ". Проверьте права на эту папку (или попросите администратора компьютера)" + kPressAgain;
     default:
-        return "Отчет не создан: не удалось создать файл " + quoted(path) + ".";
+        return "Отчет не создан: не удалось создать файл в папке " + folder
+            + ". Проверьте, что папка доступна для записи и на диске есть свободное место," + kPressAgain;
     }
 }
 
@@ -182,17 +203,24 @@ bool isOutOfSpace(int err)
     return err == ENOSPC || err == EFBIG;
 }
 
-std::string writeFailure(const std::string& path, lxw_error error, int err)
+std::string outOfSpace(const fs::path& target)
+{
+    return "Отчет не создан: на диске с папкой " + folderOf(target)
+        + " не хватило места (в том числе для временных файлов). Освободите место" + kPressAgain;
+}
+
+std::string writeFailure(const fs::path& target, lxw_error error, int err)
 {
     if (isOutOfSpace(err))
-        return "Отчет не создан: на диске не хватило места для файла " + quoted(path)
-            + ". Освободите место и снова нажмите «вывести отчет».";
+        return outOfSpace(target);
     if (error == LXW_ERROR_CREATING_XLSX_FILE)
-        return creationFailure(path, err);
+        return creationFailure(target, err);
     if (error == LXW_ERROR_CREATING_TMPFILE)
-        return "Отчет не создан: не удалось создать временный файл. Проверьте, что на диске есть свободное место.";
-    return "Отчет не создан: не удалось записать файл " + quoted(path)
-        + ". Проверьте, что диск доступен и на нем есть свободное место.";
+        return "Отчет не создан: не удалось создать временный файл. Освободите место на диске"
+            + std::string(kPressAgain);
+    return "Отчет не создан: не удалось записать файл в папку " + folderOf(target)
+        + ". Проверьте, что диск доступен, на нем есть свободное место и есть права на запись в эту папку,"
+        + kPressAgain;
 }
 
 // --- The workbook ----------------------------------------------------------------------------
@@ -308,11 +336,15 @@ namespace {
 ReportProblem inWords(ReportProblem problem, const WorkbookWords& words)
 {
     const auto replace = [&](std::string_view from, std::string_view to) {
-        if (const auto at = problem.message.find(from); at != std::string::npos && from != to)
+        if (from == to)
+            return;
+        for (auto at = problem.message.find(from); at != std::string::npos;
+             at = problem.message.find(from, at + to.size()))
             problem.message.replace(at, from.size(), to);
     };
     replace(kReportWords.notWritten, words.notWritten);
     replace(kReportWords.retry, words.retry);
+    replace(kReportWords.retrySentence, words.retrySentence);
     return problem;
 }
 
@@ -338,13 +370,17 @@ std::optional<ReportProblem> writeReportWorkbook(const Workbook& workbook, const
     // What cannot be looked at (type none) is left to the library, which then fails to create it.
     if (const auto type = fs::symlink_status(target, ec).type();
         type != fs::file_type::not_found && type != fs::file_type::none)
-        return ReportProblem{"Отчет не создан: файл " + quoted(path) + " уже существует."};
+        return ReportProblem{"Отчет не создан: в папке " + folderOf(target)
+            + " уже есть файл с этим именем. Снова нажмите «вывести отчет»."};
     if (const fs::path folder = target.parent_path(); !folder.empty()) {
         const auto type = fs::status(folder, ec).type();
         if (type == fs::file_type::not_found || (type != fs::file_type::none && type != fs::file_type::directory))
-            return ReportProblem{creationFailure(path, ENOENT)};
+            return ReportProblem{creationFailure(target, ENOENT)};
     }
 
+    // The library prints its own failures ("[ERROR] …") to the standard error; ours are the
+    // messages above, so its lines are dropped.
+    const QuietStandardError quiet;
     WorkbookPtr wb(workbook_new(path.c_str()));
     if (!wb)
         return ReportProblem{"Отчет не создан: не хватило памяти."};
@@ -358,14 +394,12 @@ std::optional<ReportProblem> writeReportWorkbook(const Workbook& workbook, const
     const int err = errno;
     if (closed != LXW_NO_ERROR) {
         fs::remove(target, ec);
-        return ReportProblem{writeFailure(path, closed, err)};
+        return ReportProblem{writeFailure(target, closed, err)};
     }
     // A success of the library is not yet a whole workbook (see isCompleteXlsxPackage).
     if (!isCompleteXlsxPackage(readAll(target))) {
         fs::remove(target, ec);
-        return ReportProblem{"Отчет не создан: файл " + quoted(path)
-            + " записан не полностью, вероятно, на диске не хватило места (в том числе для "
-              "временных файлов). Освободите место и снова нажмите «вывести отчет»."};
+        return ReportProblem{outOfSpace(target)};
     }
     return std::nullopt;
 }

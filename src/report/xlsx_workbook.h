@@ -18,9 +18,11 @@ std::optional<ReportProblem> writeWorkbook(const Workbook& workbook, const std::
 // How a failure names the workbook: "Отчет не создан" and what to do again.
 struct WorkbookWords {
     std::string_view notWritten;
-    std::string_view retry;
+    std::string_view retry; // within a sentence
+    std::string_view retrySentence; // the same as a sentence of its own
 };
-inline constexpr WorkbookWords kReportWords{"Отчет не создан", "снова нажмите «вывести отчет»"};
+inline constexpr WorkbookWords kReportWords{
+    "Отчет не создан", "снова нажмите «вывести отчет»", "Снова нажмите «вывести отчет»"};
 
 // The same for another workbook than the report, whose messages say `words` instead.
 std::optional<ReportProblem> writeWorkbook(

@@ -5,8 +5,12 @@
 #include "result_chart.h"
 #include "widgets.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
+#include <QFontMetrics>
 #include <QFrame>
+#include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -104,6 +108,16 @@ void CalculationForm::present(int step, const calc::StepView& view)
 {
     const calc::ResultsPanel shown = calc::panelOfStep(step);
     errorPanel_->setVisible(view.showError);
+    QStringList failures;
+    for (const std::string& line : view.failures)
+        failures << QString::fromStdString(line);
+    failures_->setText(failures.join(u'\n'));
+    failuresHead_->setVisible(!failures.isEmpty());
+    failuresArea_->setVisible(!failures.isEmpty());
+    // As tall as the list up to twelve lines; a longer one scrolls.
+    constexpr qsizetype kShownLines = 12;
+    failuresArea_->setFixedHeight(
+        failures_->fontMetrics().lineSpacing() * static_cast<int>(std::min(failures.size(), kShownLines) + 1));
     for (calc::ResultsPanel p : allOf<calc::ResultsPanel>())
         panels_[p]->setVisible(!view.showError && p == shown);
     for (const calc::LabelText& t : view.labels) {

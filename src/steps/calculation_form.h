@@ -50,6 +50,9 @@ private:
 
     InstitutionModel& model_;
     QFrame* errorPanel_ = nullptr;
+    QLabel* failuresHead_ = nullptr; // the inputs the check found wrong, under the fixed lines
+    QLabel* failures_ = nullptr;
+    QWidget* failuresArea_ = nullptr;
     EnumArray<calc::ResultsPanel, QFrame*> panels_{};
     QHash<QString, QLabel*> values_; // every value label of the panel tables by name
     QHash<QString, QRadioButton*> options_;

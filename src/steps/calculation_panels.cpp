@@ -91,6 +91,17 @@ void CalculationForm::buildErrorPanel()
     for (const char* line : kErrorLines)
         lines << text(line);
     layout->addWidget(makeLabel(errorPanel_, QStringLiteral("Label4"), lines.join(u'\n')));
+
+    // Below the thirteen lines: what the check found, one input per line, scrolling when long.
+    failuresHead_ = makeLabel(
+        errorPanel_, QStringLiteral("InputFailuresHead"), QStringLiteral("Значения, которые нужно исправить:"), true);
+    setBold(failuresHead_);
+    layout->addWidget(failuresHead_);
+    const ScrollingList failures
+        = makeScrollingList(errorPanel_, QStringLiteral("InputFailureList"), QStringLiteral("InputFailures"));
+    failures_ = failures.list;
+    failuresArea_ = failures.area;
+    layout->addWidget(failuresArea_);
     bodyLayout()->addWidget(errorPanel_);
 }
 

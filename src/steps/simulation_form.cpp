@@ -1,5 +1,6 @@
 #include "simulation_form.h"
 
+#include "amount_marks.h"
 #include "choice_list.h"
 #include "item_list.h"
 #include "list_row.h"
@@ -87,7 +88,10 @@ SimulationForm::SimulationForm(QWidget* parent)
     serviceStaff_ = buildServiceStaff();
     bodyLayout()->addWidget(parameters_);
     bodyLayout()->addWidget(serviceStaff_);
+    QLabel* note = makeAmountNote(bodyWidget());
+    bodyLayout()->addWidget(note);
     bodyLayout()->addStretch(1);
+    marks_ = new AmountMarks(bindings_[1], note, this);
 }
 
 QFrame* SimulationForm::buildParameters()
@@ -201,6 +205,7 @@ void SimulationForm::applyLayout(int step)
 {
     parameters_->setVisible(step == 11);
     serviceStaff_->setVisible(step == 12);
+    marks_->setActive(step == 12);
 }
 
 std::span<const Binding> SimulationForm::bindings(int step) const { return bindings_[step == 11 ? 0 : 1]; }

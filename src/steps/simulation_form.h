@@ -9,6 +9,8 @@ class QFrame;
 
 namespace kvarton {
 
+class AmountMarks;
+
 // Form7, steps 11–12: the simulation parameters (Frame2) and the planned service staff with
 // positions and salaries (Frame1); one box per step.
 class SimulationForm final : public StepForm {
@@ -27,6 +29,7 @@ private:
     QFrame* parameters_ = nullptr;
     QFrame* serviceStaff_ = nullptr;
     std::array<std::vector<Binding>, 2> bindings_;
+    AmountMarks* marks_ = nullptr; // on the salaries of step 12
 };
 
 } // namespace kvarton

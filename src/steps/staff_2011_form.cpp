@@ -1,5 +1,6 @@
 #include "staff_2011_form.h"
 
+#include "amount_marks.h"
 #include "choice_list.h"
 #include "list_row.h"
 #include "text_field.h"
@@ -120,7 +121,10 @@ Staff2011Form::Staff2011Form(QWidget* parent)
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(kRightColumn, 1);
     bodyLayout()->addWidget(frame);
+    QLabel* note = makeAmountNote(bodyWidget());
+    bodyLayout()->addWidget(note);
     bodyLayout()->addStretch(1);
+    marks_ = new AmountMarks(bindings_[0], note, this);
 }
 
 void Staff2011Form::applyLayout(int step)
@@ -128,6 +132,7 @@ void Staff2011Form::applyLayout(int step)
     const bool payroll = step == 7;
     for (QLabel* head : roubleHeads_)
         head->setVisible(payroll);
+    marks_->setActive(payroll);
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         Row& row = rows_[i];
         row.amount->setVisible(payroll);

@@ -10,6 +10,7 @@ class QLineEdit;
 
 namespace kvarton {
 
+class AmountMarks;
 class ChoiceList;
 
 // Form5, steps 7–8: the 2011 payroll (typed amounts) and positions (lists) by position, the same
@@ -33,6 +34,7 @@ private:
     std::array<Row, 16> rows_{};
     std::array<QLabel*, 2> roubleHeads_{};
     std::array<std::vector<Binding>, 2> bindings_;
+    AmountMarks* marks_ = nullptr; // on the amounts of step 7
 };
 
 } // namespace kvarton

@@ -2,6 +2,8 @@
 
 #include "text_label.h"
 
+#include <QScrollArea>
+
 namespace kvarton {
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, bool wrap)
@@ -35,6 +37,19 @@ QFrame* makeBox(QWidget* parent, const QString& name)
     box->setObjectName(name);
     box->setFrameShape(QFrame::StyledPanel);
     return box;
+}
+
+ScrollingList makeScrollingList(QWidget* parent, const QString& listName, const QString& areaName)
+{
+    auto* area = new QScrollArea(parent);
+    area->setObjectName(areaName);
+    area->setWidgetResizable(true);
+    QLabel* list = makeLabel(area, listName, {}, true);
+    list->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    list->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    list->setContentsMargins(4, 2, 4, 2);
+    area->setWidget(list);
+    return {list, area};
 }
 
 QLabel* makeValue(QWidget* parent, const QString& name, const QString& placeholder)

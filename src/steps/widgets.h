@@ -21,6 +21,14 @@ QLabel* makeTitle(QWidget* parent, const QString& name, const QString& text);
 // A box around a group of controls (a frame of the screen design).
 QFrame* makeBox(QWidget* parent, const QString& name);
 
+// A list of lines a learner reads and may copy (inputs to mend), in a box of its own that scrolls
+// when the list is long: `list` is the label named `listName`, `area` the box named `areaName`.
+struct ScrollingList {
+    QLabel* list = nullptr;
+    QWidget* area = nullptr;
+};
+ScrollingList makeScrollingList(QWidget* parent, const QString& listName, const QString& areaName);
+
 // A value cell of a results table: right-aligned, in tabular figures where the font has them, so that
 // digits line up.
 QLabel* makeValue(QWidget* parent, const QString& name, const QString& placeholder);

@@ -57,6 +57,13 @@ ReportScreen::ReportScreen(const InstitutionModel& model, QWidget* parent)
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     status_->hide();
     content()->addWidget(status_);
+    // The inputs that stop the report, all of them, scrolling when long.
+    const ScrollingList inputs
+        = makeScrollingList(this, QStringLiteral("ReportInputs"), QStringLiteral("ReportInputsArea"));
+    inputs_ = inputs.list;
+    inputsArea_ = inputs.area;
+    inputsArea_->hide();
+    content()->addWidget(inputsArea_, 4);
     content()->addStretch(1);
     connect(write, &QPushButton::clicked, this, &ReportScreen::writeReport);
     resize(600, 400);
@@ -66,10 +73,8 @@ ReportScreen::ReportScreen(const InstitutionModel& model, QWidget* parent)
 // A window brought back from the task bar (a spontaneous show) keeps what it showed.
 void ReportScreen::showEvent(QShowEvent* event)
 {
-    if (!event->spontaneous()) {
-        status_->clear();
-        status_->hide();
-    }
+    if (!event->spontaneous())
+        say({});
     ModalScreen::showEvent(event);
 }
 
@@ -84,16 +89,22 @@ QString ReportScreen::reportFolder()
 
 // Written under a temporary name and renamed when complete, so a half-written workbook never
 // carries the final name; an existing file is never replaced.
+void ReportScreen::say(const QString& text, const QStringList& inputs)
+{
+    status_->setText(text);
+    status_->setVisible(!text.isEmpty());
+    inputs_->setText(inputs.join(u'\n'));
+    inputsArea_->setVisible(!inputs.isEmpty());
+}
+
 void ReportScreen::writeReport()
 {
-    auto say = [this](const QString& text) {
-        status_->setText(text);
-        status_->show();
-    };
     const QString folderPath = reportFolder();
     QDir folder(folderPath);
     if (!folder.exists() && !QDir().mkpath(folderPath)) {
-        say(QStringLiteral("Отчет не создан: не удалось создать папку %1.").arg(QDir::toNativeSeparators(folderPath)));
+        say(QStringLiteral("Отчет не создан: не удалось создать папку «%1». Проверьте права на запись и свободное "
+                           "место на диске и снова нажмите «вывести отчет».")
+                .arg(QDir::toNativeSeparators(folderPath)));
         return;
     }
     const QString name = freshName(folder);
@@ -101,12 +112,16 @@ void ReportScreen::writeReport()
     const QString partPath = folder.filePath(QStringLiteral(".") + name + QStringLiteral(".part"));
     QFile::remove(partPath);
     if (const auto problem = report::writeXlsxReport(model_, partPath.toStdString())) {
-        say(QString::fromStdString(problem->message));
+        QStringList inputs;
+        for (const std::string& input : problem->inputs)
+            inputs << QString::fromStdString(input);
+        say(QString::fromStdString(problem->message), inputs);
         return;
     }
     if (!QFile::rename(partPath, finalPath)) {
         QFile::remove(partPath);
-        say(QStringLiteral("Отчет не создан: не удалось записать файл в папку %1.")
+        say(QStringLiteral("Отчет не создан: не удалось записать файл в папку «%1». Проверьте права на эту папку и "
+                           "снова нажмите «вывести отчет».")
                 .arg(QDir::toNativeSeparators(folderPath)));
         return;
     }

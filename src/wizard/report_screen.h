@@ -5,6 +5,7 @@
 #include "model/institution_model.h"
 
 #include <QString>
+#include <QStringList>
 
 class QLabel;
 
@@ -28,9 +29,13 @@ protected:
 
 private:
     void writeReport();
+    // Shows what the last press did, and the inputs that stopped it; nothing clears both.
+    void say(const QString& text, const QStringList& inputs = {});
 
     const InstitutionModel& model_;
     QLabel* status_ = nullptr;
+    QLabel* inputs_ = nullptr;
+    QWidget* inputsArea_ = nullptr;
     QString lastReport_;
 };
 

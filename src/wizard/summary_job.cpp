@@ -18,7 +18,7 @@ namespace kvarton {
 
 namespace {
 
-constexpr report::WorkbookWords kSummaryWords{"Сводка не создана", "повторите попытку"};
+constexpr report::WorkbookWords kSummaryWords{"Сводка не создана", "повторите попытку", "Повторите попытку"};
 
 std::vector<std::string> utf8(const QStringList& paths)
 {

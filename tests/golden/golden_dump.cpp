@@ -55,8 +55,11 @@ int dumpReport(const std::string& folder, std::uint32_t first, std::uint32_t cou
         test::RandomWork random(seed);
         const InstitutionModel m = random.work();
         const std::string path = folder + "/seed-" + std::to_string(seed) + ".xlsx";
-        if (const auto problem = report::writeXlsxReport(m, path))
+        if (const auto problem = report::writeXlsxReport(m, path)) {
             std::printf("# seed %u not written: %s\n", seed, problem->message.c_str());
+            for (const std::string& input : problem->inputs)
+                std::printf("%s\n", input.c_str());
+        }
     }
     return 0;
 }

@@ -140,13 +140,13 @@ TEST(ReportReader, NamesAnInputCellThatHoldsNoNumberByItsStepAndCaption)
         return readReportBytes(parts.bytes(), "Отчет.xlsx");
     };
     EXPECT_EQ(std::get<ReadProblem>(withB40("<c r=\"B40\" t=\"inlineStr\"><is><t>сорок тысяч</t></is></c>")).reason,
-        "в ячейке B40 (Шаг 7: Музыкальные руководители) должно быть число, а стоит «сорок тысяч».");
+        "в ячейке B40 (Шаг 7: Музыкальный руководитель) должно быть число, а стоит «сорок тысяч».");
     EXPECT_EQ(std::get<ReadProblem>(withB40("<c r=\"B40\" s=\"2\"/>")).reason,
-        "в ячейке B40 (Шаг 7: Музыкальные руководители) должно быть число, а она пустая.");
+        "в ячейке B40 (Шаг 7: Музыкальный руководитель) должно быть число, а она пустая.");
     EXPECT_EQ(std::get<ReadProblem>(withB40("<c r=\"B40\" t=\"e\"><v>#DIV/0!</v></c>")).reason,
-        "в ячейке B40 (Шаг 7: Музыкальные руководители) должно быть число, а стоит «#DIV/0!».");
+        "в ячейке B40 (Шаг 7: Музыкальный руководитель) должно быть число, а стоит «#DIV/0!».");
     EXPECT_EQ(std::get<ReadProblem>(withB40("<c r=\"B40\"><v>1E+300</v></c>")).reason,
-        "число в ячейке B40 (Шаг 7: Музыкальные руководители) слишком велико.");
+        "число в ячейке B40 (Шаг 7: Музыкальный руководитель) слишком велико.");
     // Numbers written as text, with a comma or a point, read as numbers; to four decimals, as
     // the report holds amounts.
     EXPECT_EQ(read(withB40("<c r=\"B40\" t=\"inlineStr\"><is><t> 45600,5 </t></is></c>"))

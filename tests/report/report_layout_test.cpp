@@ -1,5 +1,6 @@
 #include "report/report.h"
 #include "report/report_layout.h"
+#include "report/row_fit.h"
 #include "sample_model.h"
 
 #include "model/defaults.h"
@@ -243,9 +244,37 @@ TEST(ReportSheet, InputsThatAreNoNumbersAreNamedInTheOrderOfTheWizard)
     m.directHours[GroupKind::Compensating][StaffRole::Teacher] = ModelValue::text("?");
     m.directHours[GroupKind::GeneralDay][StaffRole::Methodologist] = ModelValue::text("?");
 
-    const std::vector<std::string> names{"Шаг 1: Методисты", "Шаг 5: Воспитатели",
-        "Шаг 7: Педагогический персонал (всего)", "Шаг 7: Воспитатели", "Шаг 7: Обслуживающий персонал",
-        "Шаг 10: Коррекционная группа, 24 часа — Старшая группа (5-7)", "Шаг 12: Бухгалтера — Оклад"};
+    // Each named as its step shows it, not by the sheet's captions.
+    const std::vector<std::string> names{"Шаг 1: Инструктор - методист", "Шаг 5: Воспитатель",
+        "Шаг 7: Фонд оплаты труда педагогического персонала и УВП (всего)", "Шаг 7: Воспитатель",
+        "Шаг 7: Фонд оплаты труда прочего (обслуживающего персонала)",
+        "Шаг 10: от 5-ти до 7-ми лет (старшая группа), в том числе группы коррекционной направленности с "
+        "соответствующим режимом, 24 часа",
+        "Шаг 12: Бухгалтер, экономист, оклад на должность"};
     EXPECT_EQ(invalidInputs(m), names);
     EXPECT_TRUE(invalidInputs(stPetersburg()).empty());
+}
+
+// A very long institution name: its row stays within what a spreadsheet allows, its cell alone
+// gets a smaller font, and the name is written whole.
+TEST(ReportSheet, AVeryLongNameShrinksItsOwnCellOnly)
+{
+    auto m = stPetersburg();
+    while (m.institutionName.size() < 1900)
+        m.institutionName += "Детский сад общеразвивающего вида с приоритетным направлением ";
+    const Sheet sheet = reportSheet(m);
+    for (const auto& [row, height] : sheet.rowHeights)
+        EXPECT_LE(height, kMaxRowHeight) << row;
+    for (const Cell& cell : sheet.cells) {
+        const Style& style = sheet.styles.at(static_cast<std::size_t>(cell.style));
+        if (cell.row == 2 && cell.column == 1) {
+            EXPECT_EQ(cell.value, Value(m.institutionName));
+            EXPECT_GT(style.fontSize, 0);
+            EXPECT_LT(style.fontSize, kDefaultFontSize);
+            EXPECT_TRUE(style.bordered);
+        } else {
+            EXPECT_EQ(style.fontSize, 0) << cellAddress(cell.row, cell.column);
+        }
+    }
+    EXPECT_EQ(reportSheet(stPetersburg()).styles.size(), 3u); // a usual name changes nothing
 }

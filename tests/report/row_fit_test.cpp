@@ -25,3 +25,17 @@ TEST(RowFit, WrappedTextsTakeAsManyLinesAsTheirWordsNeed)
     EXPECT_EQ(fittedRowHeight(std::string(13, '\xFF'), 15.43, true), kDefaultRowHeight);
     EXPECT_EQ(fittedRowHeight(std::string(28, '\xFF'), 15.43, true), 3 * kDefaultRowHeight);
 }
+
+TEST(RowFit, NoRowIsTallerThanASpreadsheetAllows)
+{
+    std::string longName;
+    while (longName.size() < 1900) // some 1000 Cyrillic letters, the longest name the screen takes
+        longName += "Муниципальное бюджетное дошкольное образовательное учреждение ";
+    EXPECT_EQ(fittedRowHeight(longName, 15.43, true), kMaxRowHeight);
+    // A smaller font that holds the whole text within that height, the largest one that does.
+    const double size = fittingFontSize(longName, 15.43);
+    EXPECT_LT(size, kDefaultFontSize);
+    EXPECT_LT(fittedRowHeight(longName, 15.43, true, size), kMaxRowHeight);
+    EXPECT_EQ(fittedRowHeight(longName, 15.43, true, size + 1), kMaxRowHeight);
+    EXPECT_EQ(fittingFontSize("Детский сад № 1", 15.43), kDefaultFontSize);
+}

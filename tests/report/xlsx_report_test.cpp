@@ -52,7 +52,12 @@ std::string contents(const std::string& path)
 
 bool mentions(const std::optional<ReportProblem>& p, const std::string& text)
 {
-    return p && p->message.find(text) != std::string::npos;
+    if (!p)
+        return false;
+    bool found = p->message.find(text) != std::string::npos;
+    for (const std::string& input : p->inputs)
+        found = found || input.find(text) != std::string::npos;
+    return found;
 }
 
 } // namespace
@@ -69,7 +74,7 @@ TEST_F(XlsxReport, WritesAWorkbookAndNeverReplacesAFile)
     EXPECT_EQ(written.substr(0, 2), "PK"); // a zip container
 
     const auto again = writeXlsxReport(stPetersburg(), file);
-    EXPECT_TRUE(mentions(again, "уже существует")) << (again ? again->message : "written");
+    EXPECT_TRUE(mentions(again, "уже есть файл")) << (again ? again->message : "written");
     EXPECT_EQ(contents(file), written);
 }
 
@@ -101,9 +106,9 @@ TEST_F(XlsxReport, AnInputThatIsNoNumberWritesNoFileAndNamesTheRow)
     m.serviceSalary[ServicePosition::Storekeeper] = ModelValue::text("четырнадцать тысяч");
     const auto file = path("r.xlsx");
     const auto problem = writeXlsxReport(m, file);
-    EXPECT_TRUE(mentions(problem, "Шаг 7: Воспитатели")) << (problem ? problem->message : "written");
-    EXPECT_TRUE(mentions(problem, "Шаг 12: Кладовщики — Оклад"));
-    EXPECT_FALSE(mentions(problem, "Работники питания")); // empty counts as 0
+    EXPECT_TRUE(mentions(problem, "Шаг 7: Воспитатель")) << (problem ? problem->message : "written");
+    EXPECT_TRUE(mentions(problem, "Шаг 12: Кладовщик, оклад на должность"));
+    EXPECT_FALSE(mentions(problem, "Работник по приготовлению питания")); // empty counts as 0
     EXPECT_FALSE(fs::exists(file));
 }
 
@@ -118,6 +123,25 @@ TEST_F(XlsxReport, AFolderThatCannotBeWrittenGivesAMessageAndNoFile)
     const auto underAFile = path("файл") + "/r.xlsx";
     const auto second = writeXlsxReport(stPetersburg(), underAFile);
     EXPECT_TRUE(mentions(second, "папка")) << (second ? second->message : "written");
+}
+
+// The learner is told which folder failed and what to do, never the name of the file (the
+// report screen writes under a hidden temporary one), and the library's own lines stay off the
+// standard error.
+TEST_F(XlsxReport, AFailureNamesTheFolderAndKeepsTheStandardErrorClean)
+{
+    // A name longer than any file system allows: the library fails to create the file, and
+    // prints why, whoever runs the test.
+    const auto file = path("." + std::string(300, 'x') + ".xlsx.part");
+    testing::internal::CaptureStderr();
+    const auto problem = writeXlsxReport(stPetersburg(), file);
+    const std::string printed = testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_EQ(printed, "");
+    const std::string folder = fs::absolute(fs::path(file).parent_path()).make_preferred().string();
+    EXPECT_NE(problem->message.find("в папке «" + folder + "»"), std::string::npos) << problem->message;
+    EXPECT_NE(problem->message.find("снова нажмите «вывести отчет»"), std::string::npos) << problem->message;
+    EXPECT_EQ(problem->message.find("xxx"), std::string::npos) << problem->message;
 }
 
 #ifndef _WIN32

@@ -72,6 +72,38 @@ private slots:
             }
         }
     }
+
+    // A long list of failed inputs stands below the thirteen lines in a box that scrolls, so the
+    // buttons stay in reach; once the inputs are mended the list goes.
+    void aLongListOfFailuresScrolls()
+    {
+        auto w = startedWizard();
+        for (StaffRole r : allOf<StaffRole>()) {
+            w->model().payroll2011[r] = ModelValue::text("1 000");
+            w->model().directHours[GroupKind::GeneralDay][r] = ModelValue::text("0");
+        }
+        for (ServicePosition p : allOf<ServicePosition>())
+            if (hasSalary(p))
+                w->model().serviceSalary[p] = ModelValue::text("1.5");
+        w->steps()->showStep(13);
+        auto* list = control<QLabel>(*w, Screen::Calculation, QStringLiteral("InputFailureList"));
+        auto* area = control<QWidget>(*w, Screen::Calculation, QStringLiteral("InputFailures"));
+        QVERIFY(control<QLabel>(*w, Screen::Calculation, QStringLiteral("Label4"))->isVisible());
+        QVERIFY(area->isVisible());
+        const QStringList lines = list->text().split(u'\n');
+        QCOMPARE(lines.size(), 1 + 12 + 6 + 11); // hours; amounts; the six roles without positions; salaries
+        QCOMPARE(lines.first(), QStringLiteral("Шаг 1: у всех должностей 0 часов непосредственной работы с детьми"));
+        QVERIFY(area->height() < list->sizeHint().height());
+
+        for (StaffRole r : allOf<StaffRole>())
+            w->model().payroll2011[r] = ModelValue::text("0");
+        w->model().directHours[GroupKind::GeneralDay][StaffRole::Teacher] = ModelValue::text("10");
+        for (ServicePosition p : allOf<ServicePosition>())
+            if (hasSalary(p))
+                w->model().serviceSalary[p] = ModelValue::text("14000");
+        w->steps()->showStep(14);
+        QVERIFY(!control<QWidget>(*w, Screen::Calculation, QStringLiteral("Frame1"))->isVisible());
+    }
 };
 
 QTEST_MAIN(CalculationFormTest)

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTemporaryDir>
 
 using namespace kvarton;
@@ -78,8 +79,42 @@ private slots:
         ReportScreen* report = openReport(*w);
         press(*w);
         QVERIFY(report->lastReport().isEmpty());
-        QVERIFY(status(*w).contains(QStringLiteral("Шаг 7")));
+        QVERIFY(status(*w).startsWith(QStringLiteral("Отчет не создан")));
+        QCOMPARE(control<QLabel>(*w, Screen::Report, QStringLiteral("ReportInputs"))->text(),
+            QStringLiteral("Шаг 7: Фонд оплаты труда заведующих и заместителей заведующих"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
+    }
+
+    // Every input that stops the report is listed, named as its step shows it, in a list that
+    // scrolls instead of running off the window; the next opening starts without it.
+    void manyBadInputsAreAllListed()
+    {
+        QTemporaryDir folder;
+        qputenv(testSwitches::kReportFolder, folder.path().toUtf8());
+        auto w = startedWizard();
+        for (StaffRole r : allOf<StaffRole>())
+            w->model().payroll2011[r] = ModelValue::text("12 000");
+        for (ServicePosition p : allOf<ServicePosition>())
+            if (hasSalary(p))
+                w->model().serviceSalary[p] = ModelValue::text("14.000");
+        ReportScreen* report = openReport(*w);
+        press(*w);
+        auto* inputs = control<QLabel>(*w, Screen::Report, QStringLiteral("ReportInputs"));
+        const QStringList lines = inputs->text().split(u'\n');
+        QCOMPARE(lines.size(), 12 + 11);
+        QCOMPARE(lines.first(), QStringLiteral("Шаг 7: Воспитатель"));
+        QVERIFY(lines.contains(QStringLiteral("Шаг 7: Рук физ. воспитания")));
+        QCOMPARE(lines.last(),
+            QStringLiteral("Шаг 12: Прочие ставки, в том числе садовники, истопники, кочегары, "
+                           "водители, уборщики, сторожа и др., оклад на должность"));
+        auto* area = control<QScrollArea>(*w, Screen::Report, QStringLiteral("ReportInputsArea"));
+        QVERIFY(area->isVisible());
+        QVERIFY(area->height() < inputs->sizeHint().height()); // it scrolls
+        QVERIFY(area->geometry().bottom() < report->height());
+        report->close();
+        openReport(*w);
+        QVERIFY(!area->isVisible());
+        QVERIFY(inputs->text().isEmpty());
     }
 
     void everyOpeningStartsClean()

@@ -78,8 +78,8 @@ TEST(SavedWork, RandomWorksComeBackAsTheyWere)
     }
 }
 
-// A single field holds the float its typed text gave, which its seven shown digits need not give
-// again: the file holds a text that gives that very float.
+// A single field holds the float its typed text gave; the file holds the shortest text that gives
+// that very float, the text the screen shows.
 TEST(SavedWork, SingleFieldsKeepTheirExactFloat)
 {
     InstitutionModel m = test::RandomWork(7).work();
@@ -87,7 +87,7 @@ TEST(SavedWork, SingleFieldsKeepTheirExactFloat)
     const FieldRef size = fields::groupSize(GroupOrientation::Compensating, AgeBand::ThreeAndOver);
     commitText(m, salary, "123456,789");
     commitText(m, size, "12");
-    ASSERT_EQ(field(m, salary).displayText(), "123456,8");
+    ASSERT_EQ(field(m, salary).displayText(), "123456,79");
     const InstitutionModel restored = throughFile(m);
     EXPECT_EQ(field(restored, salary), field(m, salary));
     EXPECT_EQ(field(restored, size), field(m, size));
