@@ -1,7 +1,8 @@
-# The Windows packages, made by scripts/package-windows with `cpack -G "NSIS;ZIP"`: an installer
-# that installs per user without administrator rights, and a portable zip. Both hold one folder:
-# kvarton.exe with its icon and version information, every DLL it needs (stripped), the Qt plugins
-# it loads, the licence texts of everything bundled and an example kvarton.ini.
+# The program's Windows resources, and the Windows packages that scripts/package-windows makes
+# with `cpack`: an installer that installs per user without administrator rights, and a portable
+# zip. Both hold one folder: kvarton.exe with its icon and version information, every DLL it needs
+# (stripped), the Qt plugins it loads and the licence texts of everything bundled; the zip also an
+# example kvarton.ini.
 set(KVARTON_VENDOR "Команда Квартон")
 set(KVARTON_DISPLAY_NAME "Квартон")
 
@@ -9,6 +10,12 @@ set(KVARTON_DISPLAY_NAME "Квартон")
 set(KVARTON_ICO "${PROJECT_SOURCE_DIR}/data/icons/kvarton.ico")
 configure_file("${PROJECT_SOURCE_DIR}/data/windows/kvarton.rc.in" "${PROJECT_BINARY_DIR}/windows/kvarton.rc" @ONLY)
 target_sources(kvarton PRIVATE "${PROJECT_BINARY_DIR}/windows/kvarton.rc")
+
+# The packages come from the MinGW cross build on Debian; a build on Windows itself deploys with
+# windeployqt (README).
+if(NOT (MINGW AND CMAKE_CROSSCOMPILING))
+  return()
+endif()
 
 # Where the prefix of the cross-built libraries is: Qt's own prefix, found through Qt6Core.
 get_target_property(_kvarton_qtcore_dll Qt6::Core IMPORTED_LOCATION_RELEASE)
@@ -83,27 +90,6 @@ set(CPACK_NSIS_MODIFY_PATH OFF)
 set(CPACK_NSIS_URL_INFO_ABOUT "")
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 
-# CMake's installer script asks for administrator rights and installs for all users when it
-# gets them. Ours is the same script made per user: no elevation, the user's start menu and
-# registry, $LOCALAPPDATA\Programs; and 64-bit like the program (this also lets it run under
-# Wine without 32-bit support).
-file(READ "${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in" _nsis)
-foreach(_edit
-    "RequestExecutionLevel admin|RequestExecutionLevel user"
-    "SetShellVarContext all|SetShellVarContext current"
-    "HKLM \"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall|HKCU \"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall"
-    "StrCpy $INSTDIR \"$DOCUMENTS\\@CPACK_PACKAGE_INSTALL_DIRECTORY@\"|StrCpy $INSTDIR \"@CPACK_NSIS_INSTALL_ROOT@\\@CPACK_PACKAGE_INSTALL_DIRECTORY@\""
-    "; CPack install script designed for a nmake build|Target amd64-unicode")
-  string(REPLACE "|" ";" _edit "${_edit}")
-  list(GET _edit 0 _from)
-  list(GET _edit 1 _to)
-  string(FIND "${_nsis}" "${_from}" _at)
-  if(_at EQUAL -1)
-    message(FATAL_ERROR "CMake's NSIS template has changed: \"${_from}\" not found; review KvartonWindowsPackaging.cmake")
-  endif()
-  string(REPLACE "${_from}" "${_to}" _nsis "${_nsis}")
-endforeach()
-file(WRITE "${PROJECT_BINARY_DIR}/windows/nsis/NSIS.template.in" "${_nsis}")
-set(CPACK_MODULE_PATH "${PROJECT_BINARY_DIR}/windows/nsis" ${CMAKE_MODULE_PATH})
+include(KvartonNsisTemplate)
 
 include(CPack)

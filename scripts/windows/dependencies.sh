@@ -1,10 +1,9 @@
 # The libraries the Windows build needs, cross-built with MinGW-w64 from Debian's own sources into
 # a prefix in the cache. Sourced by scripts/package-windows, not run.
 #
-# The prefix lives in $KVARTON_WINDOWS_CACHE/deps-KEY. KEY is a hash of this file, the patches,
-# the toolchain file, the Debian source versions and the versions of the cross compiler and of
-# Qt's host tools: anything that changes what would be built changes the key, and a run with a
-# known key builds nothing. A run that stops half-way resumes with the dependency it stopped at.
+# The prefix lives in $KVARTON_WINDOWS_CACHE/deps-KEY (kvarton_windows_cache_key): anything that
+# changes what would be built changes the key, and a run with a known key builds nothing. A run
+# that stops half-way resumes with the dependency it stopped at.
 
 # One line per dependency, built in this order:
 #   name  Debian-source[=version]  builder  [configure flags...]
@@ -56,10 +55,17 @@ kvarton_windows_source_version() {
   echo "${dsc%.dsc}"
 }
 
+# The key covers what decides the result: the table, Qt's flags and the build functions as bash
+# sees them (comments and layout of this file do not count), the toolchain file, the patches, the
+# exact source versions and the versions of the compiler and of Qt's host tools. Deleting the
+# cache folder is always safe.
 kvarton_windows_cache_key() {
   local here="$KVARTON_ROOT/scripts/windows"
   {
-    cat "$here/dependencies.sh" "$KVARTON_ROOT/cmake/MinGW64Toolchain.cmake"
+    declare -p KVARTON_WINDOWS_DEPENDENCIES KVARTON_WINDOWS_QT_FLAGS KVARTON_WINDOWS_TRIPLE
+    declare -f $(compgen -A function kvarton_windows_build_) kvarton_windows_cmake_project \
+      kvarton_windows_cc
+    cat "$KVARTON_ROOT/cmake/MinGW64Toolchain.cmake"
     find "$here/patches" -type f | sort | xargs cat
     local line name source rest
     for line in "${KVARTON_WINDOWS_DEPENDENCIES[@]}"; do

@@ -158,7 +158,7 @@ kvarton_windows_try_packages() {
   zip=$(ls "$out"/Kvarton-*-win64-portable.zip)
   profile="$WINEPREFIX/drive_c/users/$KVARTON_WINE_USER"
   installed="$profile/AppData/Local/Programs/Kvarton"
-  menu="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Kvarton"
+  menu="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Квартон"
   docs="$profile/Documents"
 
   echo "Установка $setup под Wine…" >&2
