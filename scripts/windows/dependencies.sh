@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # The libraries the Windows build needs, cross-built with MinGW-w64 from Debian's own sources into
 # a prefix in the cache. Sourced by scripts/package-windows, not run.
 #
@@ -63,6 +64,7 @@ kvarton_windows_cache_key() {
   local here="$KVARTON_ROOT/scripts/windows"
   {
     declare -p KVARTON_WINDOWS_DEPENDENCIES KVARTON_WINDOWS_QT_FLAGS KVARTON_WINDOWS_TRIPLE
+    # shellcheck disable=SC2046 # one word per function name
     declare -f $(compgen -A function kvarton_windows_build_) kvarton_windows_cmake_project \
       kvarton_windows_cc
     cat "$KVARTON_ROOT/cmake/MinGW64Toolchain.cmake"

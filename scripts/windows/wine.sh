@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Debian's source packages, and the checks of the Windows build under Wine. Sourced by
 # scripts/package-windows, not run.
 
@@ -91,7 +92,7 @@ kvarton_windows_new_wine_prefix() {
 # Where Windows programs of the build find their DLLs: the cross-built libraries and the MinGW
 # runtime (libstdc++, libgcc_s, libwinpthread).
 kvarton_windows_dll_path() {
-  local prefix=$1 dll dir path="" triple_cxx="$KVARTON_WINDOWS_TRIPLE-g++-posix"
+  local prefix=$1 dir path="" triple_cxx="$KVARTON_WINDOWS_TRIPLE-g++-posix"
   for dir in "$prefix/bin" \
              "$(dirname "$("$triple_cxx" -print-file-name=libstdc++-6.dll)")" \
              "$(dirname "$("$triple_cxx" -print-file-name=libwinpthread-1.dll)")"; do
@@ -140,7 +141,8 @@ kvarton_windows_run_tests() {
     [ -f "$expected" ] || continue
     got="$out/checks/$(basename "$scenario" .scn).out"
     KVARTON_REPORT_DIR="$out/checks/scenario-reports" \
-      kvarton_windows_wine "$tree/tools/scenario/kvarton-scenario.exe" "$scenario" >"$got"
+      kvarton_windows_wine "$tree/tools/scenario/kvarton-scenario.exe" "$scenario" >"$got" ||
+      kvarton_windows_fail "сценарий $(basename "$scenario") не прошел"
     perl -pe 's/\n/\r\n/' "$expected" | cmp -s - "$got" ||
       kvarton_windows_fail "вывод $(basename "$scenario") отличается от $expected (файл $got)"
   done
@@ -187,7 +189,7 @@ kvarton_windows_try_packages() {
   echo "Установленная программа записала отчеты в $docs:" >&2
   ls "$docs" >&2
 
-  "$KVARTON_WINE_RUN" "$installed/Uninstall.exe" /S
+  kvarton_windows_wine "$installed/Uninstall.exe" /S
   kvarton_windows_wine_settle
   [ ! -e "$installed/kvarton.exe" ] || kvarton_windows_fail "удаление оставило $installed/kvarton.exe"
   [ ! -e "$menu" ] || kvarton_windows_fail "удаление оставило меню $menu"
