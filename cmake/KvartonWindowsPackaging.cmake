@@ -6,6 +6,8 @@
 set(KVARTON_VENDOR "Команда Квартон")
 set(KVARTON_DISPLAY_NAME "Квартон")
 
+enable_language(RC)
+
 # The icon and version information inside kvarton.exe.
 set(KVARTON_ICO "${PROJECT_SOURCE_DIR}/data/icons/kvarton.ico")
 configure_file("${PROJECT_SOURCE_DIR}/data/windows/kvarton.rc.in" "${PROJECT_BINARY_DIR}/windows/kvarton.rc" @ONLY)
@@ -18,6 +20,7 @@ if(NOT (MINGW AND CMAKE_CROSSCOMPILING))
 endif()
 
 # Where the prefix of the cross-built libraries is: Qt's own prefix, found through Qt6Core.
+find_package(Qt6 REQUIRED COMPONENTS Core)
 get_target_property(_kvarton_qtcore_dll Qt6::Core IMPORTED_LOCATION_RELEASE)
 if(NOT _kvarton_qtcore_dll)
   get_target_property(_kvarton_qtcore_dll Qt6::Core IMPORTED_LOCATION)
