@@ -12,6 +12,7 @@
 #include "report/xlsx_package_check.h"
 #include "scenario_runner.h"
 #include "steps/choice_list.h"
+#include "support/environment.h"
 #include "wizard/report_screen.h"
 #include "wizard/step_controller.h"
 #include "wizard/wizard.h"
@@ -239,7 +240,7 @@ int main(int argc, char** argv)
         }
     }
     QTemporaryDir reports;
-    qputenv("KVARTON_REPORT_DIR", reports.path().toUtf8());
+    kvarton::test::setEnvironment("KVARTON_REPORT_DIR", reports.path());
 
     int totalActions = 0;
     int calculationActions = 0;

@@ -1,3 +1,4 @@
+#include "support/environment.h"
 #include "support/wizard_fixture.h"
 
 #include "steps/step_form.h"
@@ -40,7 +41,7 @@ private slots:
     {
         QTemporaryDir base;
         const QString folder = base.filePath(QStringLiteral("Документы/отчеты"));
-        qputenv("KVARTON_REPORT_DIR", folder.toUtf8());
+        setEnvironment("KVARTON_REPORT_DIR", folder);
         auto w = startedWizard();
         ReportScreen* report = openReport(*w);
         press(*w);
@@ -62,7 +63,7 @@ private slots:
         QFile blocker(base.filePath(QStringLiteral("файл")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        qputenv("KVARTON_REPORT_DIR", base.filePath(QStringLiteral("файл/отчеты")).toUtf8());
+        setEnvironment("KVARTON_REPORT_DIR", base.filePath(QStringLiteral("файл/отчеты")));
         auto w = startedWizard();
         ReportScreen* report = openReport(*w);
         press(*w);
@@ -74,7 +75,7 @@ private slots:
     void aPayrollThatIsNoNumberWritesNothing()
     {
         QTemporaryDir folder;
-        qputenv("KVARTON_REPORT_DIR", folder.path().toUtf8());
+        setEnvironment("KVARTON_REPORT_DIR", folder.path());
         auto w = startedWizard();
         w->model().payroll2011Admin = ModelValue::text("много");
         ReportScreen* report = openReport(*w);
