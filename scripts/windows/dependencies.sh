@@ -45,14 +45,21 @@ KVARTON_WINDOWS_QT_FLAGS=(
 KVARTON_WINDOWS_TRIPLE=x86_64-w64-mingw32
 KVARTON_WINDOWS_TOOL_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev qt6-base-dev-tools)
 
-# The exact Debian source (name_version) apt would fetch for "name" or "name=version".
+# The exact Debian source (name_version) apt would fetch for "name" or "name=version"; asked
+# once per source and run.
+declare -gA KVARTON_WINDOWS_SOURCE_VERSIONS=()
 kvarton_windows_source_version() {
+  if [ -n "${KVARTON_WINDOWS_SOURCE_VERSIONS[$1]:-}" ]; then
+    echo "${KVARTON_WINDOWS_SOURCE_VERSIONS[$1]}"
+    return 0
+  fi
   local dsc
   dsc=$(apt-get source --print-uris -qq "$1" 2>/dev/null | awk '/\.dsc/ && !found {print $2; found = 1}')
   if [ -z "$dsc" ]; then
     echo "Нет исходников Debian для $1 (apt-get source): включите deb-src и выполните apt-get update" >&2
     return 1
   fi
+  KVARTON_WINDOWS_SOURCE_VERSIONS[$1]=${dsc%.dsc}
   echo "${dsc%.dsc}"
 }
 
