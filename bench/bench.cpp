@@ -8,6 +8,7 @@
 #include "wizard/main_window.h"
 #include "wizard/report_screen.h"
 #include "wizard/step_controller.h"
+#include "wizard/test_switches.h"
 #include "wizard/wizard.h"
 
 #include <QAction>
@@ -106,12 +107,12 @@ double now()
 }
 
 template <typename T>
-T* find(Wizard& w, const char* form, const char* name)
+T* find(Wizard& w, Screen screen, const char* name)
 {
-    QWidget* f = w.form(QString::fromLatin1(form));
+    QWidget* f = w.form(screen);
     T* found = f ? f->findChild<T*>(QString::fromLatin1(name)) : nullptr;
     if (!found) {
-        std::fprintf(stderr, "no %s.%s\n", form, name);
+        std::fprintf(stderr, "no %s.%s\n", screenName(screen).data(), name);
         std::exit(2);
     }
     return found;
@@ -146,9 +147,9 @@ std::unique_ptr<Wizard> atPersonalData()
 {
     auto w = std::make_unique<Wizard>();
     w->start();
-    find<QPushButton>(*w, "Form1", "Command2")->click();
-    find<ChoiceList>(*w, "Form3", "Combo1")->choose(QStringLiteral("г. Санкт-Петербург"));
-    find<QLineEdit>(*w, "Form3", "Text1")->setText(QStringLiteral("Детский сад № 1"));
+    find<QPushButton>(*w, Screen::Start, "Command2")->click();
+    find<ChoiceList>(*w, Screen::PersonalData, "Combo1")->choose(QStringLiteral("г. Санкт-Петербург"));
+    find<QLineEdit>(*w, Screen::PersonalData, "Text1")->setText(QStringLiteral("Детский сад № 1"));
     w->window()->repaint();
     return w;
 }
@@ -160,7 +161,7 @@ int road(int rounds)
 {
     Table table;
     QTemporaryDir reports;
-    qputenv("KVARTON_REPORT_DIR", reports.path().toLocal8Bit());
+    qputenv(testSwitches::kReportFolder, reports.path().toLocal8Bit());
 
     for (int round = 0; round < rounds; ++round) {
         // Building every screen, alone.
@@ -174,7 +175,7 @@ int road(int rounds)
 
         auto w = atPersonalData();
         table.row("\"далее\" to step 1 painted", 30).add(timed([&] {
-            find<QPushButton>(*w, "Form3", "Command2")->click();
+            find<QPushButton>(*w, Screen::PersonalData, "Command2")->click();
         }));
 
         for (int step = 1; step < 16; ++step) {
@@ -224,7 +225,7 @@ int road(int rounds)
                 w->steps()->showStep(step);
                 w->window()->repaint();
             }
-            auto* option = find<QRadioButton>(*w, "Form8", name);
+            auto* option = find<QRadioButton>(*w, Screen::Calculation, name);
             table.row(std::string("option ") + name + " (step " + std::to_string(step) + ")", 3).add(timed([&] {
                 option->click();
             }));
@@ -233,7 +234,7 @@ int road(int rounds)
         // The report, from step 16.
         w->steps()->showStep(16);
         screenOf(*w, 16)->menuAction("inform2")->trigger();
-        auto* write = find<QPushButton>(*w, "Form10", "Command2");
+        auto* write = find<QPushButton>(*w, Screen::Report, "Command2");
         table.row("\"вывести отчет\" to a complete workbook", 50).add(timed([&] { write->click(); }));
         if (w->steps()->reportScreen()->lastReport().isEmpty()) {
             std::fprintf(stderr, "the report was not written\n");
@@ -259,10 +260,9 @@ ProcessRun runProcess(const std::string& program, const std::vector<std::string>
     const double start = now();
     const pid_t pid = fork();
     if (pid == 0) {
-        if (quiet) {
-            std::freopen("/dev/null", "w", stdout);
-            std::freopen("/dev/null", "w", stderr);
-        }
+        // A child that cannot silence its output still runs: its output then shows, nothing more.
+        if (quiet && !(std::freopen("/dev/null", "w", stdout) && std::freopen("/dev/null", "w", stderr)))
+            std::fputs("kvarton-bench: the program's output cannot be silenced\n", stderr);
         execv(program.c_str(), argv.data());
         _exit(127);
     }
@@ -309,7 +309,7 @@ int main(int argc, char** argv)
             }
         } report{app};
         auto w = atPersonalData();
-        find<QPushButton>(*w, "Form3", "Command2")->click();
+        find<QPushButton>(*w, Screen::PersonalData, "Command2")->click();
         Table table;
         for (int i = 0; i < rounds; ++i) {
             for (int step : {9, 11, 13, 7, 1}) {
@@ -343,7 +343,7 @@ int main(int argc, char** argv)
     const std::string folder = self.substr(0, self.rfind('/') + 1);
     const std::string program = argc > 2 && mode == "--program" ? argv[2] : folder + "../src/app/kvarton";
     const std::string floor = folder + "kvarton-bench-floor";
-    setenv("KVARTON_EXIT_AFTER_FIRST_PAINT", "1", 1);
+    setenv(testSwitches::kExitAfterFirstPaint, "1", 1);
 
     Table startup;
     long programRss = 0;
@@ -368,7 +368,7 @@ int main(int argc, char** argv)
     const double startupRatio = programMedian / floorMedian;
     std::printf("\nstart-up ratio (medians): %.2f (target at most 1.5)\n\n", startupRatio);
 
-    unsetenv("KVARTON_EXIT_AFTER_FIRST_PAINT");
+    unsetenv(testSwitches::kExitAfterFirstPaint);
     std::printf("The learner's road, %d rounds in one process (each action with its repaint):\n\n", rounds);
     std::fflush(stdout);
     const ProcessRun roadRun = runProcess(self, {"--road", "--rounds", std::to_string(rounds)}, false);

@@ -1,18 +1,19 @@
-# The Debian package, made by `cpack -G DEB` (scripts/package) from the install rules.
-set(KVARTON_MAINTAINER "Команда Квартон <team@kvarton.example>" CACHE STRING
-    "Maintainer named in the Debian package")
-
+# The Debian package, made by `cpack -G DEB` (scripts/package) from the install rules; its
+# copyright file, changelog and manual pages are installed by data/CMakeLists.txt.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kvarton)
 set(CPACK_PACKAGE_VENDOR "Команда Квартон")
 set(CPACK_PACKAGE_CONTACT "${KVARTON_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-# Lines of the long description stay short, as Debian's tools expect.
+# Lines of the long description stay short, as Debian's tools expect. Its first line carries the
+# Latin name: lintian compares the first line with the summary by their Latin letters and digits
+# only, and two all-Cyrillic lines would count as the same.
 set(CPACK_PACKAGE_DESCRIPTION [[
-Учебный программный модуль для руководителей и экономистов дошкольных
-образовательных учреждений: расчет стоимости ученико-часа, стимулирующих
-выплат, нормативов финансирования и ориентировочной сметы по данным своего
-учреждения с сохранением отчета в файл Excel.]])
+«Квартон» (Kvarton) — учебный программный модуль для руководителей и
+экономистов дошкольных образовательных учреждений: расчет стоимости
+ученико-часа, стимулирующих выплат, нормативов финансирования и
+ориентировочной сметы по данным своего учреждения с сохранением отчета в
+файл Excel.]])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 # Directories in the package get the usual modes whatever the umask of the build.

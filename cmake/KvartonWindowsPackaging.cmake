@@ -1,8 +1,8 @@
 # The program's Windows resources, and the Windows packages that scripts/package-windows makes
 # with `cpack`: an installer that installs per user without administrator rights, and a portable
 # zip. Both hold one folder: kvarton.exe with its icon and version information, every DLL it needs
-# (stripped), the Qt plugins it loads and the licence texts of everything bundled; the zip also an
-# example kvarton.ini.
+# (stripped), the Qt plugins it loads, the licence texts of everything bundled and the example
+# of the course's settings file.
 set(KVARTON_VENDOR "Команда Квартон")
 set(KVARTON_DISPLAY_NAME "Квартон")
 
@@ -65,9 +65,9 @@ endforeach()
 install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright DESTINATION licenses/gcc-runtime)
 install(FILES /usr/share/common-licenses/GPL-3 DESTINATION licenses/gcc-runtime)
 install(FILES /usr/share/doc/mingw-w64-common/copyright DESTINATION licenses/mingw-w64-winpthreads)
-# The example settings file of the portable zip (see KvartonWindowsCPackNames.cmake).
-set(CPACK_KVARTON_PORTABLE_EXTRAS "${PROJECT_BINARY_DIR}/windows/portable")
-configure_file("${PROJECT_SOURCE_DIR}/data/windows/kvarton.ini" "${CPACK_KVARTON_PORTABLE_EXTRAS}/kvarton.ini" COPYONLY)
+# The teacher's example of the course's settings, beside the program where a copy on a stick
+# reads kvarton.ini; under its own name, since as kvarton.ini it would set its sample addresses.
+install(FILES "${PROJECT_SOURCE_DIR}/data/kvarton.ini.example" DESTINATION .)
 
 # --- CPack -----------------------------------------------------------------------------------
 set(CPACK_GENERATOR NSIS ZIP)

@@ -200,7 +200,7 @@ kvarton_windows_try_packages() {
   unzip -q "$zip" -d "$stick"
   local portable
   portable=$(find "$stick" -name kvarton.exe -printf '%h\n' | head -n 1)
-  [ -f "$portable/kvarton.ini" ] || kvarton_windows_fail "в переносной копии нет kvarton.ini"
+  [ -f "$portable/kvarton.ini.example" ] || kvarton_windows_fail "в переносной копии нет kvarton.ini.example"
   WINEQT_QPA_PLATFORM=offscreen KVARTON_EXIT_AFTER_FIRST_PAINT=1 \
     kvarton_windows_wine "$portable/kvarton.exe" ||
     kvarton_windows_fail "переносная копия не запустилась из $portable"

@@ -1,4 +1,5 @@
 #include "wizard/main_window.h"
+#include "wizard/test_switches.h"
 #include "wizard/wizard.h"
 
 #include <QApplication>
@@ -59,7 +60,7 @@ int main(int argc, char** argv)
     kvarton::Wizard wizard;
     QObject::connect(&wizard, &kvarton::Wizard::quitRequested, &app, &QApplication::quit, Qt::QueuedConnection);
     // For the start-up benchmark: the program ends once its first window has been painted.
-    if (qEnvironmentVariableIsSet("KVARTON_EXIT_AFTER_FIRST_PAINT"))
+    if (kvarton::testSwitches::exitAfterFirstPaint())
         new AfterFirstPaint(wizard.window(), 0, [] { QCoreApplication::quit(); });
     // Reading the six pictures of the icon takes as long as painting the start screen: the icon
     // follows the window a moment later.

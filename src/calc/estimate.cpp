@@ -1,5 +1,4 @@
 #include "estimate.h"
-#include "stored_results.h"
 
 #include "norms.h"
 #include "number_reader.h"
@@ -65,31 +64,8 @@ bool computeEstimatePayrolls(const InstitutionModel& in, CalcResults& results) n
         && allFinite(out.pedPayroll, out.pedSpecialPart, out.assistantPayroll, out.assistantSpecialPart);
 }
 
-bool computeEstimatePayrolls(InstitutionModel& model) noexcept
-{
-    return storeIfComputed(model, [&](CalcResults& results) { return computeEstimatePayrolls(model, results); });
-}
-
 StepView showEstimate(const InstitutionModel& in, const CalcResults& results)
 {
-    struct RoleLabels {
-        std::string_view total;
-        std::string_view special;
-    };
-    static constexpr std::array<RoleLabels, kPedagogicalRoleCount> kRoleLabels{{
-        {"Label149", "Label167"},
-        {"Label150", "Label168"},
-        {"Label151", "Label169"},
-        {"Label152", "Label170"},
-        {"Label153", "Label171"},
-        {"Label154", "Label172"},
-        {"Label155", "Label173"},
-        {"Label156", "Label174"},
-        {"Label157", "Label175"},
-        {"Label158", "Label176"},
-        {"Label159", "Label177"},
-    }};
-
     const EstimateResults& e = results.estimate;
     const NeedResults& n = results.needs;
     NumberReader read;
@@ -125,31 +101,28 @@ StepView showEstimate(const InstitutionModel& in, const CalcResults& results)
             e.pedSpecialPart))
         return errorPanel();
 
+    // Row by row, the total before its special part.
+    constexpr auto Total = EstimateColumn::Total;
+    constexpr auto Special = EstimateColumn::Special;
     StepView view;
-    view.labels.reserve(2 * kPedagogicalRoleCount + 16);
-    const auto put = [&view](std::string_view label, double value) {
-        view.labels.push_back({label, format(value, Pattern::Whole)});
+    view.labels.reserve(valueLabelCount(ResultsPanel::Estimate));
+    const auto putRow = [&view](const PanelLine& row, double total, double specialPart) {
+        put(view, value(row, Total), total);
+        put(view, value(row, Special), specialPart);
     };
-    put("Label148", pedTotal);
-    put("Label166", pedSpecial);
-    for (StaffRole r : pedagogicalRoles()) {
-        put(kRoleLabels[ix(r)].total, e.pedPayroll[r]);
-        put(kRoleLabels[ix(r)].special, e.pedSpecialPart[r]);
-    }
-    put("Label160", admin);
-    put("Label178", adminSpecial);
-    put("Label161", n.headSalary);
-    put("Label179", n.headSalaryRaise);
-    put("Label162", n.servicePayroll);
-    put("Label180", serviceSpecial);
-    put("Label163", e.assistantPayroll);
-    put("Label181", e.assistantSpecialPart);
-    view.labels.push_back({"Label600", payroll->wholeText()});
-    view.labels.push_back({"Label601", special->wholeText()});
-    put("Label164", material);
-    view.labels.push_back({"Label165", expenses->wholeText()});
-    put("Label182", specialAccrued);
-    put("Label183", subsidy);
+    putRow(line(EstimateLine::Pedagogical), pedTotal, pedSpecial);
+    for (StaffRole r : pedagogicalRoles())
+        putRow(estimateLine(r), e.pedPayroll[r], e.pedSpecialPart[r]);
+    putRow(line(EstimateLine::Admin), admin, adminSpecial);
+    putRow(line(EstimateLine::Head), n.headSalary, n.headSalaryRaise);
+    putRow(line(EstimateLine::Service), n.servicePayroll, serviceSpecial);
+    putRow(line(EstimateLine::Assistant), e.assistantPayroll, e.assistantSpecialPart);
+    put(view, value(line(EstimateLine::Payroll), Total), payroll->wholeText());
+    put(view, value(line(EstimateLine::Payroll), Special), special->wholeText());
+    put(view, value(line(EstimateLine::Material), Total), material);
+    put(view, value(line(EstimateLine::Expenses), Total), expenses->wholeText());
+    put(view, value(line(EstimateLine::Expenses), Special), specialAccrued);
+    put(view, value(line(EstimateLine::Subsidy), Total), subsidy);
     return view;
 }
 

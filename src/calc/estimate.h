@@ -12,12 +12,9 @@ namespace kvarton::calc {
 // finite.
 bool computeEstimatePayrolls(const InstitutionModel& in, CalcResults& out) noexcept;
 
-// The same on the model: stores the payrolls only when they could all be computed.
-bool computeEstimatePayrolls(InstitutionModel& model) noexcept;
-
-// The value labels of the step-16 table (Label148 … Label183, Label600, Label601). The totals add
-// the whole numbers shown in their rows as currency values. Shows the error panel when a value is
-// not finite or a total lies beyond the range of currency.
+// The 38 value labels of the step-16 table. The totals of payroll and expenses add the whole
+// numbers shown in their rows as currency values. Shows the error panel when a value is not finite
+// or a total lies beyond the range of currency.
 StepView showEstimate(const InstitutionModel& in, const CalcResults& results);
 
 } // namespace kvarton::calc

@@ -1,5 +1,4 @@
 #include "incentives.h"
-#include "stored_results.h"
 
 #include "norms.h"
 #include "number_reader.h"
@@ -138,43 +137,24 @@ bool computeIncentives(const InstitutionModel& in, Method method, CalcResults& r
     return read.allNumbers();
 }
 
-bool computeIncentives(InstitutionModel& model, Method method) noexcept
-{
-    return storeIfComputed(model, [&](CalcResults& results) { return computeIncentives(model, method, results); });
-}
-
-StepView showIncentiveView(const InstitutionModel& model, StayRegime view, Method hoursOf)
-{
-    return showIncentiveView(model, model.results, view, hoursOf);
-}
-
 StepView showIncentiveView(const InstitutionModel& model, const CalcResults& results, StayRegime view, Method hoursOf)
 {
-    struct RoleLabels {
-        std::string_view coefficient;
-        std::string_view amount;
-    };
-    static constexpr EnumArray<StaffRole, RoleLabels> kRoleLabels{{{
-        {"Label2022", "Label2007"}, {"Label102", "Label2008"}, {"Label101", "Label2009"}, {"Label100", "Label2011"},
-        {"Label99", "Label2012"}, {"Label98", "Label70"}, {"Label97", "Label69"}, {"Label96", "Label68"},
-        {"Label95", "Label67"}, {"Label94", "Label66"}, {"Label93", "Label65"},
-        {"", ""}, // the assistant has no coefficient
-    }}};
-
     const IncentiveResults& r = results.incentives;
     const PerCell<double>& hours = hoursBasis(results.pupilHours, hoursOf);
     const bool day = view == StayRegime::Day;
-    const auto coefficientText
-        = [](const Coefficient& c) { return c ? format(*c, Pattern::TwoDecimals) : std::string("-"); };
+    const auto coefficientText = [](const ValueLabel& label, const Coefficient& c) {
+        return c ? format(*c, label.pattern) : std::string("-");
+    };
 
     StepView v;
-    v.labels.reserve(5 + 2 * kPedagogicalRoleCount);
-    v.labels.push_back({"Label120", coefficientText(r.compensatingCoefTeacher[view])});
-    v.labels.push_back({"Label62", coefficientText(r.compensatingCoefOther[view])});
-    v.labels.push_back(
-        {"Label2001", format(day ? r.pupilHourSalaryFund : r.pupilHourSalaryFundShortTerm, Pattern::Whole)});
-    v.labels.push_back({"Label2003", format(day ? r.compensationFund : r.compensationFundShortTerm, Pattern::Whole)});
-    v.labels.push_back({"Label2004", format(day ? r.awardsFund : r.awardsFundShortTerm, Pattern::Whole)});
+    v.labels.reserve(valueLabelCount(ResultsPanel::Incentives));
+    const ValueLabel& teachers = value(line(IncentiveLine::CompensatingTeachers));
+    const ValueLabel& other = value(line(IncentiveLine::CompensatingOther));
+    put(v, teachers, coefficientText(teachers, r.compensatingCoefTeacher[view]));
+    put(v, other, coefficientText(other, r.compensatingCoefOther[view]));
+    put(v, value(line(IncentiveLine::SalaryFund)), day ? r.pupilHourSalaryFund : r.pupilHourSalaryFundShortTerm);
+    put(v, value(line(IncentiveLine::CompensationFund)), day ? r.compensationFund : r.compensationFundShortTerm);
+    put(v, value(line(IncentiveLine::AwardsFund)), day ? r.awardsFund : r.awardsFundShortTerm);
 
     NumberReader read;
     const GroupKind g = generalKindOf(view);
@@ -185,9 +165,13 @@ StepView showIncentiveView(const InstitutionModel& model, const CalcResults& res
         const double compensatingTime = read(model.directHours[C][role]) + read(model.otherHours[C][role]);
         const double time
             = generalTime * hours[view][O::GeneralDevelopment] + compensatingTime * hours[view][O::Compensating];
-        v.labels.push_back({kRoleLabels[role].coefficient, format(r.roleCoef[view][role], Pattern::TwoDecimals)});
-        v.labels.push_back({kRoleLabels[role].amount,
-            time != 0 ? format(r.roleRaiseAmount[view][role], Pattern::Whole) : std::string("0")});
+        const PanelLine& roleLine = incentiveLine(role);
+        put(v, value(roleLine, RoleColumn::Coefficient), r.roleCoef[view][role]);
+        const ValueLabel& amount = value(roleLine, RoleColumn::Amount);
+        if (time != 0)
+            put(v, amount, r.roleRaiseAmount[view][role]);
+        else
+            put(v, amount, "0");
     }
     if (!read.allNumbers())
         return errorPanel();

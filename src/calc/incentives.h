@@ -13,14 +13,10 @@ namespace kvarton::calc {
 // size of 0) stay not finite and show "-"; a compensating coefficient then is "-".
 bool computeIncentives(const InstitutionModel& in, Method method, CalcResults& out) noexcept;
 
-// The same on the model: stores the results only when every input read is a number.
-bool computeIncentives(InstitutionModel& model, Method method) noexcept;
-
 // The 27 value labels of step 14 for a view. An amount shows "0" for a role without working time
 // in the groups of the view, judged with the hours basis of `hoursOf`: the method just computed at
 // the end of a computation, the first method's hours when only the view changes.
 // Reads the working time of `in` and the results of `results`.
 StepView showIncentiveView(const InstitutionModel& in, const CalcResults& results, StayRegime view, Method hoursOf);
-StepView showIncentiveView(const InstitutionModel& model, StayRegime view, Method hoursOf);
 
 } // namespace kvarton::calc

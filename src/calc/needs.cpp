@@ -1,5 +1,4 @@
 #include "needs.h"
-#include "stored_results.h"
 
 #include "number_reader.h"
 #include "pay_and_positions.h"
@@ -195,11 +194,6 @@ bool computeNeeds(const InstitutionModel& in, double f, CalcResults& results) no
             out.adminPayroll, out.adminPayrollEducation, out.adminPayrollCare, out.servicePayrollBase,
             out.servicePayroll, out.servicePayrollEducation, out.servicePayrollCare, out.hourSharePerChild)
         && allFinite(p.generalPayPerPositionPedTotal, p.generalPayPerPosition, p.positionsPerGroupHour);
-}
-
-bool computeNeeds(InstitutionModel& model, double accrualFactor) noexcept
-{
-    return storeIfComputed(model, [&](CalcResults& results) { return computeNeeds(model, accrualFactor, results); });
 }
 
 } // namespace kvarton::calc

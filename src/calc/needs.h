@@ -17,7 +17,4 @@ namespace kvarton::calc {
 // be computed and shows its error panel.
 bool computeNeeds(const InstitutionModel& in, double accrualFactor, CalcResults& out) noexcept;
 
-// The same on the model: stores the results only when they could all be computed.
-bool computeNeeds(InstitutionModel& model, double accrualFactor) noexcept;
-
 } // namespace kvarton::calc

@@ -12,40 +12,8 @@ namespace {
 
 using O = GroupOrientation;
 
-// Rows from top to bottom; the three summary rows first in this order, then the parts.
-enum class Row {
-    Total,
-    Education,
-    Pedagogical,
-    AdminEducation,
-    ServiceEducation,
-    MaterialEducation,
-    Care,
-    Assistant,
-    AdminCare,
-    ServiceCare,
-    MaterialCare,
-};
-inline constexpr std::size_t kRowCount = 11;
-
-struct RowLabels {
-    std::string_view normative;
-    std::string_view need;
-    std::string_view remainder;
-};
-constexpr std::array<RowLabels, kRowCount> kRowLabels{{
-    {"Label48", "Label78", "Label124"},
-    {"Label49", "Label77", "Label123"},
-    {"Label50", "Label76", "Label119"},
-    {"Label51", "Label75", "Label118"},
-    {"Label52", "Label74", "Label106"},
-    {"Label53", "Label73", "Label104"},
-    {"Label54", "Label72", "Label83"},
-    {"Label55", "Label71", "Label82"},
-    {"Label56", "Label61", "Label81"},
-    {"Label57", "Label60", "Label80"},
-    {"Label58", "Label59", "Label79"},
-}};
+using Row = NormativeLine;
+inline constexpr std::size_t kRowCount = static_cast<std::size_t>(Row::MaterialCare) + 1;
 
 struct Cells {
     double normative = 0;
@@ -169,26 +137,18 @@ StepView showNormativeTable(const InstitutionModel& in, NormativeGroup group, Ca
         return errorPanel();
 
     StepView view;
-    view.labels.reserve(3 * kRowCount);
+    view.labels.reserve(valueLabelCount(ResultsPanel::NormativeTable));
     for (std::size_t i = 0; i < kRowCount; ++i) {
-        view.labels.push_back({kRowLabels[i].normative, format(t.cells[i].normative, Pattern::Whole)});
-        view.labels.push_back({kRowLabels[i].need, format(t.cells[i].need, Pattern::Whole)});
-        view.labels.push_back({kRowLabels[i].remainder, format(t.cells[i].remainder, Pattern::Whole)});
+        const PanelLine& l = line(static_cast<Row>(i));
+        put(view, value(l, NormativeColumn::Normative), t.cells[i].normative);
+        put(view, value(l, NormativeColumn::Need), t.cells[i].need);
+        put(view, value(l, NormativeColumn::Remainder), t.cells[i].remainder);
     }
     NormativeTableResults& shown = results.normativeTable;
     shown.hasProvidedHours[a][s] = v.F; // 0 or 1, exact also in single precision
     shown.shownNeedEducation = t.needEducation;
     shown.shownNeedCare = t.needCare;
     shown.shownNeedTotal = needTotal;
-    return view;
-}
-
-StepView showNormativeTable(InstitutionModel& model, NormativeGroup group)
-{
-    CalcResults results = model.results;
-    StepView view = showNormativeTable(model, group, results);
-    if (!view.showError)
-        model.results = results;
     return view;
 }
 

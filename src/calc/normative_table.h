@@ -24,7 +24,4 @@ constexpr bool isEducationOnly(NormativeGroup g) noexcept
 // nothing, when a cell is not finite.
 StepView showNormativeTable(const InstitutionModel& in, NormativeGroup group, CalcResults& results);
 
-// The same on the model.
-StepView showNormativeTable(InstitutionModel& model, NormativeGroup group);
-
 } // namespace kvarton::calc

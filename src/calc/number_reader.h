@@ -43,6 +43,7 @@ private:
 
 // A result held in single precision: the value a 32-bit float keeps of it. Beyond the float range
 // that is an infinity, stated here rather than left to an out-of-range conversion.
+// Kept on purpose: the course's figures come from these results held as floats (DEVELOPERS.md).
 inline double asSingle(double v) noexcept
 {
     constexpr double kOverflow = 0x1.ffffffp127; // halfway between the largest float and 2^128

@@ -1,5 +1,4 @@
 #include "pupil_hour_cost.h"
-#include "stored_results.h"
 
 #include "norms.h"
 #include "number_reader.h"
@@ -141,36 +140,34 @@ bool calculatePupilHourCost(const InstitutionModel& in, Method method, CalcResul
     return read.allNumbers();
 }
 
-bool calculatePupilHourCost(InstitutionModel& model, Method method) noexcept
-{
-    return storeIfComputed(model, [&](CalcResults& results) { return calculatePupilHourCost(model, method, results); });
-}
-
 StepView showPupilHourCost(const CalcResults& results, Method method)
 {
     const PupilHourResults& r = results.pupilHours;
     const PerCell<double>& hours = hoursBasis(r, method);
-    struct CellLabels {
+    struct CellLines {
         StayRegime regime;
         O orientation;
-        std::string_view perPupil;
-        std::string_view total;
+        PupilHourLine perPupil;
+        PupilHourLine total;
     };
-    static constexpr std::array<CellLabels, 4> kCells{{
-        {StayRegime::Day, O::GeneralDevelopment, "Label1002", "Label1006"},
-        {StayRegime::Day, O::Compensating, "Label1003", "Label1007"},
-        {StayRegime::ShortTerm, O::GeneralDevelopment, "Label1004", "Label1008"},
-        {StayRegime::ShortTerm, O::Compensating, "Label1005", "Label1009"},
+    static constexpr std::array<CellLines, 4> kCells{{
+        {StayRegime::Day, O::GeneralDevelopment, PupilHourLine::HoursPerPupilDay, PupilHourLine::HoursDay},
+        {StayRegime::Day, O::Compensating, PupilHourLine::HoursPerPupilDayCompensating,
+            PupilHourLine::HoursDayCompensating},
+        {StayRegime::ShortTerm, O::GeneralDevelopment, PupilHourLine::HoursPerPupilShortTerm,
+            PupilHourLine::HoursShortTerm},
+        {StayRegime::ShortTerm, O::Compensating, PupilHourLine::HoursPerPupilShortTermCompensating,
+            PupilHourLine::HoursShortTermCompensating},
     }};
 
     StepView view;
-    view.labels.reserve(10);
-    view.labels.push_back({"Label1001", format(r.pupilHourCostDay, Pattern::OneDecimal)});
-    view.labels.push_back({"Label1010", format(r.pupilHourCostShortTerm, Pattern::OneDecimal)});
-    for (const CellLabels& c : kCells)
-        view.labels.push_back({c.perPupil, format(r.hoursPerPupil[c.regime][c.orientation], Pattern::Whole)});
-    for (const CellLabels& c : kCells)
-        view.labels.push_back({c.total, format(hours[c.regime][c.orientation], Pattern::Whole)});
+    view.labels.reserve(valueLabelCount(ResultsPanel::PupilHourCost));
+    put(view, value(line(PupilHourLine::CostDay)), r.pupilHourCostDay);
+    put(view, value(line(PupilHourLine::CostShortTerm)), r.pupilHourCostShortTerm);
+    for (const CellLines& c : kCells)
+        put(view, value(line(c.perPupil)), r.hoursPerPupil[c.regime][c.orientation]);
+    for (const CellLines& c : kCells)
+        put(view, value(line(c.total)), hours[c.regime][c.orientation]);
     return view;
 }
 

@@ -14,13 +14,10 @@ namespace kvarton::calc {
 // method) stays not finite in `out` and shows "-".
 bool calculatePupilHourCost(const InstitutionModel& in, Method method, CalcResults& out) noexcept;
 
-// The same on the model: stores the results only when every input read is a number.
-bool calculatePupilHourCost(InstitutionModel& model, Method method) noexcept;
-
 // The hours basis of a method: hours of stay, or hours of direct work received.
 const PerCell<double>& hoursBasis(const PupilHourResults& r, Method method) noexcept;
 
-// The ten value labels of step 13 (Label1001 … Label1010) for the method computed.
+// The ten value labels of step 13 for the method computed.
 StepView showPupilHourCost(const CalcResults& results, Method method);
 
 } // namespace kvarton::calc

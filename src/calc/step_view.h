@@ -1,7 +1,10 @@
 #pragma once
 
+#include "panels.h"
+
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kvarton::calc {
@@ -13,7 +16,7 @@ enum class Method { ByRecommendations, ByAllNeeds };
 // The age group and regime of the step-15 table: Option11..Option13, Option21..Option23.
 enum class NormativeGroup { JuniorShortTerm, MiddleShortTerm, SeniorShortTerm, JuniorDay, MiddleDay, SeniorDay };
 
-// The text of one value label, keyed by the label's object name ("Label1001").
+// The text of one value label, keyed by the label's object name ("Label1001") from the panel tables.
 struct LabelText {
     std::string_view label;
     std::string text;
@@ -27,5 +30,16 @@ struct StepView {
 };
 
 inline StepView errorPanel() noexcept { return StepView{true, {}}; }
+
+// Writes a number into a value label by the label's display pattern, or a text the calculation
+// chose instead of the number.
+inline void put(StepView& view, const ValueLabel& label, double number)
+{
+    view.labels.push_back({label.name, format(number, label.pattern)});
+}
+inline void put(StepView& view, const ValueLabel& label, std::string text)
+{
+    view.labels.push_back({label.name, std::move(text)});
+}
 
 } // namespace kvarton::calc

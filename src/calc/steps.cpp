@@ -7,33 +7,44 @@
 #include "normative_table.h"
 #include "pupil_hour_cost.h"
 
+#include <utility>
+
 namespace kvarton::calc {
 
 namespace {
 
-// The results are stored only once the panel's texts are built; a failure to allocate a text
-// leaves the model as it was and shows the error panel rather than ending the program.
-template <typename Compute>
-StepView guarded(Compute&& compute) noexcept
+// A failure to allocate a text shows the error panel rather than ending the program.
+template <typename Show>
+StepView guarded(Show&& show) noexcept
 {
     try {
-        return compute();
+        return std::forward<Show>(show)();
     } catch (...) {
         return errorPanel();
     }
+}
+
+// How every step keeps its results: `run` computes into a copy of the results and builds the
+// panel's texts from it; the copy replaces the model's results only when the panel can be shown,
+// so that the error panel leaves every earlier result in place.
+template <typename Run>
+StepView keepWhenShown(InstitutionModel& model, Run&& run) noexcept
+{
+    return guarded([&] {
+        CalcResults results = model.results;
+        StepView view = std::forward<Run>(run)(results);
+        if (!view.showError)
+            model.results = std::move(results);
+        return view;
+    });
 }
 
 } // namespace
 
 StepView clickMethod13(InstitutionModel& model, Method method) noexcept
 {
-    return guarded([&] {
-        CalcResults results = model.results;
-        if (!calculatePupilHourCost(model, method, results))
-            return errorPanel();
-        StepView view = showPupilHourCost(results, method);
-        model.results = results;
-        return view;
+    return keepWhenShown(model, [&](CalcResults& results) {
+        return calculatePupilHourCost(model, method, results) ? showPupilHourCost(results, method) : errorPanel();
     });
 }
 
@@ -44,15 +55,10 @@ StepView enterStep13(InstitutionModel& model, Method method) noexcept
 
 StepView clickMethod14(InstitutionModel& model, Method method, StayRegime view) noexcept
 {
-    return guarded([&] {
-        CalcResults results = model.results;
-        if (!computeIncentives(model, method, results))
-            return errorPanel();
-        // The end of a computation tests the amounts with the hours just computed.
-        StepView shown = showIncentiveView(model, results, view, method);
-        if (!shown.showError)
-            model.results = results;
-        return shown;
+    // The end of a computation tests the amounts with the hours just computed.
+    return keepWhenShown(model, [&](CalcResults& results) {
+        return computeIncentives(model, method, results) ? showIncentiveView(model, results, view, method)
+                                                         : errorPanel();
     });
 }
 
@@ -63,41 +69,32 @@ StepView enterStep14(InstitutionModel& model, Method method, StayRegime view) no
 
 StepView clickView14(const InstitutionModel& model, StayRegime view) noexcept
 {
-    return guarded([&] { return showIncentiveView(model, view, Method::ByRecommendations); });
+    return guarded([&] { return showIncentiveView(model, model.results, view, Method::ByRecommendations); });
 }
 
 StepView enterStep15(InstitutionModel& model, NormativeGroup group) noexcept
 {
     if (!runInputChecks(model))
         return errorPanel();
-    return guarded([&] {
-        CalcResults results = model.results;
-        if (!computeNeeds(model, PayrollAccrualRate, results))
-            return errorPanel();
-        StepView view = showNormativeTable(model, group, results);
-        if (!view.showError)
-            model.results = results;
-        return view;
+    return keepWhenShown(model, [&](CalcResults& results) {
+        return computeNeeds(model, PayrollAccrualRate, results) ? showNormativeTable(model, group, results)
+                                                                : errorPanel();
     });
 }
 
 StepView clickGroup15(InstitutionModel& model, NormativeGroup group) noexcept
 {
-    return guarded([&] { return showNormativeTable(model, group); });
+    // Nothing is recomputed; the table writes only the needs it shows.
+    return keepWhenShown(model, [&](CalcResults& results) { return showNormativeTable(model, group, results); });
 }
 
 StepView enterStep16(InstitutionModel& model) noexcept
 {
     if (!runInputChecks(model))
         return errorPanel();
-    return guarded([&] {
-        CalcResults results = model.results;
-        if (!computeNeeds(model, 1, results) || !computeEstimatePayrolls(model, results))
-            return errorPanel();
-        StepView view = showEstimate(model, results);
-        if (!view.showError)
-            model.results = results;
-        return view;
+    return keepWhenShown(model, [&](CalcResults& results) {
+        return computeNeeds(model, 1, results) && computeEstimatePayrolls(model, results) ? showEstimate(model, results)
+                                                                                          : errorPanel();
     });
 }
 

@@ -31,6 +31,7 @@ std::string format(double value, Pattern pattern);
 double roundShown(double value, Pattern pattern);
 
 // Single-precision storage: the value a 32-bit float holds after storing a double in it.
+// Kept on purpose: the course's figures come from these values held as floats (DEVELOPERS.md).
 inline float toSingle(double value) noexcept { return static_cast<float>(value); }
 inline double throughSingle(double value) noexcept { return static_cast<double>(static_cast<float>(value)); }
 

@@ -35,47 +35,47 @@ struct FieldDefault {
 };
 
 constexpr std::array<FieldDefault, 41> kScalarDefaults{{
-    {ref(Field::Payroll2011PedTotal), 6726023, true},
-    {ref(Field::Payroll2011Admin), 1486896, true},
-    {ref(Field::Payroll2011Medical), 220284, true},
-    {ref(Field::Payroll2011Service), 256999, true},
-    {ref(Field::Positions2011PedTotal), 25.9, false},
-    {ref(Field::Positions2011Admin), 2, false},
-    {ref(Field::Positions2011Medical), 1, false},
-    {ref(Field::Positions2011Service), 14, false},
-    {ref(Field::AssignedServices, StayRegime::ShortTerm, AgeGroup::Junior), 0, false},
-    {ref(Field::AssignedServices, StayRegime::ShortTerm, AgeGroup::Middle), 20, false},
-    {ref(Field::AssignedServices, StayRegime::ShortTerm, AgeGroup::Senior), 0, false},
-    {ref(Field::AssignedServices, StayRegime::Day, AgeGroup::Junior), 0, false},
-    {ref(Field::AssignedServices, StayRegime::Day, AgeGroup::Middle), 50, false},
-    {ref(Field::AssignedServices, StayRegime::Day, AgeGroup::Senior), 30, false},
-    {ref(Field::IncentiveShareNonPed), 20, false},
-    {ref(Field::SpecialPartSharePed), 36, false},
-    {ref(Field::CompensationSharePed), 10, false},
-    {ref(Field::AwardsSharePed), 5, false},
-    {ref(Field::DeputySalaryCoefficient), 80, false},
-    {ref(Field::AdminPayrollTeachingShare), 50, false},
-    {ref(Field::ServicePayrollTeachingShare), 10, false},
-    {ref(Field::MaterialCostsPercentOfPedPayroll), 12, false},
-    {ref(Field::MaterialCostsTeachingShare), 60, false},
-    {ref(Field::PedSalaryGrowthPercent2012), 15, false},
-    {ref(Field::MonthsPerYear), 10, false},
-    {ref(Field::DaysPerWeek), 5, false},
-    {ref(Field::GroupSize, GroupOrientation::GeneralDevelopment, AgeBand::UnderThree), 15, false},
-    {ref(Field::GroupSize, GroupOrientation::GeneralDevelopment, AgeBand::ThreeAndOver), 20, false},
-    {ref(Field::GroupSize, GroupOrientation::Compensating, AgeBand::UnderThree), 8, false},
-    {ref(Field::GroupSize, GroupOrientation::Compensating, AgeBand::ThreeAndOver), 10, false},
-    {ref(Field::ServiceSalary, ServicePosition::Accountant), 16000, true},
-    {ref(Field::ServiceSalary, ServicePosition::Clerk), 14000, true},
-    {ref(Field::ServiceSalary, ServicePosition::Medical), 15000, true},
-    {ref(Field::ServiceSalary, ServicePosition::Chef), 0, true},
-    {ref(Field::ServiceSalary, ServicePosition::Cook), 14000, true},
-    {ref(Field::ServiceSalary, ServicePosition::Storekeeper), 14000, true},
-    {ref(Field::ServiceSalary, ServicePosition::LinenKeeper), 14000, true},
-    {ref(Field::ServiceSalary, ServicePosition::LaundryWorker), 14000, true},
-    {ref(Field::ServiceSalary, ServicePosition::Loader), 14000, true},
-    {ref(Field::ServiceSalary, ServicePosition::RepairWorker), 14000, true},
-    {ref(Field::ServiceSalary, ServicePosition::OtherPositions), 14000, true},
+    {fields::payroll2011PedTotal(), 6726023, true},
+    {fields::payroll2011Admin(), 1486896, true},
+    {fields::payroll2011Medical(), 220284, true},
+    {fields::payroll2011Service(), 256999, true},
+    {fields::positions2011PedTotal(), 25.9, false},
+    {fields::positions2011Admin(), 2, false},
+    {fields::positions2011Medical(), 1, false},
+    {fields::positions2011Service(), 14, false},
+    {fields::assignedServices(StayRegime::ShortTerm, AgeGroup::Junior), 0, false},
+    {fields::assignedServices(StayRegime::ShortTerm, AgeGroup::Middle), 20, false},
+    {fields::assignedServices(StayRegime::ShortTerm, AgeGroup::Senior), 0, false},
+    {fields::assignedServices(StayRegime::Day, AgeGroup::Junior), 0, false},
+    {fields::assignedServices(StayRegime::Day, AgeGroup::Middle), 50, false},
+    {fields::assignedServices(StayRegime::Day, AgeGroup::Senior), 30, false},
+    {fields::incentiveShareNonPed(), 20, false},
+    {fields::specialPartSharePed(), 36, false},
+    {fields::compensationSharePed(), 10, false},
+    {fields::awardsSharePed(), 5, false},
+    {fields::deputySalaryCoefficient(), 80, false},
+    {fields::adminPayrollTeachingShare(), 50, false},
+    {fields::servicePayrollTeachingShare(), 10, false},
+    {fields::materialCostsPercentOfPedPayroll(), 12, false},
+    {fields::materialCostsTeachingShare(), 60, false},
+    {fields::pedSalaryGrowthPercent2012(), 15, false},
+    {fields::monthsPerYear(), 10, false},
+    {fields::daysPerWeek(), 5, false},
+    {fields::groupSize(GroupOrientation::GeneralDevelopment, AgeBand::UnderThree), 15, false},
+    {fields::groupSize(GroupOrientation::GeneralDevelopment, AgeBand::ThreeAndOver), 20, false},
+    {fields::groupSize(GroupOrientation::Compensating, AgeBand::UnderThree), 8, false},
+    {fields::groupSize(GroupOrientation::Compensating, AgeBand::ThreeAndOver), 10, false},
+    {fields::serviceSalary(ServicePosition::Accountant), 16000, true},
+    {fields::serviceSalary(ServicePosition::Clerk), 14000, true},
+    {fields::serviceSalary(ServicePosition::Medical), 15000, true},
+    {fields::serviceSalary(ServicePosition::Chef), 0, true},
+    {fields::serviceSalary(ServicePosition::Cook), 14000, true},
+    {fields::serviceSalary(ServicePosition::Storekeeper), 14000, true},
+    {fields::serviceSalary(ServicePosition::LinenKeeper), 14000, true},
+    {fields::serviceSalary(ServicePosition::LaundryWorker), 14000, true},
+    {fields::serviceSalary(ServicePosition::Loader), 14000, true},
+    {fields::serviceSalary(ServicePosition::RepairWorker), 14000, true},
+    {fields::serviceSalary(ServicePosition::OtherPositions), 14000, true},
 }};
 
 constexpr Row<ServicePosition> kServicePositions{1, 0, 1, 1, 1, 0, 4, 1, 1.5, 1, 1, 1, 2.5};
@@ -124,34 +124,34 @@ void resetToDefaults(InstitutionModel& m)
 {
     const auto k = m.regionCoefficient;
     for (GroupKind g : allOf<GroupKind>()) {
-        put(m, ref(Field::DirectStayHours, g), number(kStayHours[g]));
-        put(m, ref(Field::OtherStayHours, g), number(kStayHours[g]));
+        put(m, fields::directStayHours(g), number(kStayHours[g]));
+        put(m, fields::otherStayHours(g), number(kStayHours[g]));
         for (StaffRole r : allOf<StaffRole>()) {
-            put(m, ref(Field::DirectHours, g, r), number(kDirectHours[g][ix(r)]));
-            put(m, ref(Field::OtherHours, g, r), number(kOtherHours[g][ix(r)]));
+            put(m, fields::directHours(g, r), number(kDirectHours[g][ix(r)]));
+            put(m, fields::otherHours(g, r), number(kOtherHours[g][ix(r)]));
         }
     }
     for (StaffRole r : allOf<StaffRole>()) {
-        put(m, ref(Field::Payroll2011, r), ModelValue::text(moneyDefault(kPayroll2011[ix(r)], k)));
-        put(m, ref(Field::Positions2011, r), number(kPositions2011[ix(r)]));
+        put(m, fields::payroll2011(r), ModelValue::text(moneyDefault(kPayroll2011[ix(r)], k)));
+        put(m, fields::positions2011(r), number(kPositions2011[ix(r)]));
     }
     for (const FieldDefault& d : kScalarDefaults)
         put(m, d.ref, d.money ? ModelValue::text(moneyDefault(d.value, k)) : number(d.value));
     for (ServicePosition p : allOf<ServicePosition>())
-        put(m, ref(Field::ServicePositions, p), number(kServicePositions[ix(p)]));
+        put(m, fields::servicePositions(p), number(kServicePositions[ix(p)]));
 
     for (AgeGroup a : allOf<AgeGroup>())
         for (GroupOrientation o : allOf<GroupOrientation>())
             for (StayMode mode : allOf<StayMode>())
-                put(m, ref(Field::ProvidedServices, a, o, mode), number(0));
+                put(m, fields::providedServices(a, o, mode), number(0));
     for (const ServiceDefault& d : kProvidedServices)
-        put(m, ref(Field::ProvidedServices, d.age, d.orientation, d.mode), number(d.children));
+        put(m, fields::providedServices(d.age, d.orientation, d.mode), number(d.children));
 
     // The normatives are the base amounts rounded in the region, held in single precision.
     for (StayRegime s : allOf<StayRegime>())
         for (AgeGroup a : allOf<AgeGroup>())
             for (NormativePart p : allOf<NormativePart>())
-                put(m, ref(Field::RegionalNormative, s, a, p),
+                put(m, fields::regionalNormative(s, a, p),
                     ModelValue::text(moneyDefault(kNormativeBase[ix(s)][ix(a)][ix(p)], k)));
 }
 

@@ -9,19 +9,19 @@ namespace {
 template <typename Model>
 auto& fieldOf(Model& m, FieldRef r)
 {
-    switch (r.field) {
+    switch (r.family()) {
     case Field::DirectStayHours:
-        return m.directStayHours.at(r.i);
+        return m.directStayHours.at(r.index(0));
     case Field::DirectHours:
-        return m.directHours.at(r.i).at(r.j);
+        return m.directHours.at(r.index(0)).at(r.index(1));
     case Field::OtherStayHours:
-        return m.otherStayHours.at(r.i);
+        return m.otherStayHours.at(r.index(0));
     case Field::OtherHours:
-        return m.otherHours.at(r.i).at(r.j);
+        return m.otherHours.at(r.index(0)).at(r.index(1));
     case Field::Payroll2011PedTotal:
         return m.payroll2011PedTotal;
     case Field::Payroll2011:
-        return m.payroll2011.at(r.i);
+        return m.payroll2011.at(r.index(0));
     case Field::Payroll2011Admin:
         return m.payroll2011Admin;
     case Field::Payroll2011Medical:
@@ -31,7 +31,7 @@ auto& fieldOf(Model& m, FieldRef r)
     case Field::Positions2011PedTotal:
         return m.positions2011PedTotal;
     case Field::Positions2011:
-        return m.positions2011.at(r.i);
+        return m.positions2011.at(r.index(0));
     case Field::Positions2011Admin:
         return m.positions2011Admin;
     case Field::Positions2011Medical:
@@ -39,9 +39,9 @@ auto& fieldOf(Model& m, FieldRef r)
     case Field::Positions2011Service:
         return m.positions2011Service;
     case Field::AssignedServices:
-        return m.assignedServices.at(r.i).at(r.j);
+        return m.assignedServices.at(r.index(0)).at(r.index(1));
     case Field::ProvidedServices:
-        return m.providedServices.at(r.i).at(r.j).at(r.k);
+        return m.providedServices.at(r.index(0)).at(r.index(1)).at(r.index(2));
     case Field::IncentiveShareNonPed:
         return m.incentiveShareNonPed;
     case Field::SpecialPartSharePed:
@@ -67,13 +67,13 @@ auto& fieldOf(Model& m, FieldRef r)
     case Field::DaysPerWeek:
         return m.daysPerWeek;
     case Field::GroupSize:
-        return m.groupSize.at(r.i).at(r.j);
+        return m.groupSize.at(r.index(0)).at(r.index(1));
     case Field::ServicePositions:
-        return m.servicePositions.at(r.i);
+        return m.servicePositions.at(r.index(0));
     case Field::ServiceSalary:
-        return m.serviceSalary.at(r.i);
+        return m.serviceSalary.at(r.index(0));
     case Field::RegionalNormative:
-        return m.regionalNormative.at(r.i).at(r.j).at(r.k);
+        return m.regionalNormative.at(r.index(0)).at(r.index(1)).at(r.index(2));
     }
     return m.payroll2011PedTotal; // unreachable: every Field is handled above
 }
@@ -85,52 +85,56 @@ const ModelValue& field(const InstitutionModel& model, FieldRef r) { return fiel
 
 std::span<const FieldRef> inputFields()
 {
-    static const std::vector<FieldRef> fields = [] {
+    static const std::vector<FieldRef> inputs = [] {
+        using namespace fields;
         std::vector<FieldRef> all;
         for (GroupKind g : allOf<GroupKind>()) {
-            for (Field stay : {Field::DirectStayHours, Field::OtherStayHours}) {
-                all.push_back(ref(stay, g));
-                for (StaffRole r : allOf<StaffRole>())
-                    all.push_back(ref(stay == Field::DirectStayHours ? Field::DirectHours : Field::OtherHours, g, r));
-            }
-        }
-        for (Field f : {Field::Payroll2011, Field::Positions2011}) {
-            all.push_back(ref(f == Field::Payroll2011 ? Field::Payroll2011PedTotal : Field::Positions2011PedTotal));
+            all.push_back(directStayHours(g));
             for (StaffRole r : allOf<StaffRole>())
-                all.push_back(ref(f, r));
-            const bool pay = f == Field::Payroll2011;
-            all.push_back(ref(pay ? Field::Payroll2011Admin : Field::Positions2011Admin));
-            all.push_back(ref(pay ? Field::Payroll2011Medical : Field::Positions2011Medical));
-            all.push_back(ref(pay ? Field::Payroll2011Service : Field::Positions2011Service));
+                all.push_back(directHours(g, r));
+            all.push_back(otherStayHours(g));
+            for (StaffRole r : allOf<StaffRole>())
+                all.push_back(otherHours(g, r));
         }
+        all.push_back(payroll2011PedTotal());
+        for (StaffRole r : allOf<StaffRole>())
+            all.push_back(payroll2011(r));
+        all.insert(all.end(), {payroll2011Admin(), payroll2011Medical(), payroll2011Service()});
+        all.push_back(positions2011PedTotal());
+        for (StaffRole r : allOf<StaffRole>())
+            all.push_back(positions2011(r));
+        all.insert(all.end(), {positions2011Admin(), positions2011Medical(), positions2011Service()});
         for (StayRegime s : allOf<StayRegime>())
             for (AgeGroup a : allOf<AgeGroup>())
-                all.push_back(ref(Field::AssignedServices, s, a));
+                all.push_back(assignedServices(s, a));
         for (AgeGroup a : allOf<AgeGroup>())
             for (GroupOrientation o : allOf<GroupOrientation>())
                 for (StayMode m : allOf<StayMode>())
-                    all.push_back(ref(Field::ProvidedServices, a, o, m));
-        for (auto f = static_cast<int>(Field::IncentiveShareNonPed); f <= static_cast<int>(Field::DaysPerWeek); ++f)
-            all.push_back(ref(static_cast<Field>(f)));
+                    all.push_back(providedServices(a, o, m));
+        all.insert(all.end(),
+            {incentiveShareNonPed(), specialPartSharePed(), compensationSharePed(), awardsSharePed(),
+                deputySalaryCoefficient(), adminPayrollTeachingShare(), servicePayrollTeachingShare(),
+                materialCostsPercentOfPedPayroll(), materialCostsTeachingShare(), pedSalaryGrowthPercent2012(),
+                monthsPerYear(), daysPerWeek()});
         for (GroupOrientation o : allOf<GroupOrientation>())
             for (AgeBand b : allOf<AgeBand>())
-                all.push_back(ref(Field::GroupSize, o, b));
+                all.push_back(groupSize(o, b));
         for (ServicePosition p : allOf<ServicePosition>()) {
-            all.push_back(ref(Field::ServicePositions, p));
+            all.push_back(servicePositions(p));
             if (hasSalary(p))
-                all.push_back(ref(Field::ServiceSalary, p));
+                all.push_back(serviceSalary(p));
         }
         return all;
     }();
-    return fields;
+    return inputs;
 }
 
 bool isSingleField(FieldRef r) noexcept
 {
-    return r == ref(Field::OtherHours, GroupKind::Compensating, StaffRole::TeacherAssistant)
-        || r == ref(Field::Positions2011Service)
-        || r == ref(Field::GroupSize, GroupOrientation::Compensating, AgeBand::ThreeAndOver)
-        || r == ref(Field::ServiceSalary, ServicePosition::OtherPositions) || r.field == Field::RegionalNormative;
+    return r == fields::otherHours(GroupKind::Compensating, StaffRole::TeacherAssistant)
+        || r == fields::positions2011Service()
+        || r == fields::groupSize(GroupOrientation::Compensating, AgeBand::ThreeAndOver)
+        || r == fields::serviceSalary(ServicePosition::OtherPositions) || r.family() == Field::RegionalNormative;
 }
 
 void commitText(InstitutionModel& model, FieldRef r, const std::string& text)

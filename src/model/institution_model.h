@@ -1,11 +1,10 @@
 #pragma once
 
 #include "enums.h"
+#include "field_ref.h"
 #include "model_value.h"
 #include "results.h"
 
-#include <array>
-#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -74,73 +73,14 @@ struct InstitutionModel {
     CalcResults results;
 };
 
-// The address of one input field, so that screens and the report can bind controls and cells to
-// fields through tables. The indices are the enumeration members of the field's family, in order.
-enum class Field : std::uint8_t {
-    DirectStayHours, // [GroupKind]
-    DirectHours, // [GroupKind][StaffRole]
-    OtherStayHours, // [GroupKind]
-    OtherHours, // [GroupKind][StaffRole]
-    Payroll2011PedTotal,
-    Payroll2011, // [StaffRole]
-    Payroll2011Admin,
-    Payroll2011Medical,
-    Payroll2011Service,
-    Positions2011PedTotal,
-    Positions2011, // [StaffRole]
-    Positions2011Admin,
-    Positions2011Medical,
-    Positions2011Service,
-    AssignedServices, // [StayRegime][AgeGroup]
-    ProvidedServices, // [AgeGroup][GroupOrientation][StayMode]
-    IncentiveShareNonPed,
-    SpecialPartSharePed,
-    CompensationSharePed,
-    AwardsSharePed,
-    DeputySalaryCoefficient,
-    AdminPayrollTeachingShare,
-    ServicePayrollTeachingShare,
-    MaterialCostsPercentOfPedPayroll,
-    MaterialCostsTeachingShare,
-    PedSalaryGrowthPercent2012,
-    MonthsPerYear,
-    DaysPerWeek,
-    GroupSize, // [GroupOrientation][AgeBand]
-    ServicePositions, // [ServicePosition]
-    ServiceSalary, // [ServicePosition]
-    RegionalNormative, // [StayRegime][AgeGroup][NormativePart]
-};
-
-struct FieldRef {
-    Field field{};
-    std::uint8_t i = 0;
-    std::uint8_t j = 0;
-    std::uint8_t k = 0;
-    friend constexpr bool operator==(FieldRef, FieldRef) noexcept = default;
-};
-
-template <typename... E>
-constexpr FieldRef ref(Field f, E... indices) noexcept
-{
-    static_assert(sizeof...(E) <= 3);
-    const std::array<std::uint8_t, sizeof...(E) + 1> idx{static_cast<std::uint8_t>(ix(indices))..., 0};
-    FieldRef r{f};
-    if constexpr (sizeof...(E) > 0)
-        r.i = idx[0];
-    if constexpr (sizeof...(E) > 1)
-        r.j = idx[1];
-    if constexpr (sizeof...(E) > 2)
-        r.k = idx[2];
-    return r;
-}
-
 ModelValue& field(InstitutionModel& model, FieldRef r);
 const ModelValue& field(const InstitutionModel& model, FieldRef r);
 
 // Every input field of steps 1–12, step by step in the order of their controls' families.
 std::span<const FieldRef> inputFields();
 
-// The few fields held in single precision.
+// The few fields held in single precision, on purpose: the course's figures come from them held as
+// floats (DEVELOPERS.md).
 bool isSingleField(FieldRef r) noexcept;
 
 // What leaving a step does with the text of a control: store it unchanged, or, for a single

@@ -14,6 +14,7 @@ public:
     ModelValue() = default;
     static ModelValue integer(std::int64_t v) { return ModelValue(Storage(v)); }
     static ModelValue real(double v) { return ModelValue(Storage(v)); }
+    // Kept on purpose: the course's figures come from these fields held as floats (DEVELOPERS.md).
     static ModelValue single(float v) { return ModelValue(Storage(v)); }
     static ModelValue text(std::string v) { return ModelValue(Storage(std::move(v))); }
     // What a single-precision field keeps of a committed text: the number it reads as, held as a

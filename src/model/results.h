@@ -8,7 +8,8 @@ namespace kvarton {
 
 // The results of the calculation steps 13–16, kept in the model next to the inputs. A result that
 // was never computed is 0, which is what an empty field counts as in arithmetic. Fields marked
-// "single" hold a value that went through a 32-bit float when it was stored.
+// "single" hold a value that went through a 32-bit float when it was stored, on purpose
+// (DEVELOPERS.md, "Single precision, on purpose").
 
 template <typename T>
 using PerCell = EnumArray<StayRegime, EnumArray<GroupOrientation, T>>; // [StayRegime][GroupOrientation]

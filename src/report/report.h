@@ -1,6 +1,7 @@
 #pragma once
 
 #include "report_problem.h"
+#include "workbook.h"
 
 #include "model/institution_model.h"
 
@@ -15,6 +16,9 @@ namespace kvarton::report {
 // the currency range), each named as the learner finds it, e.g. "Шаг 7: Воспитатели". Empty when
 // the report can be written.
 std::vector<std::string> invalidInputs(const InstitutionModel& model);
+
+// The report workbook of `model`, every sheet of it.
+Workbook reportWorkbook(const InstitutionModel& model);
 
 // Writes the report workbook (.xlsx) to `path` (UTF-8). nullopt on success. On any failure
 // nothing is left at `path` and the problem says, in Russian, what to do. `path` must not exist

@@ -1,6 +1,11 @@
 #include "report_layout.h"
 
-#include <algorithm>
+#include "row_fit.h"
+
+#include "model/conversion.h"
+
+#include <array>
+#include <cstdint>
 
 namespace kvarton::report {
 
@@ -8,7 +13,12 @@ namespace {
 
 constexpr int A = 0, B = 1, C = 2, D = 3;
 
-// Fills the cells row by row; each row's label in column A also names its inputs.
+// The styles of the sheet: everything is centred both ways and wrapped, a column's empty cells
+// included; the filled cells are bordered, the head rows of the blocks bold.
+enum StyleIndex : int { Centred, Bordered, Head };
+
+// Fills the cells row after row, each from left to right; a row's label in column A also names
+// its inputs.
 class Builder final {
 public:
     void text(int row, int column, std::string text)
@@ -17,6 +27,7 @@ public:
             label_ = text;
         cells_.push_back({row, column, std::move(text)});
     }
+    void head(int row, int column, std::string text) { cells_.push_back({row, column, std::move(text), true}); }
     void identity(int row, int column, IdentityField f) { cells_.push_back({row, column, f}); }
     // `detail` tells two inputs of one row and one step apart (the column head).
     void input(int row, int column, FieldRef f, int step, std::string_view detail = {})
@@ -27,13 +38,7 @@ public:
         cells_.push_back({row, column, InputCell{f, step, std::move(name)}});
     }
 
-    std::vector<ReportCell> columnAfterColumn() &&
-    {
-        std::stable_sort(cells_.begin(), cells_.end(), [](const ReportCell& x, const ReportCell& y) {
-            return x.column != y.column ? x.column < y.column : x.row < y.row;
-        });
-        return std::move(cells_);
-    }
+    std::vector<ReportCell> cells() && { return std::move(cells_); }
 
 private:
     std::vector<ReportCell> cells_;
@@ -64,9 +69,9 @@ void addIdentity(Builder& b)
 // Rows 7–20 (direct work, steps 1, 3, 5) and 22–35 (other work, steps 2, 4, 6).
 void addWorkingTime(Builder& b, int headRow, const char* title, Field stayHours, Field hours, int firstStep)
 {
-    b.text(headRow, A, title);
+    b.head(headRow, A, title);
     for (GroupKind k : allOf<GroupKind>())
-        b.text(headRow, B + static_cast<int>(ix(k)), std::string(texts(k).reportColumn));
+        b.head(headRow, B + static_cast<int>(ix(k)), std::string(texts(k).reportColumn));
     const auto stepOf = [firstStep](GroupKind k) { return firstStep + 2 * static_cast<int>(ix(k)); };
 
     b.text(headRow + 1, A, "Режим пребывания");
@@ -84,9 +89,9 @@ void addWorkingTime(Builder& b, int headRow, const char* title, Field stayHours,
 // Rows 37–53: payroll (step 7) and positions (step 8) of 2011.
 void addStaffing2011(Builder& b)
 {
-    b.text(37, A, "Штатное рассписание 2011");
-    b.text(37, B, "Фонд ЗП (без отчислений)");
-    b.text(37, C, "Количество ставок");
+    b.head(37, A, "Штатное рассписание 2011");
+    b.head(37, B, "Фонд ЗП (без отчислений)");
+    b.head(37, C, "Количество ставок");
     struct Row {
         std::string label;
         FieldRef payroll;
@@ -116,13 +121,13 @@ void addStaffing2011(Builder& b)
 void addAgeGroupHeads(Builder& b, int row)
 {
     for (AgeGroup a : allOf<AgeGroup>())
-        b.text(row, B + static_cast<int>(ix(a)), std::string(texts(a).report));
+        b.head(row, B + static_cast<int>(ix(a)), std::string(texts(a).report));
 }
 
 // Rows 55–57: the state assignment, step 9.
 void addStateAssignment(Builder& b)
 {
-    b.text(55, A, "Государственное задание, услуг");
+    b.head(55, A, "Государственное задание, услуг");
     addAgeGroupHeads(b, 55);
     int row = 56;
     for (StayRegime s : allOf<StayRegime>()) {
@@ -136,7 +141,7 @@ void addStateAssignment(Builder& b)
 // Rows 59–79: the services provided by group orientation and stay mode, step 10.
 void addServicesProvided(Builder& b)
 {
-    b.text(59, A, "Оказываемые услуги, услуг");
+    b.head(59, A, "Оказываемые услуги, услуг");
     addAgeGroupHeads(b, 59);
     int row = 60;
     for (GroupOrientation o : allOf<GroupOrientation>())
@@ -151,7 +156,7 @@ void addServicesProvided(Builder& b)
 // Rows 81–97: the institution's parameters, step 11.
 void addParameters(Builder& b)
 {
-    b.text(81, A, "Параметры деятельности ДОУ");
+    b.head(81, A, "Параметры деятельности ДОУ");
     struct Row {
         const char* label;
         FieldRef field;
@@ -194,9 +199,9 @@ void addParameters(Builder& b)
 void addStaff2012(Builder& b)
 {
     constexpr std::string_view salary = "Оклад", positions = "Количество ставок";
-    b.text(99, A, "АУП, УВП и обслуживающий персонал на 2012 год");
-    b.text(99, B, std::string(salary));
-    b.text(99, C, std::string(positions));
+    b.head(99, A, "АУП, УВП и обслуживающий персонал на 2012 год");
+    b.head(99, B, std::string(salary));
+    b.head(99, C, std::string(positions));
     int row = 100;
     for (ServicePosition p : allOf<ServicePosition>()) {
         b.text(row, A, std::string(texts(p).report));
@@ -220,7 +225,7 @@ std::vector<ReportCell> buildCells()
     addServicesProvided(b);
     addParameters(b);
     addStaff2012(b);
-    return std::move(b).columnAfterColumn();
+    return std::move(b).cells();
 }
 
 } // namespace
@@ -229,6 +234,53 @@ const std::vector<ReportCell>& reportCells()
 {
     static const std::vector<ReportCell> cells = buildCells();
     return cells;
+}
+
+std::optional<double> reportNumber(const ModelValue& value) noexcept
+{
+    // A field left blank on its step holds an empty text: it is as empty as a field never filled.
+    const std::string* text = value.textIf();
+    const auto number = text && text->empty() ? std::optional<double>(0.0) : value.toNumber();
+    if (!number)
+        return std::nullopt;
+    const auto amount = Currency::fromDouble(*number);
+    if (!amount)
+        return std::nullopt;
+    // Units up to 2^53 are exact doubles, so one division gives the nearest double. Beyond that
+    // the units would be rounded before the division as well, which can miss the nearest double
+    // by a step; whole roubles and the fraction are converted apart instead.
+    constexpr std::int64_t kExact = std::int64_t{1} << 53;
+    const std::int64_t units = amount->units();
+    if (units > -kExact && units < kExact)
+        return static_cast<double>(units) / 10000.0;
+    return static_cast<double>(units / 10000) + static_cast<double>(units % 10000) / 10000.0;
+}
+
+Sheet reportSheet(const InstitutionModel& model)
+{
+    Sheet sheet;
+    sheet.name = "Sheet1";
+    const Style centred{.horizontal = Horizontal::Centre, .vertical = Vertical::Centre, .wrap = true};
+    sheet.styles = {centred, centred, centred};
+    sheet.styles[Bordered].bordered = sheet.styles[Head].bordered = true;
+    sheet.styles[Head].bold = true;
+
+    for (const ReportCell& cell : reportCells()) {
+        CellValue value;
+        if (const auto* text = std::get_if<std::string>(&cell.content))
+            value = *text;
+        else if (const auto* identity = std::get_if<IdentityField>(&cell.content))
+            value = model.*(*identity);
+        else
+            value = reportNumber(field(model, std::get<InputCell>(cell.content).field)).value_or(0.0);
+        sheet.cells.push_back({cell.row, cell.column, std::move(value), cell.head ? Head : Bordered});
+    }
+    sheet.merges = {kParametersHeading};
+    for (int column = A; column <= D; ++column)
+        sheet.columns.push_back({column, column == A ? 41 : 15.43, Centred});
+    sheet.rowHeights = fittedRowHeights(sheet);
+    sheet.page = {Paper::A4, true, {}};
+    return sheet;
 }
 
 } // namespace kvarton::report

@@ -1,14 +1,15 @@
 #pragma once
 
+#include "workbook.h"
+
 #include "model/institution_model.h"
 
-#include <array>
+#include <optional>
 #include <string>
-#include <string_view>
 #include <variant>
 #include <vector>
 
-// The report sheet as data: what every cell holds, and the ranges of its formatting.
+// The first sheet of the report: the identity of the learner and every input of steps 1–12.
 namespace kvarton::report {
 
 inline constexpr int kReportRows = 112;
@@ -27,19 +28,23 @@ struct ReportCell {
     int row = 1; // 1–112
     int column = 0; // 0 = A … 3 = D
     std::variant<std::string, IdentityField, InputCell> content; // a fixed text, identity or input
+    bool head = false; // the head row of a block, in bold
 };
 
-// Every filled cell, column after column (A, B, C, D), each column from the top down.
+// Every filled cell of the sheet, row after row, each row from left to right. Everything else on
+// the sheet follows from it: every cell here is bordered, and the heading of the parameters
+// spans columns A–C (kParametersHeading).
 const std::vector<ReportCell>& reportCells();
 
-// Formatting ranges, each list in the order the writer applies it.
-inline constexpr std::array<std::string_view, 7> kNumberFormatRanges{
-    "B8:D20", "B23:D35", "B38:C53", "B56:D57", "B60:D79", "B82:B97", "B100:C112"};
-inline constexpr std::string_view kParametersHeading = "A81:C81"; // merged into one cell
-inline constexpr std::array<std::string_view, 2> kBordersBeforeHeading{"A99:C112", "A81:C97"};
-inline constexpr std::array<std::string_view, 6> kBordersAfterHeading{
-    "A59:D79", "A55:D57", "A37:C53", "A22:D35", "A7:D20", "A1:B5"};
-inline constexpr std::array<std::string_view, 7> kBoldRanges{
-    "A7:D7", "A22:D22", "A37:C37", "A55:D55", "A59:D59", "A81:C81", "A99:C99"};
+inline constexpr Merge kParametersHeading{81, 0, 81, 2};
+
+// The number the report holds for an input: its value as a currency amount (four decimals), empty
+// (or an empty text) as 0, text read with the decimal comma. nullopt for a text that is not a
+// number and for a number outside the currency range.
+std::optional<double> reportNumber(const ModelValue& value) noexcept;
+
+// The sheet with the learner's identity and inputs; an input that is no number stands as 0, so
+// ask `invalidInputs` first.
+Sheet reportSheet(const InstitutionModel& model);
 
 } // namespace kvarton::report

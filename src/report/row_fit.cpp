@@ -1,7 +1,8 @@
 #include "row_fit.h"
 
+#include "xlsx_text.h"
+
 #include <algorithm>
-#include <cstdint>
 
 namespace kvarton::report {
 
@@ -9,7 +10,7 @@ namespace {
 
 // Width of one character in units of the default font's "0": capitals and wide letters take more,
 // blanks and punctuation less. Slightly generous, so that an estimate never cuts a line off.
-double charWidth(std::uint32_t c)
+double charWidth(char32_t c)
 {
     if (c == ' ' || c == '.' || c == ',' || c == ':' || c == ';' || c == '(' || c == ')' || c == '-' || c == '/')
         return 0.55;
@@ -18,17 +19,6 @@ double charWidth(std::uint32_t c)
     if (c == 0x448 || c == 0x449 || c == 0x436 || c == 0x44E || c == 0x43C || c == 'm' || c == 'w') // ш щ ж ю м
         return 1.4;
     return 1.05;
-}
-
-// Decodes one UTF-8 sequence at `i`, moving past it; malformed bytes count as one character.
-std::uint32_t next(std::string_view s, std::size_t& i)
-{
-    const auto b = static_cast<unsigned char>(s[i++]);
-    int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-    std::uint32_t c = extra == 0 ? b : b & (0x3F >> extra);
-    for (; extra > 0 && i < s.size(); --extra)
-        c = (c << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
-    return c;
 }
 
 // Lines of one paragraph when words are moved to the next line as a whole.
@@ -53,7 +43,9 @@ int paragraphLines(std::string_view paragraph, double capacity)
         word = 0;
     };
     for (std::size_t i = 0; i < paragraph.size();) {
-        const std::uint32_t c = next(paragraph, i);
+        const Utf8Char d = decodeUtf8(paragraph, i);
+        const char32_t c = d.length == 0 ? U'\uFFFD' : d.codePoint; // as the writer stores a stray byte
+        i += d.length == 0 ? 1 : d.length;
         if (c == ' ') {
             placeWord();
             blank = charWidth(c);
@@ -82,6 +74,38 @@ double fittedRowHeight(std::string_view text, double width, bool wrap)
         start = end + 1;
     }
     return kDefaultRowHeight * lines;
+}
+
+std::map<int, double> fittedRowHeights(const Sheet& sheet)
+{
+    std::map<int, double> widths;
+    for (const Column& c : sheet.columns)
+        widths[c.column] = c.width;
+    const auto widthOf = [&](int column) {
+        const auto c = widths.find(column);
+        return c == widths.end() ? kDefaultColumnWidth : c->second;
+    };
+    std::map<int, double> heights;
+    for (const Cell& cell : sheet.cells) {
+        const auto* text = std::get_if<std::string>(&cell.value);
+        if (!text)
+            continue;
+        double width = widthOf(cell.column);
+        bool covered = false;
+        for (const Merge& m : sheet.merges) {
+            if (cell.row < m.firstRow || cell.row > m.lastRow || cell.column < m.firstColumn
+                || cell.column > m.lastColumn)
+                continue;
+            covered = cell.row != m.firstRow || cell.column != m.firstColumn;
+            width = 0;
+            for (int c = m.firstColumn; c <= m.lastColumn; ++c)
+                width += widthOf(c);
+        }
+        const double height = fittedRowHeight(*text, width, sheet.styles.at(static_cast<std::size_t>(cell.style)).wrap);
+        if (!covered && height > kDefaultRowHeight)
+            heights[cell.row] = std::max(heights[cell.row], height);
+    }
+    return heights;
 }
 
 } // namespace kvarton::report

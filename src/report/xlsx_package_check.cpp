@@ -15,41 +15,19 @@ constexpr std::uint32_t kCentralHeader = 0x02014b50;
 constexpr std::uint32_t kEndOfCentralDirectory = 0x06054b50;
 constexpr std::size_t kMaxMemberSize = std::size_t{64} << 20; // far beyond any report part
 
-// Little-endian fields of the zip format, read with bounds checks.
-class Reader final {
-public:
-    explicit Reader(std::string_view bytes)
-        : bytes_(bytes)
-    {
-    }
+bool fits(std::string_view bytes, std::size_t at, std::size_t length)
+{
+    return at <= bytes.size() && length <= bytes.size() - at;
+}
 
-    std::optional<std::uint32_t> u32(std::size_t at) const { return le(at, 4); }
-    std::optional<std::uint16_t> u16(std::size_t at) const
-    {
-        const auto v = le(at, 2);
-        return v ? std::optional<std::uint16_t>(static_cast<std::uint16_t>(*v)) : std::nullopt;
-    }
-    std::optional<std::string_view> slice(std::size_t at, std::size_t length) const
-    {
-        if (at > bytes_.size() || length > bytes_.size() - at)
-            return std::nullopt;
-        return bytes_.substr(at, length);
-    }
-    std::size_t size() const noexcept { return bytes_.size(); }
-
-private:
-    std::optional<std::uint32_t> le(std::size_t at, std::size_t width) const
-    {
-        if (at > bytes_.size() || width > bytes_.size() - at)
-            return std::nullopt;
-        std::uint32_t v = 0;
-        for (std::size_t i = width; i > 0; --i)
-            v = (v << 8) | static_cast<std::uint8_t>(bytes_[at + i - 1]);
-        return v;
-    }
-
-    std::string_view bytes_;
-};
+// A little-endian field of the zip format; the caller has checked that it `fits`.
+std::uint32_t le(std::string_view bytes, std::size_t at, std::size_t width)
+{
+    std::uint32_t v = 0;
+    for (std::size_t i = width; i > 0; --i)
+        v = (v << 8) | static_cast<std::uint8_t>(bytes[at + i - 1]);
+    return v;
+}
 
 std::optional<std::string> inflateRaw(std::string_view data, std::size_t size)
 {
@@ -97,68 +75,53 @@ bool endsWithRootEndTag(std::string_view xml)
 
 bool isXml(std::string_view name) { return name.ends_with(".xml") || name.ends_with(".rels"); }
 
+// The member whose central directory header starts at `at`, inflated and checked; the offset of
+// the next header, or nullopt when the member is not whole.
+std::optional<std::size_t> checkMember(std::string_view zip, std::size_t at)
+{
+    if (!fits(zip, at, 46) || le(zip, at, 4) != kCentralHeader)
+        return std::nullopt;
+    const std::uint32_t method = le(zip, at + 10, 2), crc = le(zip, at + 16, 4), packed = le(zip, at + 20, 4),
+                        size = le(zip, at + 24, 4), nameLength = le(zip, at + 28, 2), local = le(zip, at + 42, 4);
+    const std::size_t next = at + 46 + nameLength + le(zip, at + 30, 2) + le(zip, at + 32, 2);
+    if (!fits(zip, at + 46, nameLength) || !fits(zip, local, 30) || le(zip, local, 4) != kLocalHeader)
+        return std::nullopt;
+    const std::string_view name = zip.substr(at + 46, nameLength);
+    const std::size_t dataAt = std::size_t{local} + 30 + le(zip, local + 26, 2) + le(zip, local + 28, 2);
+    if (!fits(zip, dataAt, packed))
+        return std::nullopt;
+    const std::string_view data = zip.substr(dataAt, packed);
+    std::optional<std::string> content;
+    if (method == 0 && packed == size)
+        content = std::string(data);
+    else if (method == Z_DEFLATED)
+        content = inflateRaw(data, size);
+    if (!content)
+        return std::nullopt;
+    const auto sum = crc32(0L, reinterpret_cast<const Bytef*>(content->data()), static_cast<uInt>(content->size()));
+    if (sum != crc || (isXml(name) && !endsWithRootEndTag(*content)))
+        return std::nullopt;
+    return next;
+}
+
 } // namespace
 
-bool isCompleteXlsxPackage(std::string_view bytes)
+bool isCompleteXlsxPackage(std::string_view zip)
 {
-    const Reader zip(bytes);
     if (zip.size() < 22)
         return false;
     // The end record stands last, after a comment of up to 65535 bytes.
-    std::optional<std::size_t> end;
-    for (std::size_t at = zip.size() - 22;; --at) {
-        if (zip.u32(at) == kEndOfCentralDirectory) {
-            end = at;
-            break;
-        }
-        if (at == 0 || zip.size() - at > 22 + 65535)
-            break;
+    std::size_t end = zip.size() - 22;
+    while (le(zip, end, 4) != kEndOfCentralDirectory) {
+        if (end == 0 || zip.size() - end > 22 + 65535)
+            return false;
+        --end;
     }
-    if (!end)
-        return false;
-    const auto count = zip.u16(*end + 10);
-    const auto directory = zip.u32(*end + 16);
-    if (!count || !directory || *count == 0)
-        return false;
-
-    std::size_t at = *directory;
-    for (std::uint16_t i = 0; i < *count; ++i) {
-        if (zip.u32(at) != kCentralHeader)
-            return false;
-        const auto method = zip.u16(at + 10);
-        const auto crc = zip.u32(at + 16);
-        const auto packed = zip.u32(at + 20);
-        const auto size = zip.u32(at + 24);
-        const auto nameLength = zip.u16(at + 28);
-        const auto extraLength = zip.u16(at + 30);
-        const auto commentLength = zip.u16(at + 32);
-        const auto local = zip.u32(at + 42);
-        if (!method || !crc || !packed || !size || !nameLength || !extraLength || !commentLength || !local)
-            return false;
-        const auto name = zip.slice(at + 46, *nameLength);
-        if (!name || zip.u32(*local) != kLocalHeader)
-            return false;
-        const auto localName = zip.u16(*local + 26);
-        const auto localExtra = zip.u16(*local + 28);
-        if (!localName || !localExtra)
-            return false;
-        const auto data = zip.slice(std::size_t{*local} + 30 + *localName + *localExtra, *packed);
-        if (!data)
-            return false;
-
-        std::optional<std::string> content;
-        if (*method == 0 && *packed == *size)
-            content = std::string(*data);
-        else if (*method == Z_DEFLATED)
-            content = inflateRaw(*data, *size);
-        if (!content)
-            return false;
-        const auto sum = crc32(0L, reinterpret_cast<const Bytef*>(content->data()), static_cast<uInt>(content->size()));
-        if (sum != *crc || (isXml(*name) && !endsWithRootEndTag(*content)))
-            return false;
-        at += 46 + std::size_t{*nameLength} + *extraLength + *commentLength;
-    }
-    return true;
+    const std::uint32_t count = le(zip, end + 10, 2);
+    std::optional<std::size_t> at = le(zip, end + 16, 4);
+    for (std::uint32_t i = 0; i < count && at; ++i)
+        at = checkMember(zip, *at);
+    return count > 0 && at.has_value();
 }
 
 } // namespace kvarton::report

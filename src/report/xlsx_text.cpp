@@ -7,14 +7,29 @@ namespace kvarton::report {
 
 namespace {
 
-// The code point at `pos` and its length in bytes; length 0 for a byte that starts no valid
-// UTF-8 sequence (overlong forms, surrogates and values past U+10FFFF included).
-struct Decoded {
-    char32_t codePoint = 0;
-    std::size_t length = 0;
-};
+bool isHex(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
 
-Decoded decode(std::string_view s, std::size_t pos)
+// "_xHHHH_" at `pos`: what a reader would take for an escaped character.
+bool looksEscaped(std::string_view s, std::size_t pos)
+{
+    if (pos + 7 > s.size() || s[pos] != '_' || s[pos + 1] != 'x' || s[pos + 6] != '_')
+        return false;
+    for (std::size_t i = 2; i < 6; ++i)
+        if (!isHex(s[pos + i]))
+            return false;
+    return true;
+}
+
+void appendEscaped(std::string& out, char32_t cp)
+{
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "_x%04X_", static_cast<unsigned>(cp));
+    out += buf;
+}
+
+} // namespace
+
+Utf8Char decodeUtf8(std::string_view s, std::size_t pos) noexcept
 {
     const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(s[pos + i]); };
     const std::uint8_t lead = byte(0);
@@ -43,34 +58,12 @@ Decoded decode(std::string_view s, std::size_t pos)
     return {cp, length};
 }
 
-bool isHex(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
-
-// "_xHHHH_" at `pos`: what a reader would take for an escaped character.
-bool looksEscaped(std::string_view s, std::size_t pos)
-{
-    if (pos + 7 > s.size() || s[pos] != '_' || s[pos + 1] != 'x' || s[pos + 6] != '_')
-        return false;
-    for (std::size_t i = 2; i < 6; ++i)
-        if (!isHex(s[pos + i]))
-            return false;
-    return true;
-}
-
-void appendEscaped(std::string& out, char32_t cp)
-{
-    char buf[8];
-    std::snprintf(buf, sizeof buf, "_x%04X_", static_cast<unsigned>(cp));
-    out += buf;
-}
-
-} // namespace
-
 std::string xlsxCellText(std::string_view utf8)
 {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {
-        const Decoded d = decode(utf8, pos);
+        const Utf8Char d = decodeUtf8(utf8, pos);
         if (d.length == 0) {
             out += "\xEF\xBF\xBD"; // U+FFFD
             ++pos;

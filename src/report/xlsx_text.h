@@ -10,6 +10,15 @@ namespace kvarton::report {
 // characters; the library counts bytes).
 inline constexpr std::size_t kMaxCellTextBytes = 32767;
 
+// The code point that starts at `pos` and its length in bytes; length 0 for a byte that starts no
+// valid UTF-8 sequence (overlong forms, surrogates and values past U+10FFFF included).
+struct Utf8Char {
+    char32_t codePoint = 0;
+    std::size_t length = 0;
+};
+
+Utf8Char decodeUtf8(std::string_view s, std::size_t pos) noexcept;
+
 // A cell text as the xlsx format must store it so that it reads back exactly as given:
 // characters XML cannot carry (U+0000–U+001F except tab and line feed, U+FFFE, U+FFFF) become
 // "_xHHHH_", and the underscore of a literal "_xHHHH_" becomes "_x005F_". Bytes that are not

@@ -5,11 +5,13 @@
 
 #include <xlsxwriter.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <map>
 #include <memory>
 #include <system_error>
 #include <vector>
@@ -36,85 +38,30 @@ std::string readAll(const fs::path& file)
 
 // --- Formats ---------------------------------------------------------------------------------
 
-std::uint8_t readingOrderValue(ReadingOrder o)
+lxw_format* makeFormat(lxw_workbook* wb, const Style& style)
 {
-    switch (o) {
-    case ReadingOrder::Context:
-        return 0;
-    case ReadingOrder::LeftToRight:
-        return 1;
-    case ReadingOrder::RightToLeft:
-        return 2;
-    }
-    return 0;
-}
-
-void applyAlignment(lxw_format* f, const Alignment& a)
-{
-    if (a.horizontal == HorizontalAlignment::Centre)
-        format_set_align(f, LXW_ALIGN_CENTER);
-    format_set_align(
-        f, a.vertical == VerticalAlignment::Centre ? LXW_ALIGN_VERTICAL_CENTER : LXW_ALIGN_VERTICAL_BOTTOM);
-    if (a.wrapText)
+    lxw_format* f = workbook_add_format(wb);
+    if (style.numberFormat == "General")
+        format_set_num_format_index(f, 0);
+    else
+        format_set_num_format(f, style.numberFormat.c_str());
+    if (style.bold)
+        format_set_bold(f);
+    if (style.bordered)
+        format_set_border(f, LXW_BORDER_THIN);
+    static constexpr std::uint8_t kHorizontal[]{LXW_ALIGN_NONE, LXW_ALIGN_LEFT, LXW_ALIGN_CENTER, LXW_ALIGN_RIGHT};
+    static constexpr std::uint8_t kVertical[]{
+        LXW_ALIGN_NONE, LXW_ALIGN_VERTICAL_CENTER, LXW_ALIGN_VERTICAL_TOP}; // bottom is the default
+    if (const auto h = kHorizontal[static_cast<int>(style.horizontal)])
+        format_set_align(f, h);
+    if (const auto v = kVertical[static_cast<int>(style.vertical)])
+        format_set_align(f, v);
+    if (style.wrap)
         format_set_text_wrap(f);
-    if (a.orientation != 0)
-        format_set_rotation(f, static_cast<std::int16_t>(a.orientation));
-    if (a.indentLevel > 0)
-        format_set_indent(f, static_cast<std::uint8_t>(a.indentLevel));
-    if (a.shrinkToFit)
-        format_set_shrink(f);
-    if (const auto order = readingOrderValue(a.readingOrder); order != 0)
-        format_set_reading_order(f, order);
+    return f;
 }
-
-// One libxlsxwriter format per distinct cell format; nullptr for the default format.
-class Formats final {
-public:
-    explicit Formats(lxw_workbook* wb)
-        : wb_(wb)
-    {
-    }
-
-    lxw_format* operator()(const CellFormat& cf)
-    {
-        if (cf == CellFormat{})
-            return nullptr;
-        for (const auto& [known, format] : made_)
-            if (known == cf)
-                return format;
-        lxw_format* f = workbook_add_format(wb_);
-        if (cf.numberFormat == "General")
-            format_set_num_format_index(f, 0);
-        else
-            format_set_num_format(f, cf.numberFormat.c_str());
-        if (cf.alignment)
-            applyAlignment(f, *cf.alignment);
-        if (cf.borders.left)
-            format_set_left(f, LXW_BORDER_THIN);
-        if (cf.borders.top)
-            format_set_top(f, LXW_BORDER_THIN);
-        if (cf.borders.right)
-            format_set_right(f, LXW_BORDER_THIN);
-        if (cf.borders.bottom)
-            format_set_bottom(f, LXW_BORDER_THIN);
-        if (cf.bold)
-            format_set_bold(f);
-        made_.emplace_back(cf, f);
-        return f;
-    }
-
-private:
-    lxw_workbook* wb_;
-    std::vector<std::pair<CellFormat, lxw_format*>> made_;
-};
 
 // --- Messages --------------------------------------------------------------------------------
-
-std::string tooLongText(int row, int column)
-{
-    return "Отчет не создан: текст для ячейки " + cellAddress(row, column)
-        + " слишком длинный (в ячейке помещается не больше 32767 знаков). Сократите его.";
-}
 
 std::string creationFailure(const std::string& path, int err)
 {
@@ -160,70 +107,85 @@ struct WorkbookFree {
 };
 using WorkbookPtr = std::unique_ptr<lxw_workbook, WorkbookFree>;
 
-lxw_error writeCell(
-    lxw_worksheet* ws, int row, int column, const CellState& cell, const std::string* text, lxw_format* format)
+std::string internalError(const std::string& what)
 {
-    const auto r = static_cast<lxw_row_t>(row - 1);
-    const auto c = static_cast<lxw_col_t>(column);
-    if (text) // never worksheet_write() or a formula: a text stays a text
-        return worksheet_write_string(ws, r, c, text->c_str(), format);
-    if (const double* number = std::get_if<double>(&cell.value))
-        return worksheet_write_number(ws, r, c, *number, format);
-    return worksheet_write_blank(ws, r, c, format);
+    return "Отчет не создан из-за внутренней ошибки программы: " + what + ".";
 }
 
-lxw_error fill(lxw_workbook* wb, const SheetState& sheet, const std::map<SheetState::Position, std::string>& texts)
+// The header's own codes: "&C" centres it, a literal ampersand is doubled.
+std::string headerCodes(const std::string& text)
 {
-    lxw_worksheet* ws = workbook_add_worksheet(wb, nullptr);
+    std::string out = "&C";
+    for (const char c : xlsxCellText(text))
+        out.append(c == '&' ? 2 : 1, c);
+    return out;
+}
+
+// One pass over the description, part after part as `Sheet` lists them. A merge writes blanks in the
+// style of its top left cell over its block; the cells that follow are written on top of them.
+// libxlsxwriter makes the file only when the workbook is closed, so a failure here leaves none.
+std::optional<std::string> writeSheet(lxw_workbook* wb, const Sheet& sheet)
+{
+    if (const lxw_error e = workbook_validate_sheet_name(wb, sheet.name.c_str()))
+        return internalError(lxw_strerror(e));
+    lxw_worksheet* ws = workbook_add_worksheet(wb, sheet.name.c_str());
     if (!ws)
-        return LXW_ERROR_MEMORY_MALLOC_FAILED;
-    Formats formats(wb);
-    for (const auto& [column, state] : sheet.columns()) {
-        const auto c = static_cast<lxw_col_t>(column);
-        const double width = state.width.value_or(LXW_DEF_COL_WIDTH);
-        if (const lxw_error e = worksheet_set_column(ws, c, c, width, formats(state.format)))
-            return e;
+        return "Отчет не создан: не хватило памяти.";
+    // One format per style: the workbook numbers the distinct ones in the order columns and cells
+    // first use them, and leaves out those no one uses.
+    std::vector<lxw_format*> made;
+    for (const Style& style : sheet.styles)
+        made.push_back(makeFormat(wb, style));
+    const auto formats = [&](int style) { return style < 0 ? nullptr : made.at(static_cast<std::size_t>(style)); };
+    lxw_error e = LXW_NO_ERROR; // the library's first failure; nothing after it is done
+    for (const Column& c : sheet.columns) {
+        const auto column = static_cast<lxw_col_t>(c.column);
+        e = e ? e : worksheet_set_column(ws, column, column, c.width, formats(c.style));
     }
-    // Printed on A4, all four columns on one page width.
-    worksheet_set_paper(ws, 9);
-    worksheet_fit_to_pages(ws, 1, 0);
-    for (const auto& [row, height] : sheet.rowHeights())
-        if (const lxw_error e = worksheet_set_row(ws, static_cast<lxw_row_t>(row - 1), height, nullptr))
-            return e;
-    // A merge writes blanks over its cells; the cells are written again below with their own state.
-    for (const CellRange& m : sheet.merges()) {
+    if (sheet.page.paper == Paper::A4)
+        worksheet_set_paper(ws, 9);
+    if (sheet.page.fitToPageWidth)
+        worksheet_fit_to_pages(ws, 1, 0);
+    if (!sheet.page.header.empty())
+        e = e ? e : worksheet_set_header(ws, headerCodes(sheet.page.header).c_str());
+    for (const auto& [row, height] : sheet.rowHeights)
+        e = e ? e : worksheet_set_row(ws, static_cast<lxw_row_t>(row - 1), height, nullptr);
+    for (const Merge& m : sheet.merges) {
         if (m.firstRow == m.lastRow && m.firstColumn == m.lastColumn)
             continue; // one cell is merged already
-        const auto first = sheet.cells().find({m.firstRow, m.firstColumn});
-        lxw_format* format = first == sheet.cells().end() ? nullptr : formats(first->second.format);
-        if (const lxw_error e
-            = worksheet_merge_range(ws, static_cast<lxw_row_t>(m.firstRow - 1), static_cast<lxw_col_t>(m.firstColumn),
-                static_cast<lxw_row_t>(m.lastRow - 1), static_cast<lxw_col_t>(m.lastColumn), "", format))
-            return e;
+        const auto first = std::find_if(sheet.cells.begin(), sheet.cells.end(),
+            [&](const Cell& c) { return c.row == m.firstRow && c.column == m.firstColumn; });
+        e = e ? e
+              : worksheet_merge_range(ws, static_cast<lxw_row_t>(m.firstRow - 1), static_cast<lxw_col_t>(m.firstColumn),
+                  static_cast<lxw_row_t>(m.lastRow - 1), static_cast<lxw_col_t>(m.lastColumn), "",
+                  first == sheet.cells.end() ? nullptr : formats(first->style));
     }
-    for (const auto& [pos, cell] : sheet.cells()) {
-        const auto text = texts.find(pos);
-        if (const lxw_error e = writeCell(
-                ws, pos.first, pos.second, cell, text == texts.end() ? nullptr : &text->second, formats(cell.format)))
-            return e;
+    for (const Cell& cell : sheet.cells) {
+        const auto row = static_cast<lxw_row_t>(cell.row - 1);
+        const auto column = static_cast<lxw_col_t>(cell.column);
+        lxw_format* format = formats(cell.style);
+        if (const auto* text = std::get_if<std::string>(&cell.value)) {
+            const std::string stored = xlsxCellText(*text);
+            if (stored.size() > kMaxCellTextBytes)
+                return "Отчет не создан: текст для ячейки " + cellAddress(cell.row, cell.column)
+                    + " слишком длинный (в ячейке помещается не больше 32767 знаков). Сократите его.";
+            // Never worksheet_write() or a formula: a text stays a text.
+            e = e ? e : worksheet_write_string(ws, row, column, stored.c_str(), format);
+        } else if (const double number = std::get<double>(cell.value); std::isfinite(number)) {
+            e = e ? e : worksheet_write_number(ws, row, column, number, format);
+        } else { // a spreadsheet has no such numbers
+            return internalError("в ячейку " + cellAddress(cell.row, cell.column) + " записывается не число");
+        }
     }
-    return LXW_NO_ERROR;
+    return e ? std::optional(internalError(lxw_strerror(e))) : std::nullopt;
 }
 
 } // namespace
 
-std::optional<ReportProblem> writeWorkbook(const SheetState& sheet, const std::string& path)
+std::optional<ReportProblem> writeWorkbook(const Workbook& workbook, const std::string& path)
 {
-    // Everything that can be checked is checked before a file exists.
-    std::map<SheetState::Position, std::string> texts;
-    for (const auto& [pos, cell] : sheet.cells())
-        if (const auto* text = std::get_if<std::string>(&cell.value)) {
-            std::string stored = xlsxCellText(*text);
-            if (stored.size() > kMaxCellTextBytes)
-                return ReportProblem{tooLongText(pos.first, pos.second)};
-            texts.emplace(pos, std::move(stored));
-        }
-
+    if (workbook.sheets.empty())
+        return ReportProblem{internalError("в книге нет листов")};
     const fs::path target = fromUtf8(path);
     std::error_code ec;
     // What cannot be looked at (type none) is left to the library, which then fails to create it.
@@ -239,9 +201,9 @@ std::optional<ReportProblem> writeWorkbook(const SheetState& sheet, const std::s
     WorkbookPtr wb(workbook_new(path.c_str()));
     if (!wb)
         return ReportProblem{"Отчет не создан: не хватило памяти."};
-    if (const lxw_error e = fill(wb.get(), sheet, texts))
-        return ReportProblem{
-            std::string("Отчет не создан из-за внутренней ошибки программы: ") + lxw_strerror(e) + "."};
+    for (const Sheet& sheet : workbook.sheets)
+        if (auto failure = writeSheet(wb.get(), sheet))
+            return ReportProblem{std::move(*failure)};
 
     // libxlsxwriter creates the file only now, and leaves whatever it got written when it fails.
     errno = 0;

@@ -1,15 +1,17 @@
 #pragma once
 
 #include "report_problem.h"
-#include "sheet_state.h"
+#include "workbook.h"
 
 #include <optional>
 #include <string>
 
 namespace kvarton::report {
 
-// Writes `sheet` as the only worksheet of a new .xlsx workbook at `path` (UTF-8), which must not
-// exist yet. nullopt on success; on failure nothing is left at `path`.
-std::optional<ReportProblem> writeWorkbook(const SheetState& sheet, const std::string& path);
+// Writes `workbook` as a new .xlsx file at `path` (UTF-8), which must not exist yet: each sheet in
+// one pass over its description. nullopt on success; on failure nothing is left at `path` and the
+// problem says, in Russian, what to do. A style index that a sheet does not have is a fault of
+// the program: it throws std::out_of_range, and nothing is written.
+std::optional<ReportProblem> writeWorkbook(const Workbook& workbook, const std::string& path);
 
 } // namespace kvarton::report

@@ -14,7 +14,7 @@ using calc::Method;
 using calc::NormativeGroup;
 
 CalculationForm::CalculationForm(InstitutionModel& model, QWidget* parent)
-    : StepForm(StepScreen::Form8, QStringLiteral("Расчет"), parent)
+    : StepForm(Screen::Calculation, QStringLiteral("Расчет"), parent)
     , model_(model)
 {
     buildErrorPanel();
@@ -47,9 +47,9 @@ CalculationForm::CalculationForm(InstitutionModel& model, QWidget* parent)
         [this](int id) { present(15, calc::clickGroup15(model_, static_cast<NormativeGroup>(id))); });
 }
 
-QLabel* CalculationForm::value(QWidget* parent, const QString& name, const QString& placeholder)
+QLabel* CalculationForm::value(QWidget* parent, const calc::ValueLabel& cell, const QString& placeholder)
 {
-    QLabel* label = makeValue(parent, name, placeholder);
+    QLabel* label = makeValue(parent, qs(cell.name), placeholder);
     values_.insert(label->objectName(), label);
     return label;
 }
@@ -100,12 +100,17 @@ void CalculationForm::applyLayout(int step)
 
 void CalculationForm::present(int step, const calc::StepView& view)
 {
+    const calc::ResultsPanel shown = calc::panelOfStep(step);
     errorPanel_->setVisible(view.showError);
-    for (std::size_t i = 0; i < panels_.size(); ++i)
-        panels_[i]->setVisible(!view.showError && static_cast<int>(i) + 13 == step);
-    for (const calc::LabelText& t : view.labels)
-        if (QLabel* label = values_.value(qs(t.label)))
+    for (calc::ResultsPanel p : allOf<calc::ResultsPanel>())
+        panels_[p]->setVisible(!view.showError && p == shown);
+    for (const calc::LabelText& t : view.labels) {
+        QLabel* label = values_.value(qs(t.label));
+        Q_ASSERT_X(label && panels_[shown]->isAncestorOf(label), "CalculationForm::present",
+            "a value label that the step's panel table does not name");
+        if (label)
             label->setText(QString::fromStdString(t.text));
+    }
 }
 
 std::span<const Binding> CalculationForm::bindings(int /*step*/) const { return {}; }

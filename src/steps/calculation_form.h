@@ -6,8 +6,6 @@
 
 #include <QHash>
 
-#include <array>
-
 class QButtonGroup;
 class QFrame;
 class QLabel;
@@ -34,10 +32,11 @@ private:
     void buildIncentivePanel();
     void buildNormativePanel();
     void buildEstimatePanel();
-    QLabel* value(QWidget* parent, const QString& name, const QString& placeholder);
+    QLabel* value(QWidget* parent, const calc::ValueLabel& label, const QString& placeholder);
     QRadioButton* option(QWidget* parent, const char* name, const QString& caption);
 
-    // Shows the step's panel with the texts of `view`, or the error panel instead.
+    // Shows the step's panel with the texts of `view`, or the error panel instead. Every label of
+    // a view is one the panels were built with; a debug build stops on any other.
     void present(int step, const calc::StepView& view);
 
     calc::Method method13() const;
@@ -47,8 +46,8 @@ private:
 
     InstitutionModel& model_;
     QFrame* errorPanel_ = nullptr;
-    std::array<QFrame*, 4> panels_{}; // steps 13–16: Frame2, Frame3, Frame5, Frame6
-    QHash<QString, QLabel*> values_; // every value label by name
+    EnumArray<calc::ResultsPanel, QFrame*> panels_{};
+    QHash<QString, QLabel*> values_; // every value label of the panel tables by name
     QHash<QString, QRadioButton*> options_;
     QButtonGroup* groups15_ = nullptr;
 };

@@ -40,27 +40,27 @@ constexpr std::array<MenuEntry, 28> kMenu{{
 }};
 
 struct CaptionVariant {
-    StepScreen screen;
+    Screen screen;
     std::string_view name;
     std::string_view caption;
 };
 
 constexpr std::array<CaptionVariant, 8> kVariants{{
-    {StepScreen::Form4, "parametry11", "обычный режим"},
-    {StepScreen::Form4, "parametry12", "краткосрочный режим"},
-    {StepScreen::Form4, "parametry2", "Компенсирующие группы"},
-    {StepScreen::Form5, "raschet1", "Расчет ученика-часа"},
-    {StepScreen::Form7, "dannye2", "Структрура персонала"},
-    {StepScreen::Form8, "parametry111", "Непосредственное предоставление услуг"},
-    {StepScreen::Form8, "parametry121", "Непосредственное предоставление услуг"},
-    {StepScreen::Form8, "parametry21", "Непосредственное предоставление услуг"},
+    {Screen::WorkingTime, "parametry11", "обычный режим"},
+    {Screen::WorkingTime, "parametry12", "краткосрочный режим"},
+    {Screen::WorkingTime, "parametry2", "Компенсирующие группы"},
+    {Screen::Staff2011, "raschet1", "Расчет ученика-часа"},
+    {Screen::Simulation, "dannye2", "Структрура персонала"},
+    {Screen::Calculation, "parametry111", "Непосредственное предоставление услуг"},
+    {Screen::Calculation, "parametry121", "Непосредственное предоставление услуг"},
+    {Screen::Calculation, "parametry21", "Непосредственное предоставление услуг"},
 }};
 
 } // namespace
 
 std::span<const MenuEntry> menuEntries() noexcept { return kMenu; }
 
-std::string_view menuCaption(StepScreen screen, const MenuEntry& entry) noexcept
+std::string_view menuCaption(Screen screen, const MenuEntry& entry) noexcept
 {
     for (const CaptionVariant& v : kVariants)
         if (v.screen == screen && v.name == entry.name)

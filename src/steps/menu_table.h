@@ -22,6 +22,6 @@ struct MenuEntry {
 std::span<const MenuEntry> menuEntries() noexcept;
 
 // The caption of an entry on one screen: a few screens spell some entries their own way.
-std::string_view menuCaption(StepScreen screen, const MenuEntry& entry) noexcept;
+std::string_view menuCaption(Screen screen, const MenuEntry& entry) noexcept;
 
 } // namespace kvarton

@@ -55,7 +55,7 @@ QString headerText(std::size_t box, bool services)
 } // namespace
 
 ServicesForm::ServicesForm(QWidget* parent)
-    : StepForm(StepScreen::Form6, QStringLiteral("Услуги"), parent)
+    : StepForm(Screen::Services, QStringLiteral("Услуги"), parent)
 {
     for (std::size_t b = 0; b < kBoxes.size(); ++b) {
         const BoxNames& names = kBoxes[b];
@@ -85,7 +85,7 @@ ServicesForm::ServicesForm(QWidget* parent)
             policy.setRetainSizeWhenHidden(true); // step 9 keeps the columns of step 10
             list->setSizePolicy(policy);
             box.grid->addWidget(list, row, static_cast<int>(column));
-            bindings_[1].push_back({list, ref(Field::ProvidedServices, age, o, static_cast<StayMode>(column))});
+            bindings_[1].push_back({list, fields::providedServices(age, o, static_cast<StayMode>(column))});
             return list;
         };
         for (std::size_t c = 0; c < 10; ++c)
@@ -93,9 +93,8 @@ ServicesForm::ServicesForm(QWidget* parent)
         for (std::size_t c = 0; c < 10; ++c)
             box.compensating[c] = makeList(secondRowCombo(b, c), GroupOrientation::Compensating, c, 4);
 
-        bindings_[0].push_back(
-            {box.allPupils[kShortTermColumn], ref(Field::AssignedServices, StayRegime::ShortTerm, age)});
-        bindings_[0].push_back({box.allPupils[kDayColumn], ref(Field::AssignedServices, StayRegime::Day, age)});
+        bindings_[0].push_back({box.allPupils[kShortTermColumn], fields::assignedServices(StayRegime::ShortTerm, age)});
+        bindings_[0].push_back({box.allPupils[kDayColumn], fields::assignedServices(StayRegime::Day, age)});
         bodyLayout()->addWidget(frame);
     }
     bodyLayout()->addStretch(1);

@@ -2,6 +2,7 @@
 
 #include "choice_list.h"
 #include "item_list.h"
+#include "list_row.h"
 #include "text_field.h"
 #include "widgets.h"
 
@@ -21,34 +22,34 @@ struct Question {
     const char* text;
     int combo;
     ListKind kind;
-    Field field;
+    FieldRef field;
 };
 
 constexpr std::array<Question, 10> kQuestions{{
     {1,
         "1. Введите долю стимулирующих выплат в общем фонде оплаты труда работников, не относящихся к "
         "педагогическому персоналу",
-        13, ListKind::Percent1To99, Field::IncentiveShareNonPed},
+        13, ListKind::Percent1To99, fields::incentiveShareNonPed()},
     {2, "2. Введите долю специальной части ФОТ педагогических работников", 22, ListKind::Percent1To99,
-        Field::SpecialPartSharePed},
+        fields::specialPartSharePed()},
     {3, "3. Введите долю компенсационных выплат в ФОТ педперсонала", 14, ListKind::Percent0To30,
-        Field::CompensationSharePed},
+        fields::compensationSharePed()},
     {4, "4. Введите долю доплат за звания и награды в ФОТ педперсонала", 15, ListKind::Percent0To30,
-        Field::AwardsSharePed},
+        fields::awardsSharePed()},
     {6, "6. Введите коэффициент оклада заместителей руководителя", 16, ListKind::Percent40To100,
-        Field::DeputySalaryCoefficient},
+        fields::deputySalaryCoefficient()},
     {7, "7. Введите долю оплаты труда АУП, относимую на услуги по обучению", 17, ListKind::Percent0To100,
-        Field::AdminPayrollTeachingShare},
+        fields::adminPayrollTeachingShare()},
     {8, "8. Введите долю оплаты труда обслуживающего персонала, относимую на услуги по обучению воспитанников", 18,
-        ListKind::Percent0To100, Field::ServicePayrollTeachingShare},
+        ListKind::Percent0To100, fields::servicePayrollTeachingShare()},
     {9,
         "9. Введите объем расходов на обеспечение материальных затрат как процент от фонда оплаты труда "
         "педагогического персонала",
-        19, ListKind::Percent0To20, Field::MaterialCostsPercentOfPedPayroll},
+        19, ListKind::Percent0To20, fields::materialCostsPercentOfPedPayroll()},
     {10, "10. Из него доля расходов, относимая на оказание услуг по обучению", 20, ListKind::Percent0To100,
-        Field::MaterialCostsTeachingShare},
+        fields::materialCostsTeachingShare()},
     {11, "11. Введите процент увеличения средней з/п педперсонала в 2012 году по отношению к 2011 году", 23,
-        ListKind::Percent0To50, Field::PedSalaryGrowthPercent2012},
+        ListKind::Percent0To50, fields::pedSalaryGrowthPercent2012()},
 }};
 
 // A row of the service staff: positions list, and the salary field except for the deputies.
@@ -79,7 +80,7 @@ QString comboName(int n) { return QStringLiteral("Combo%1").arg(n); }
 } // namespace
 
 SimulationForm::SimulationForm(QWidget* parent)
-    : StepForm(StepScreen::Form7, QStringLiteral("Имитационные параметры"), parent)
+    : StepForm(Screen::Simulation, QStringLiteral("Имитационные параметры"), parent)
 {
     parameters_ = buildParameters();
     serviceStaff_ = buildServiceStaff();
@@ -103,12 +104,11 @@ QFrame* SimulationForm::buildParameters()
 
     int row = 0;
     for (const Question& q : kQuestions) {
-        QLabel* label = makeLabel(frame, QStringLiteral("Question%1").arg(q.number), QString::fromUtf8(q.text), true);
-        ChoiceList* list = addList(q.combo, q.kind, ref(q.field), label->text());
-        label->setBuddy(list);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(list, row, 1);
-        grid->addWidget(makeLabel(frame, comboName(q.combo) + QStringLiteral("Unit"), QStringLiteral("%")), row, 2);
+        const ListRow question
+            = makeListRow(frame, {QStringLiteral("Question%1").arg(q.number), QString::fromUtf8(q.text), true}, q.kind,
+                comboName(q.combo), {comboName(q.combo) + QStringLiteral("Unit"), QStringLiteral("%")});
+        b.push_back({question.list, q.field});
+        question.addTo(grid, row, 0);
         ++row;
     }
 
@@ -117,10 +117,10 @@ QFrame* SimulationForm::buildParameters()
         = makeLabel(frame, QStringLiteral("Question12"), QStringLiteral("12. Укажите режим работы  ДОУ:"), true);
     grid->addWidget(regime, row, 0);
     auto* regimeRow = new QHBoxLayout;
-    regimeRow->addWidget(addList(24, ListKind::Months, ref(Field::MonthsPerYear), QStringLiteral("месяцев в году")));
+    regimeRow->addWidget(addList(24, ListKind::Months, fields::monthsPerYear(), QStringLiteral("месяцев в году")));
     regimeRow->addWidget(makeLabel(frame, QStringLiteral("Combo24Unit"), QStringLiteral("месяцев в году")));
     regimeRow->addSpacing(16);
-    regimeRow->addWidget(addList(25, ListKind::Days, ref(Field::DaysPerWeek), QStringLiteral("дней в неделю")));
+    regimeRow->addWidget(addList(25, ListKind::Days, fields::daysPerWeek(), QStringLiteral("дней в неделю")));
     regimeRow->addWidget(makeLabel(frame, QStringLiteral("Combo25Unit"), QStringLiteral("дней в неделю")));
     regimeRow->addStretch(1);
     grid->addLayout(regimeRow, row, 1, 1, 2);
@@ -144,7 +144,7 @@ QFrame* SimulationForm::buildParameters()
         sizes->addWidget(label, r + 1, 0);
         for (AgeBand band : allOf<AgeBand>()) {
             const int combo = 26 + r * 2 + static_cast<int>(ix(band));
-            sizes->addWidget(addList(combo, ListKind::GroupSize, ref(Field::GroupSize, o, band),
+            sizes->addWidget(addList(combo, ListKind::GroupSize, fields::groupSize(o, band),
                                  label->text() + QStringLiteral(", ") + qs(text(band))),
                 r + 1, static_cast<int>(ix(band)) + 1);
         }
@@ -164,19 +164,16 @@ QFrame* SimulationForm::buildServiceStaff()
     auto& b = bindings_[1];
     int row = 1;
     for (const StaffRow& s : kStaffRows) {
-        QLabel* caption = makeLabel(frame, QStringLiteral("Row%1Caption").arg(row), qs(texts(s.position).screen), true);
-        auto* list = new ChoiceList(ItemList::of(ListKind::Positions), comboName(s.combo), frame);
-        list->setAccessibleName(caption->text());
-        caption->setBuddy(list);
-        b.push_back({list, ref(Field::ServicePositions, s.position)});
-        grid->addWidget(caption, row, 0);
-        grid->addWidget(list, row, 1);
-        grid->addWidget(makeLabel(frame, comboName(s.combo) + QStringLiteral("Unit"), QStringLiteral("ст.")), row, 2);
+        const ListRow staff = makeListRow(frame,
+            {QStringLiteral("Row%1Caption").arg(row), qs(texts(s.position).screen), true}, ListKind::Positions,
+            comboName(s.combo), {comboName(s.combo) + QStringLiteral("Unit"), QStringLiteral("ст.")});
+        b.push_back({staff.list, fields::servicePositions(s.position)});
+        staff.addTo(grid, row, 0);
         if (s.text != 0) {
             const QString name = QStringLiteral("Text%1").arg(s.text);
             QLineEdit* salary = makeAmountField(frame, name);
-            salary->setAccessibleName(caption->text() + QStringLiteral(", оклад на должность"));
-            b.push_back({salary, ref(Field::ServiceSalary, s.position)});
+            salary->setAccessibleName(staff.caption->text() + QStringLiteral(", оклад на должность"));
+            b.push_back({salary, fields::serviceSalary(s.position)});
             grid->addWidget(salary, row, 3);
             grid->addWidget(makeLabel(frame, name + QStringLiteral("Unit"), QStringLiteral("рублей")), row, 4);
         }

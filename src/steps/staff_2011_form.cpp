@@ -1,7 +1,7 @@
 #include "staff_2011_form.h"
 
 #include "choice_list.h"
-#include "item_list.h"
+#include "list_row.h"
 #include "text_field.h"
 #include "widgets.h"
 
@@ -28,17 +28,16 @@ std::array<RowInfo, 16> rowTable()
 {
     std::array<RowInfo, 16> rows{};
     for (StaffRole r : allOf<StaffRole>())
-        rows[ix(r)]
-            = {static_cast<int>(ix(r)) + 2, ref(Field::Payroll2011, r), ref(Field::Positions2011, r), nullptr, nullptr};
-    rows[12] = {1, ref(Field::Payroll2011PedTotal), ref(Field::Positions2011PedTotal),
+        rows[ix(r)] = {static_cast<int>(ix(r)) + 2, fields::payroll2011(r), fields::positions2011(r), nullptr, nullptr};
+    rows[12] = {1, fields::payroll2011PedTotal(), fields::positions2011PedTotal(),
         "Фонд оплаты труда педагогического персонала и УВП (всего)",
         "Количество ставок педагогического персонала и УВП (всего)"};
-    rows[13] = {14, ref(Field::Payroll2011Admin), ref(Field::Positions2011Admin),
+    rows[13] = {14, fields::payroll2011Admin(), fields::positions2011Admin(),
         "Фонд оплаты труда заведующих и заместителей заведующих",
         "Количество ставок заведующих и заместителей заведующих"};
-    rows[14] = {15, ref(Field::Payroll2011Medical), ref(Field::Positions2011Medical),
+    rows[14] = {15, fields::payroll2011Medical(), fields::positions2011Medical(),
         "Фонд оплаты труда медицинского персонала", "Количество ставок медицинского персонала"};
-    rows[15] = {16, ref(Field::Payroll2011Service), ref(Field::Positions2011Service),
+    rows[15] = {16, fields::payroll2011Service(), fields::positions2011Service(),
         "Фонд оплаты труда прочего (обслуживающего персонала)", "Количество ставок прочего (обслуживающего персонала)"};
     return rows;
 }
@@ -52,7 +51,7 @@ const std::array<RowInfo, 16>& rowInfo()
 } // namespace
 
 Staff2011Form::Staff2011Form(QWidget* parent)
-    : StepForm(StepScreen::Form5, QStringLiteral("Данные 2011"), parent)
+    : StepForm(Screen::Staff2011, QStringLiteral("Данные 2011"), parent)
 {
     auto* frame = makeBox(bodyWidget(), QStringLiteral("Frame1"));
     auto* grid = new QGridLayout(frame);
@@ -71,12 +70,14 @@ Staff2011Form::Staff2011Form(QWidget* parent)
         const QString rowName = QStringLiteral("Row%1").arg(i + 1);
         Row& row = rows_[i];
         const QString caption = i < 12 ? qs(texts(static_cast<StaffRole>(i)).screen) : QString();
-        row.caption = makeLabel(frame, rowName + QStringLiteral("Caption"), caption);
+        // The positions of step 8 are a row of caption, list and unit; step 7 shows the amount instead.
+        const ListRow positions
+            = makeListRow(frame, {rowName + QStringLiteral("Caption"), caption}, ListKind::Positions,
+                QStringLiteral("Combo%1").arg(info.control), {rowName + QStringLiteral("Unit"), QStringLiteral("ст.")});
+        row.caption = positions.caption;
+        row.positions = positions.list;
+        row.unit = positions.unit;
         row.amount = makeAmountField(frame, QStringLiteral("Text%1").arg(info.control));
-        row.positions
-            = new ChoiceList(ItemList::of(ListKind::Positions), QStringLiteral("Combo%1").arg(info.control), frame);
-        row.unit = makeLabel(frame, rowName + QStringLiteral("Unit"), QStringLiteral("ст."));
-        row.caption->setBuddy(row.amount);
 
         int gridRow = 0;
         int column = 0;

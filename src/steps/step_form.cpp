@@ -12,12 +12,11 @@
 
 namespace kvarton {
 
-StepForm::StepForm(StepScreen screen, const QString& windowTitle, QWidget* parent)
+StepForm::StepForm(Screen screen, const QString& windowTitle, QWidget* parent)
     : QWidget(parent)
     , screen_(screen)
 {
-    static const char* const kNames[] = {"Form4", "Form5", "Form6", "Form7", "Form8"};
-    setObjectName(QString::fromLatin1(kNames[static_cast<int>(screen)]));
+    setObjectName(qs(screenName(screen)));
     setWindowTitle(windowTitle);
 
     auto* layout = new QVBoxLayout(this);

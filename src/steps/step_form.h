@@ -20,9 +20,9 @@ namespace kvarton {
 class StepForm : public QWidget {
     Q_OBJECT
 public:
-    StepForm(StepScreen screen, const QString& windowTitle, QWidget* parent);
+    StepForm(Screen screen, const QString& windowTitle, QWidget* parent);
 
-    StepScreen screen() const { return screen_; }
+    Screen screen() const { return screen_; }
 
     // Title, the step's layout, the model's values, captions, menu states.
     void showStep(int step, InstitutionModel& model);
@@ -60,7 +60,7 @@ private:
     void buildMenu();
     void placeButtonsLastInTabOrder();
 
-    StepScreen screen_;
+    Screen screen_;
     QLabel* title_ = nullptr;
     QWidget* content_ = nullptr; // the scroll area around the body
     QWidget* body_ = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screens.h"
+
 #include <string_view>
 
 namespace kvarton {
@@ -7,11 +9,8 @@ namespace kvarton {
 inline constexpr int kFirstStep = 1;
 inline constexpr int kLastStep = 16;
 
-// The screen that shows a step.
-enum class StepScreen { Form4, Form5, Form6, Form7, Form8 };
-
 struct StepInfo {
-    StepScreen screen;
+    Screen screen; // a step screen
     std::string_view title; // Label1 of the screen
     std::string_view ownAction; // the menu item that leads to the step, disabled while it shows
 };

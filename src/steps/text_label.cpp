@@ -40,10 +40,20 @@ void TextLabel::changeEvent(QEvent* event)
     QLabel::changeEvent(event);
 }
 
+// The few labels with line breaks of their own, selectable or rich text, a margin or a frame paint
+// as any label: the laid-out glyphs would lose the selection, the markup, the margin or the frame.
+bool TextLabel::paintsLaidOutText() const
+{
+    constexpr Qt::TextInteractionFlags kInteraction
+        = Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard | Qt::TextEditable;
+    return textFormat() == Qt::PlainText && !(textInteractionFlags() & kInteraction) && margin() == 0
+        && frameShape() == QFrame::NoFrame && !text().contains(u'\n');
+}
+
 void TextLabel::paintEvent(QPaintEvent* event)
 {
     const QString& current = text();
-    if (current.contains(u'\n')) { // line breaks of its own: the few such labels paint as any label
+    if (!paintsLaidOutText()) {
         QLabel::paintEvent(event);
         return;
     }

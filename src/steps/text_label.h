@@ -10,7 +10,8 @@ namespace kvarton {
 
 // A plain-text label that lays its text out once and paints the laid-out glyphs, instead of
 // shaping the text again on every paint as QLabel does. Screens show hundreds of labels and
-// repaint them on every step.
+// repaint them on every step. A label that breaks its own lines, selects its text, shows rich text
+// or has a margin or a frame paints as a plain QLabel.
 class TextLabel final : public QLabel {
     Q_OBJECT
 public:
@@ -25,6 +26,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    bool paintsLaidOutText() const;
+
     QStaticText layout_;
     QString laidOutText_;
     int laidOutWidth_ = -1;

@@ -1,7 +1,7 @@
 #include "working_time_form.h"
 
 #include "choice_list.h"
-#include "item_list.h"
+#include "list_row.h"
 #include "widgets.h"
 
 #include <QFrame>
@@ -24,19 +24,18 @@ constexpr bool isDirectStep(int step) { return step % 2 == 1; }
 } // namespace
 
 WorkingTimeForm::WorkingTimeForm(QWidget* parent)
-    : StepForm(StepScreen::Form4, QStringLiteral("Аналитические параметры"), parent)
+    : StepForm(Screen::WorkingTime, QStringLiteral("Аналитические параметры"), parent)
 {
     QWidget* body = bodyWidget();
     std::array<ChoiceList*, 13> lists{};
 
     auto* stayRow = new QHBoxLayout;
-    QLabel* stayLabel = makeLabel(body, QStringLiteral("Label3"), QStringLiteral("Режим пребывания"));
-    lists[0] = new ChoiceList(ItemList::of(ListKind::StayModeHours), QStringLiteral("Combo1"), body);
-    lists[0]->setAccessibleName(stayLabel->text());
-    stayLabel->setBuddy(lists[0]);
-    stayRow->addWidget(stayLabel);
-    stayRow->addWidget(lists[0]);
-    stayRow->addWidget(makeLabel(body, QStringLiteral("Label2"), QStringLiteral("часов в день")));
+    const ListRow stay = makeListRow(body, {QStringLiteral("Label3"), QStringLiteral("Режим пребывания")},
+        ListKind::StayModeHours, QStringLiteral("Combo1"), {QStringLiteral("Label2"), QStringLiteral("часов в день")});
+    lists[0] = stay.list;
+    stayRow->addWidget(stay.caption);
+    stayRow->addWidget(stay.list);
+    stayRow->addWidget(stay.unit);
     stayRow->addStretch(1);
     bodyLayout()->addLayout(stayRow);
 
@@ -51,14 +50,10 @@ WorkingTimeForm::WorkingTimeForm(QWidget* parent)
         const QString name = QStringLiteral("Combo%1").arg(k);
         const int row = static_cast<int>(ix(r)) / 2;
         const int column = static_cast<int>(ix(r)) % 2 * 4;
-        QLabel* caption = makeLabel(frame, name + QStringLiteral("Caption"), qs(texts(r).screen));
-        auto* list = new ChoiceList(ItemList::of(ListKind::RoleHours), name, frame);
-        list->setAccessibleName(caption->text());
-        caption->setBuddy(list);
-        grid->addWidget(caption, row, column);
-        grid->addWidget(list, row, column + 1);
-        grid->addWidget(makeLabel(frame, name + QStringLiteral("Unit"), QStringLiteral("часов")), row, column + 2);
-        lists[static_cast<std::size_t>(k - 1)] = list;
+        const ListRow role = makeListRow(frame, {name + QStringLiteral("Caption"), qs(texts(r).screen)},
+            ListKind::RoleHours, name, {name + QStringLiteral("Unit"), QStringLiteral("часов")});
+        role.addTo(grid, row, column);
+        lists[static_cast<std::size_t>(k - 1)] = role.list;
     }
     grid->setColumnMinimumWidth(3, 24);
     grid->setColumnStretch(0, 1);
@@ -70,9 +65,9 @@ WorkingTimeForm::WorkingTimeForm(QWidget* parent)
         const GroupKind g = kindOf(step);
         const bool direct = isDirectStep(step);
         auto& b = bindings_[static_cast<std::size_t>(step - 1)];
-        b.push_back({lists[0], ref(direct ? Field::DirectStayHours : Field::OtherStayHours, g)});
+        b.push_back({lists[0], direct ? fields::directStayHours(g) : fields::otherStayHours(g)});
         for (StaffRole r : allOf<StaffRole>())
-            b.push_back({lists[ix(r) + 1], ref(direct ? Field::DirectHours : Field::OtherHours, g, r)});
+            b.push_back({lists[ix(r) + 1], direct ? fields::directHours(g, r) : fields::otherHours(g, r)});
     }
 }
 

@@ -1,6 +1,9 @@
 #include "help_screen.h"
 
+#include "address_label.h"
+#include "course_settings.h"
 #include "kvarton_config.h"
+#include "steps/screens.h"
 #include "steps/widgets.h"
 
 #include <QVBoxLayout>
@@ -8,9 +11,14 @@
 namespace kvarton {
 
 HelpScreen::HelpScreen(QWidget* parent)
-    : ModalScreen(QStringLiteral("Form9"), QStringLiteral("Справка"), parent)
+    : ModalScreen(qs(screenName(Screen::Help)), QStringLiteral("Справка"), parent)
 {
-    const std::pair<const char*, QString> lines[] = {
+    struct Line {
+        const char* name;
+        QString text;
+        bool endsWithAddress = false;
+    };
+    const Line lines[] = {
         {"Label1",
             QStringLiteral("Данная программа разработана для использования в программе повышения квалификации.")},
         {"Label3",
@@ -26,11 +34,15 @@ HelpScreen::HelpScreen(QWidget* parent)
         {"Label6",
             QStringLiteral("По вопросам получения поддержки дистанционного обучения просим обращаться к "
                            "Интернет-порталу, расположенному по адресу ")
-                + QString::fromUtf8(KVARTON_SUPPORT_PORTAL)},
+                + courseSettings().materials,
+            true},
         {"Label2", QStringLiteral("© Команда Квартон, ") + QString::fromUtf8(KVARTON_YEAR)},
     };
-    for (const auto& [name, text] : lines)
-        content()->addWidget(makeLabel(this, QString::fromLatin1(name), text, true));
+    for (const Line& line : lines) {
+        const QString name = QString::fromLatin1(line.name);
+        content()->addWidget(
+            line.endsWithAddress ? new AddressLabel(name, line.text, this) : makeLabel(this, name, line.text, true));
+    }
     content()->addStretch(1);
     resize(560, 400);
 }

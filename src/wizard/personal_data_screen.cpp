@@ -1,7 +1,9 @@
 #include "personal_data_screen.h"
 
+#include "length_note.h"
 #include "steps/choice_list.h"
 #include "steps/item_list.h"
+#include "steps/screens.h"
 #include "steps/widgets.h"
 
 #include <QGridLayout>
@@ -26,12 +28,17 @@ QLineEdit* makeField(QWidget* parent, const QString& name, int maxLength, const 
     return edit;
 }
 
+QString limitText(const QString& what, int length)
+{
+    return QStringLiteral("%1 может содержать не более %2 знаков.").arg(what).arg(length);
+}
+
 } // namespace
 
 PersonalDataScreen::PersonalDataScreen(QWidget* parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Form3"));
+    setObjectName(qs(screenName(Screen::PersonalData)));
     setWindowTitle(QStringLiteral("Персональные данные"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(32, 24, 32, 24);
@@ -51,7 +58,10 @@ PersonalDataScreen::PersonalDataScreen(QWidget* parent)
     nameLabel_->hide();
     name_->hide();
     layout->addWidget(nameLabel_);
+    nameNote_ = new LengthNote(makeLabel(this, QStringLiteral("NameLengthNote"), {}, true));
+    nameNote_->watch(name_, limitText(QStringLiteral("Наименование"), kNameLength));
     layout->addWidget(name_);
+    layout->addWidget(nameNote_->label());
     layout->addSpacing(8);
 
     layout->addWidget(makeLabel(
@@ -78,7 +88,13 @@ PersonalDataScreen::PersonalDataScreen(QWidget* parent)
     person->addWidget(patronymicInitial_, 1, 3);
     person->addWidget(makeLabel(this, QStringLiteral("Label6"), QStringLiteral(".")), 1, 4);
     person->setColumnStretch(0, 1);
+    auto* personNote = new LengthNote(makeLabel(this, QStringLiteral("PersonLengthNote"), {}, true));
+    personNote->watch(surname_, limitText(QStringLiteral("Фамилия"), kPersonLength));
+    personNote->watch(firstInitial_, limitText(QStringLiteral("Инициал имени"), kPersonLength));
+    personNote->watch(patronymicInitial_, limitText(QStringLiteral("Инициал отчества"), kPersonLength));
+    personNote->reservePlace(true);
     layout->addLayout(person);
+    layout->addWidget(personNote->label());
     layout->addSpacing(8);
 
     missingName_ = makeLabel(this, QStringLiteral("Label8"),
@@ -99,6 +115,7 @@ PersonalDataScreen::PersonalDataScreen(QWidget* parent)
     connect(region_, &ChoiceList::activated, this, [this] {
         nameLabel_->show();
         name_->show();
+        nameNote_->reservePlace(true);
         emit regionChosen(region_->currentText());
     });
     connect(next, &QPushButton::clicked, this, &PersonalDataScreen::continueRequested);

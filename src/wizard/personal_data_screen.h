@@ -10,6 +10,7 @@ class QLineEdit;
 namespace kvarton {
 
 class ChoiceList;
+class LengthNote;
 
 // Form3: the region, the institution's name and the learner's name and initials.
 class PersonalDataScreen final : public QWidget {
@@ -29,6 +30,7 @@ private:
     ChoiceList* region_ = nullptr;
     QLabel* nameLabel_ = nullptr;
     QLineEdit* name_ = nullptr;
+    LengthNote* nameNote_ = nullptr;
     QLineEdit* surname_ = nullptr;
     QLineEdit* firstInitial_ = nullptr;
     QLineEdit* patronymicInitial_ = nullptr;

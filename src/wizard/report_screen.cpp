@@ -1,14 +1,18 @@
 #include "report_screen.h"
 
-#include "kvarton_config.h"
+#include "address_label.h"
+#include "course_settings.h"
 #include "report/report.h"
+#include "steps/screens.h"
 #include "steps/widgets.h"
+#include "test_switches.h"
 
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QShowEvent>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -31,7 +35,7 @@ QString freshName(const QDir& folder)
 } // namespace
 
 ReportScreen::ReportScreen(const InstitutionModel& model, QWidget* parent)
-    : ModalScreen(QStringLiteral("Form10"), QStringLiteral("Создание отчета"), parent)
+    : ModalScreen(qs(screenName(Screen::Report)), QStringLiteral("Создание отчета"), parent)
     , model_(model)
 {
     content()->addWidget(makeLabel(this, QStringLiteral("Label1"),
@@ -39,11 +43,11 @@ ReportScreen::ReportScreen(const InstitutionModel& model, QWidget* parent)
                        "1-го по 12-й данные соответствуют специфике оказания услуг в Вашем дошкольном "
                        "образовательном учреждении и нажмите кнопку \"вывести отчет\"."),
         true));
-    content()->addWidget(makeLabel(this, QStringLiteral("Label2"),
+    content()->addWidget(new AddressLabel(QStringLiteral("Label2"),
         QStringLiteral("Полученный файл формата Excel сохраните под уникальным именем и "
                        "отправьте по электронной почте на адрес   ")
-            + QString::fromUtf8(KVARTON_COURSE_EMAIL),
-        true));
+            + courseSettings().email,
+        this));
     content()->addWidget(makeLabel(this, QStringLiteral("Label3"),
         QStringLiteral("Внимание: Убедитесь, что на Вашем компьютере установлен пакет программ MS Office (MS Excel)"),
         true));
@@ -58,9 +62,20 @@ ReportScreen::ReportScreen(const InstitutionModel& model, QWidget* parent)
     resize(600, 400);
 }
 
+// Each opening starts clean: what the last press said belongs to a report the learner has seen.
+// A window brought back from the task bar (a spontaneous show) keeps what it showed.
+void ReportScreen::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) {
+        status_->clear();
+        status_->hide();
+    }
+    ModalScreen::showEvent(event);
+}
+
 QString ReportScreen::reportFolder()
 {
-    const QString configured = qEnvironmentVariable("KVARTON_REPORT_DIR");
+    const QString configured = testSwitches::reportFolder();
     if (!configured.isEmpty())
         return configured;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

@@ -17,11 +17,14 @@ class ReportScreen final : public ModalScreen {
 public:
     ReportScreen(const InstitutionModel& model, QWidget* parent);
 
-    // Where reports go: $KVARTON_REPORT_DIR when set (tests), else the documents folder.
+    // Where reports go: the documents folder, or the tests' folder (testSwitches::reportFolder).
     static QString reportFolder();
 
     // The path of the last workbook written, empty when none.
     const QString& lastReport() const { return lastReport_; }
+
+protected:
+    void showEvent(class QShowEvent* event) override;
 
 private:
     void writeReport();

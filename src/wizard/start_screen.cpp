@@ -1,5 +1,6 @@
 #include "start_screen.h"
 
+#include "steps/screens.h"
 #include "steps/widgets.h"
 
 #include <QHBoxLayout>
@@ -62,7 +63,7 @@ void addLines(QWidget* parent, QVBoxLayout* layout, std::span<const Line> lines)
 StartScreen::StartScreen(QWidget* parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(qs(screenName(Screen::Start)));
     setWindowTitle(QStringLiteral("Начало работы"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(32, 24, 32, 24);
@@ -94,7 +95,8 @@ StartScreen::StartScreen(QWidget* parent)
 }
 
 InfoScreen::InfoScreen(QWidget* parent)
-    : ModalScreen(QStringLiteral("Form2"), QStringLiteral("Необходимые данные для проведения расчетов"), parent)
+    : ModalScreen(
+        qs(screenName(Screen::DataList)), QStringLiteral("Необходимые данные для проведения расчетов"), parent)
 {
     addLines(this, content(), kInfoLines);
     content()->addStretch(1);

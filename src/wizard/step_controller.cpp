@@ -18,6 +18,8 @@ StepController::StepController(InstitutionModel& model, MainWindow& window)
 {
     forms_ = {new WorkingTimeForm(&window), new Staff2011Form(&window), new ServicesForm(&window),
         new SimulationForm(&window), new CalculationForm(model, &window)};
+    for (std::size_t i = 0; i < forms_.size(); ++i)
+        assert(forms_[i]->screen() == kStepScreens[i]);
     for (StepForm* form : forms_) {
         window.addPage(form);
         // Back and Next move exactly one step; the commit of the step being left comes first.
@@ -61,11 +63,12 @@ void StepController::openHelp(StepForm* caller)
         help_ = new HelpScreen(&window_);
         connect(help_, &HelpScreen::closed, this, &StepController::closeHelp);
     }
-    if (caller->screen() == StepScreen::Form8) {
+    if (caller->screen() == Screen::Calculation) {
         caller->setEnabled(false);
     } else {
-        for (StepScreen s : {StepScreen::Form4, StepScreen::Form5, StepScreen::Form6, StepScreen::Form7})
-            form(s)->setEnabled(false);
+        for (StepForm* form : forms_)
+            if (form->screen() != Screen::Calculation)
+                form->setEnabled(false);
     }
     help_->show();
     help_->raise();
@@ -83,11 +86,11 @@ void StepController::openReport()
         report_ = new ReportScreen(model_, &window_);
         connect(report_, &ReportScreen::closed, this, &StepController::closeReport);
     }
-    form(StepScreen::Form8)->setEnabled(false);
+    form(Screen::Calculation)->setEnabled(false);
     report_->show();
     report_->raise();
 }
 
-void StepController::closeReport() { form(StepScreen::Form8)->setEnabled(true); }
+void StepController::closeReport() { form(Screen::Calculation)->setEnabled(true); }
 
 } // namespace kvarton

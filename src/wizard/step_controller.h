@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <array>
+#include <cassert>
 
 namespace kvarton {
 
@@ -24,7 +25,12 @@ public:
     void showStep(int step);
     void commitCurrentStep();
 
-    StepForm* form(StepScreen screen) const { return forms_[static_cast<std::size_t>(screen)]; }
+    // The form of a step screen.
+    StepForm* form(Screen screen) const
+    {
+        assert(isStepScreen(screen));
+        return forms_[stepScreenIndex(screen)];
+    }
     StepForm* formOf(int step) const { return form(stepInfo(step).screen); }
     HelpScreen* helpScreen() const { return help_; }
     ReportScreen* reportScreen() const { return report_; }
@@ -38,7 +44,7 @@ private:
 
     InstitutionModel& model_;
     MainWindow& window_;
-    std::array<StepForm*, 5> forms_{};
+    std::array<StepForm*, kStepScreens.size()> forms_{}; // in the order of kStepScreens
     HelpScreen* help_ = nullptr;
     ReportScreen* report_ = nullptr;
 };

@@ -29,24 +29,28 @@ void Wizard::start()
     window_->show();
 }
 
+QWidget* Wizard::form(Screen screen) const
+{
+    switch (screen) {
+    case Screen::Start:
+        return start_;
+    case Screen::DataList:
+        return info_;
+    case Screen::PersonalData:
+        return personal_;
+    case Screen::Help:
+        return steps_ ? steps_->helpScreen() : nullptr;
+    case Screen::Report:
+        return steps_ ? steps_->reportScreen() : nullptr;
+    default:
+        return steps_ ? steps_->form(screen) : nullptr;
+    }
+}
+
 QWidget* Wizard::form(const QString& name) const
 {
-    if (name == QLatin1String("Form1"))
-        return start_;
-    if (name == QLatin1String("Form2"))
-        return info_;
-    if (name == QLatin1String("Form3"))
-        return personal_;
-    if (!steps_)
-        return nullptr;
-    for (StepScreen s : {StepScreen::Form4, StepScreen::Form5, StepScreen::Form6, StepScreen::Form7, StepScreen::Form8})
-        if (steps_->form(s)->objectName() == name)
-            return steps_->form(s);
-    if (name == QLatin1String("Form9"))
-        return steps_->helpScreen();
-    if (name == QLatin1String("Form10"))
-        return steps_->reportScreen();
-    return nullptr;
+    const auto screen = screenByName(name.toStdString());
+    return screen ? form(*screen) : nullptr;
 }
 
 // The information screen works as a modal dialog of the start screen, which stays visible but inert.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/institution_model.h"
+#include "steps/screens.h"
 
 #include <QObject>
 #include <QPointer>
@@ -28,7 +29,9 @@ public:
     InstitutionModel& model() { return model_; }
     MainWindow* window() const { return window_.get(); }
     StepController* steps() const { return steps_; }
-    // A screen by its name (Form1 … Form10), or nullptr while it has not been made.
+    // A screen, or nullptr while it has not been made.
+    QWidget* form(Screen screen) const;
+    // A screen by its object name (Form1 … Form10), as scenario files name it.
     QWidget* form(const QString& name) const;
 
 signals:

@@ -28,7 +28,7 @@ const Texts kZeroRoles{"0,00", "0", "0,00", "0", "0,00", "0", "0,00", "0", "0,00
 
 void noPupils(InstitutionModel& m, StayMode mode, AgeGroup a, O o)
 {
-    commitText(m, ref(Field::ProvidedServices, a, o, mode), "0");
+    commitText(m, fields::providedServices(a, o, mode), "0");
 }
 
 bool showsNoNumberTrouble(const StepView& v)
@@ -106,8 +106,8 @@ TEST(Step14, WithoutCompensatingGroupsTheGeneralCoefficientStands)
     // hours must not spoil the coefficient with its undefined one.
     for (StaffRole r : allOf<StaffRole>()) {
         const char* hours = r == StaffRole::TeacherAssistant ? "12" : "0";
-        commitText(m, ref(Field::DirectHours, GroupKind::Compensating, r), hours);
-        commitText(m, ref(Field::OtherHours, GroupKind::Compensating, r), "0");
+        commitText(m, fields::directHours(GroupKind::Compensating, r), hours);
+        commitText(m, fields::otherHours(GroupKind::Compensating, r), "0");
     }
     const StepView v = enterStep14(m, Method::ByRecommendations, Day);
     ASSERT_FALSE(v.showError);
@@ -122,9 +122,9 @@ TEST(Step14, WithoutCompensatingGroupsTheGeneralCoefficientStands)
 TEST(Step14, AllPayrollsZero)
 {
     auto m = defaults();
-    commitText(m, ref(Field::Payroll2011PedTotal), "0");
+    commitText(m, fields::payroll2011PedTotal(), "0");
     for (StaffRole r : allOf<StaffRole>())
-        commitText(m, ref(Field::Payroll2011, r), "0");
+        commitText(m, fields::payroll2011(r), "0");
     EXPECT_EQ(shown(enterStep13(m, Method::ByRecommendations), {"Label1001", "Label1010"}), (Texts{"0,0", "0,0"}));
     // Every coefficient divides by a pupil-hour cost of 0: none can be given.
     const StepView v = enterStep14(m, Method::ByRecommendations, Day);
@@ -140,8 +140,8 @@ TEST(Step14, SecondMethodWithOnlyTheAssistantWorkingDirectlyInDayGroups)
     auto m = defaults();
     for (StaffRole r : allOf<StaffRole>()) {
         if (r != StaffRole::TeacherAssistant)
-            commitText(m, ref(Field::DirectHours, GroupKind::GeneralDay, r), "0");
-        commitText(m, ref(Field::OtherHours, GroupKind::GeneralDay, r), "0");
+            commitText(m, fields::directHours(GroupKind::GeneralDay, r), "0");
+        commitText(m, fields::otherHours(GroupKind::GeneralDay, r), "0");
     }
     const StepView v = enterStep14(m, Method::ByAllNeeds, Day);
     ASSERT_FALSE(v.showError);
@@ -161,7 +161,7 @@ TEST(Step14, AViewClickTestsAmountsWithTheFirstMethodsHours)
     // Take the second method's hours away: the end of its computation would show no amounts, a
     // view click still judges working time by the hours of stay.
     m.results.pupilHours.staffHoursNeed = {};
-    EXPECT_EQ(texts(showIncentiveView(m, Day, Method::ByAllNeeds)).at("Label2007"), "0");
+    EXPECT_EQ(texts(showIncentiveView(m, m.results, Day, Method::ByAllNeeds)).at("Label2007"), "0");
     EXPECT_EQ(texts(clickView14(m, Day)).at("Label2007"), "168981");
 }
 

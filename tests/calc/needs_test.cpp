@@ -101,7 +101,7 @@ TEST(Step15, OptionClicksShowStoredNeedsAndChangeOnlyWhatTheTableShows)
     const StepView middle = enterStep15(m, NormativeGroup::MiddleDay);
     const CalcResults before = m.results;
     // Inputs changed elsewhere do not reach the table before the next entry.
-    commitText(m, ref(Field::SpecialPartSharePed), "50");
+    commitText(m, fields::specialPartSharePed(), "50");
     const StepView senior = clickGroup15(m, NormativeGroup::SeniorDay);
     EXPECT_EQ(texts(clickGroup15(m, NormativeGroup::MiddleDay)), texts(middle));
 
@@ -121,10 +121,10 @@ TEST(Step15, HeadSalaryFollowsThePupilsOfTheLastPupilHourCalculation)
     EXPECT_EQ(m.results.needs.headSalaryPupilCount, 60);
     EXPECT_DOUBLE_EQ(m.results.needs.headSalaryBase, average);
 
-    const auto middleDay = ref(Field::ProvidedServices, AgeGroup::Middle, O::GeneralDevelopment, StayMode::Hours10);
+    const auto middleDay = fields::providedServices(AgeGroup::Middle, O::GeneralDevelopment, StayMode::Hours10);
     commitText(m, middleDay, "20"); // 45 pupils: day 20 + 20 compensating counted twice, short-term 5
-    commitText(m, ref(Field::ProvidedServices, AgeGroup::Senior, O::GeneralDevelopment, StayMode::Hours14), "0");
-    commitText(m, ref(Field::ProvidedServices, AgeGroup::Middle, O::GeneralDevelopment, StayMode::Hours3), "5");
+    commitText(m, fields::providedServices(AgeGroup::Senior, O::GeneralDevelopment, StayMode::Hours14), "0");
+    commitText(m, fields::providedServices(AgeGroup::Middle, O::GeneralDevelopment, StayMode::Hours3), "5");
     ASSERT_FALSE(enterStep14(m, Method::ByAllNeeds, Day).showError);
     ASSERT_FALSE(enterStep15(m, NormativeGroup::MiddleDay).showError);
     EXPECT_EQ(m.results.needs.headSalaryPupilCount, 60);
@@ -167,19 +167,19 @@ TEST(Step15, WhatCannotBeComputedShowsTheErrorPanelAndKeepsEarlierResults)
     // A 2011 total of 0 with 0 positions passes the check but leaves the head's salary undefined; a
     // typed group size of 0 divides every need by 0; a typed share of 100 % leaves no payroll.
     const std::vector<std::pair<FieldRef, const char*>> cases{
-        {ref(Field::Payroll2011PedTotal), "0"},
-        {ref(Field::GroupSize, O::Compensating, AgeBand::ThreeAndOver), "0"},
-        {ref(Field::IncentiveShareNonPed), "100"},
-        {ref(Field::DirectStayHours, GroupKind::Compensating), "0"},
-        {ref(Field::MonthsPerYear), "abc"},
+        {fields::payroll2011PedTotal(), "0"},
+        {fields::groupSize(O::Compensating, AgeBand::ThreeAndOver), "0"},
+        {fields::incentiveShareNonPed(), "100"},
+        {fields::directStayHours(GroupKind::Compensating), "0"},
+        {fields::monthsPerYear(), "abc"},
     };
     for (const auto& [field, text] : cases) {
         auto m = afterStep13();
         ASSERT_FALSE(enterStep15(m, NormativeGroup::MiddleDay).showError);
         const CalcResults before = m.results;
         commitText(m, field, text);
-        if (field == ref(Field::Payroll2011PedTotal))
-            commitText(m, ref(Field::Positions2011PedTotal), "0");
+        if (field == fields::payroll2011PedTotal())
+            commitText(m, fields::positions2011PedTotal(), "0");
         EXPECT_TRUE(enterStep15(m, NormativeGroup::MiddleDay).showError) << text;
         EXPECT_TRUE(enterStep16(m).showError) << text;
         CalcResults expected = before;

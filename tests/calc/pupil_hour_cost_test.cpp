@@ -20,7 +20,7 @@ const Labels kAll{"Label1001", "Label1010", "Label1002", "Label1003", "Label1004
 
 void setServices(InstitutionModel& m, AgeGroup a, O o, StayMode mode, const char* children)
 {
-    commitText(m, ref(Field::ProvidedServices, a, o, mode), children);
+    commitText(m, fields::providedServices(a, o, mode), children);
 }
 
 } // namespace
@@ -45,7 +45,7 @@ TEST(Step13, DefaultsByEitherMethod)
 TEST(Step13, CellsWithoutPupils)
 {
     auto m = defaults();
-    ASSERT_TRUE(calculatePupilHourCost(m, Method::ByRecommendations));
+    ASSERT_FALSE(enterStep13(m, Method::ByRecommendations).showError);
     const PupilHourResults& r = m.results.pupilHours;
     // No short-term compensating pupils: the short-term cost is the general cell's alone.
     EXPECT_EQ(r.averageGroupSize[Short][O::Compensating], 20);
@@ -78,8 +78,8 @@ TEST(Step13, SinglePrecisionResultsAreStoredAsFloats)
     setServices(m, AgeGroup::Junior, O::GeneralDevelopment, StayMode::Hours3, "1");
     setServices(m, AgeGroup::Junior, O::Compensating, StayMode::Hours3, "1");
     setServices(m, AgeGroup::Middle, O::Compensating, StayMode::Hours3, "2");
-    commitText(m, ref(Field::DirectHours, GroupKind::Compensating, StaffRole::Teacher), "9,95");
-    commitText(m, ref(Field::OtherHours, GroupKind::GeneralShortTerm, StaffRole::SocialPedagogue), "0,35");
+    commitText(m, fields::directHours(GroupKind::Compensating, StaffRole::Teacher), "9,95");
+    commitText(m, fields::otherHours(GroupKind::GeneralShortTerm, StaffRole::SocialPedagogue), "0,35");
     ASSERT_FALSE(enterStep13(m, Method::ByAllNeeds).showError);
     const PupilHourResults& r = m.results.pupilHours;
 
@@ -99,8 +99,8 @@ TEST(Step13, OnlyTheAssistantWorksDirectlyInDayGroups)
     auto m = defaults();
     for (StaffRole r : allOf<StaffRole>()) {
         if (r != StaffRole::TeacherAssistant)
-            commitText(m, ref(Field::DirectHours, GroupKind::GeneralDay, r), "0");
-        commitText(m, ref(Field::OtherHours, GroupKind::GeneralDay, r), "0");
+            commitText(m, fields::directHours(GroupKind::GeneralDay, r), "0");
+        commitText(m, fields::otherHours(GroupKind::GeneralDay, r), "0");
     }
     // The check counts the assistant, so it passes; the first method prices no day general work.
     ASSERT_FALSE(enterStep13(m, Method::ByRecommendations).showError);
@@ -119,7 +119,7 @@ TEST(Step13, OnlyTheAssistantWorksDirectlyInDayGroups)
 TEST(Step13, ACostThatCannotBeComputedShowsADash)
 {
     auto m = defaults();
-    commitText(m, ref(Field::GroupSize, O::GeneralDevelopment, AgeBand::ThreeAndOver), "0"); // typed, not listed
+    commitText(m, fields::groupSize(O::GeneralDevelopment, AgeBand::ThreeAndOver), "0"); // typed, not listed
     const StepView v = enterStep13(m, Method::ByRecommendations);
     ASSERT_FALSE(v.showError);
     EXPECT_EQ(shown(v, kAll), (Texts{"-", "-", "2492", "2167", "650", "0", "199333", "43333", "13000", "0"}));
@@ -130,7 +130,7 @@ TEST(Step13, AnInputThatIsNoNumberShowsTheErrorPanelAndStoresNothing)
     auto m = defaults();
     ASSERT_FALSE(enterStep13(m, Method::ByRecommendations).showError);
     const CalcResults before = m.results;
-    commitText(m, ref(Field::MonthsPerYear), "десять");
+    commitText(m, fields::monthsPerYear(), "десять");
     EXPECT_TRUE(enterStep13(m, Method::ByAllNeeds).showError);
     EXPECT_TRUE(clickMethod13(m, Method::ByAllNeeds).showError);
     EXPECT_EQ(m.results, before);

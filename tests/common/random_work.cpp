@@ -53,50 +53,50 @@ InstitutionModel RandomWork::work()
 void RandomWork::randomInputs(InstitutionModel& m)
 {
     for (GroupKind g : allOf<GroupKind>()) {
-        list(m, ref(Field::DirectStayHours, g), ListKind::StayModeHours);
-        list(m, ref(Field::OtherStayHours, g), ListKind::StayModeHours);
+        list(m, fields::directStayHours(g), ListKind::StayModeHours);
+        list(m, fields::otherStayHours(g), ListKind::StayModeHours);
         for (StaffRole r : allOf<StaffRole>()) {
-            mostlyZero(m, ref(Field::DirectHours, g, r), ListKind::RoleHours);
-            mostlyZero(m, ref(Field::OtherHours, g, r), ListKind::RoleHours);
+            mostlyZero(m, fields::directHours(g, r), ListKind::RoleHours);
+            mostlyZero(m, fields::otherHours(g, r), ListKind::RoleHours);
         }
     }
-    staff(m, ref(Field::Payroll2011PedTotal), ref(Field::Positions2011PedTotal), 0.05);
-    staff(m, ref(Field::Payroll2011Admin), ref(Field::Positions2011Admin));
-    staff(m, ref(Field::Payroll2011Medical), ref(Field::Positions2011Medical));
-    staff(m, ref(Field::Payroll2011Service), ref(Field::Positions2011Service));
+    staff(m, fields::payroll2011PedTotal(), fields::positions2011PedTotal(), 0.05);
+    staff(m, fields::payroll2011Admin(), fields::positions2011Admin());
+    staff(m, fields::payroll2011Medical(), fields::positions2011Medical());
+    staff(m, fields::payroll2011Service(), fields::positions2011Service());
     for (StaffRole r : allOf<StaffRole>())
-        staff(m, ref(Field::Payroll2011, r), ref(Field::Positions2011, r));
+        staff(m, fields::payroll2011(r), fields::positions2011(r));
     for (StayRegime s : allOf<StayRegime>())
         for (AgeGroup a : allOf<AgeGroup>())
-            mostlyZero(m, ref(Field::AssignedServices, s, a), ListKind::Children);
+            mostlyZero(m, fields::assignedServices(s, a), ListKind::Children);
     for (AgeGroup a : allOf<AgeGroup>())
         for (StayMode mode : allOf<StayMode>()) {
             // Compensating pupils are usually some of all pupils, now and then more.
-            const auto all = ref(Field::ProvidedServices, a, O::GeneralDevelopment, mode);
+            const auto all = fields::providedServices(a, O::GeneralDevelopment, mode);
             mostlyZero(m, all, ListKind::Children);
             const int total = listRow(ListKind::Children, field(m, all).displayText()).value_or(0);
             const int compensating = chance(0.002) ? total + 1 : pick(total + 1) * pick(2);
-            commitText(m, ref(Field::ProvidedServices, a, O::Compensating, mode), std::to_string(compensating));
+            commitText(m, fields::providedServices(a, O::Compensating, mode), std::to_string(compensating));
         }
-    list(m, ref(Field::IncentiveShareNonPed), ListKind::Percent1To99);
-    list(m, ref(Field::SpecialPartSharePed), ListKind::Percent1To99);
-    list(m, ref(Field::CompensationSharePed), ListKind::Percent0To30);
-    list(m, ref(Field::AwardsSharePed), ListKind::Percent0To30);
-    list(m, ref(Field::DeputySalaryCoefficient), ListKind::Percent40To100);
-    list(m, ref(Field::AdminPayrollTeachingShare), ListKind::Percent0To100);
-    list(m, ref(Field::ServicePayrollTeachingShare), ListKind::Percent0To100);
-    list(m, ref(Field::MaterialCostsPercentOfPedPayroll), ListKind::Percent0To20);
-    list(m, ref(Field::MaterialCostsTeachingShare), ListKind::Percent0To100);
-    list(m, ref(Field::PedSalaryGrowthPercent2012), ListKind::Percent0To50);
-    list(m, ref(Field::MonthsPerYear), ListKind::Months);
-    list(m, ref(Field::DaysPerWeek), ListKind::Days);
+    list(m, fields::incentiveShareNonPed(), ListKind::Percent1To99);
+    list(m, fields::specialPartSharePed(), ListKind::Percent1To99);
+    list(m, fields::compensationSharePed(), ListKind::Percent0To30);
+    list(m, fields::awardsSharePed(), ListKind::Percent0To30);
+    list(m, fields::deputySalaryCoefficient(), ListKind::Percent40To100);
+    list(m, fields::adminPayrollTeachingShare(), ListKind::Percent0To100);
+    list(m, fields::servicePayrollTeachingShare(), ListKind::Percent0To100);
+    list(m, fields::materialCostsPercentOfPedPayroll(), ListKind::Percent0To20);
+    list(m, fields::materialCostsTeachingShare(), ListKind::Percent0To100);
+    list(m, fields::pedSalaryGrowthPercent2012(), ListKind::Percent0To50);
+    list(m, fields::monthsPerYear(), ListKind::Months);
+    list(m, fields::daysPerWeek(), ListKind::Days);
     for (O o : allOf<O>())
         for (AgeBand b : allOf<AgeBand>())
-            list(m, ref(Field::GroupSize, o, b), ListKind::GroupSize);
+            list(m, fields::groupSize(o, b), ListKind::GroupSize);
     for (ServicePosition p : allOf<ServicePosition>()) {
-        mostlyZero(m, ref(Field::ServicePositions, p), ListKind::Positions);
+        mostlyZero(m, fields::servicePositions(p), ListKind::Positions);
         if (hasSalary(p))
-            amount(m, ref(Field::ServiceSalary, p));
+            amount(m, fields::serviceSalary(p));
     }
 }
 

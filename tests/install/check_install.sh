@@ -16,6 +16,11 @@ expected=$(
   echo "bin/kvarton"
   echo "share/applications/$id.desktop"
   echo "share/metainfo/$id.metainfo.xml"
+  echo "share/doc/kvarton/examples/kvarton.ini.example"
+  echo "share/doc/kvarton/copyright"
+  echo "share/doc/kvarton/changelog.gz"
+  echo "share/man/man1/kvarton.1.gz"
+  echo "share/man/ru/man1/kvarton.1.gz"
   echo "share/icons/hicolor/scalable/apps/$id.svg"
   for size in $sizes; do echo "share/icons/hicolor/${size}x${size}/apps/$id.png"; done
 )

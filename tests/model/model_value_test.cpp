@@ -28,11 +28,11 @@ TEST(ModelValue, ShowsValuesAsTheirControlsDo)
 TEST(CommitText, StoresTextUnchangedAndSinglesAsFloats)
 {
     InstitutionModel m;
-    commitText(m, ref(Field::DirectHours, GroupKind::GeneralDay, StaffRole::PhysicalInstructor), "0,5");
+    commitText(m, fields::directHours(GroupKind::GeneralDay, StaffRole::PhysicalInstructor), "0,5");
     EXPECT_EQ(m.directHours[GroupKind::GeneralDay][StaffRole::PhysicalInstructor], ModelValue::text("0,5"));
     EXPECT_EQ(m.directHours[GroupKind::GeneralDay][StaffRole::PhysicalInstructor].toNumber(), 0.5);
 
-    const auto single = ref(Field::OtherHours, GroupKind::Compensating, StaffRole::TeacherAssistant);
+    const auto single = fields::otherHours(GroupKind::Compensating, StaffRole::TeacherAssistant);
     commitText(m, single, "0,05");
     EXPECT_EQ(m.otherHours[GroupKind::Compensating][StaffRole::TeacherAssistant], ModelValue::single(0.05f));
 }
@@ -40,7 +40,7 @@ TEST(CommitText, StoresTextUnchangedAndSinglesAsFloats)
 TEST(CommitText, KeepsATextThatIsNoNumberInASingleFieldForTheCheckToReject)
 {
     InstitutionModel m;
-    const auto salary = ref(Field::ServiceSalary, ServicePosition::OtherPositions);
+    const auto salary = fields::serviceSalary(ServicePosition::OtherPositions);
     for (const char* typed : {"", "14000.5", "abc", "1" /* followed by 40 zeros below */}) {
         std::string text = typed;
         if (text == "1")
@@ -54,17 +54,17 @@ TEST(CommitText, KeepsATextThatIsNoNumberInASingleFieldForTheCheckToReject)
 TEST(FieldRef, AddressesEveryFamilyMember)
 {
     InstitutionModel m;
-    field(m, ref(Field::ProvidedServices, AgeGroup::Senior, GroupOrientation::Compensating, StayMode::Hours24))
+    field(m, fields::providedServices(AgeGroup::Senior, GroupOrientation::Compensating, StayMode::Hours24))
         = ModelValue::integer(7);
     EXPECT_EQ(m.providedServices[AgeGroup::Senior][GroupOrientation::Compensating][StayMode::Hours24],
         ModelValue::integer(7));
-    field(m, ref(Field::RegionalNormative, StayRegime::Day, AgeGroup::Middle, NormativePart::Care))
+    field(m, fields::regionalNormative(StayRegime::Day, AgeGroup::Middle, NormativePart::Care))
         = ModelValue::single(1.0f);
     EXPECT_TRUE(m.regionalNormative[StayRegime::Day][AgeGroup::Middle][NormativePart::Care].isSingle());
-    EXPECT_TRUE(isSingleField(ref(Field::Positions2011Service)));
-    EXPECT_FALSE(isSingleField(ref(Field::Positions2011Medical)));
-    EXPECT_TRUE(isSingleField(ref(Field::GroupSize, GroupOrientation::Compensating, AgeBand::ThreeAndOver)));
-    EXPECT_FALSE(isSingleField(ref(Field::GroupSize, GroupOrientation::Compensating, AgeBand::UnderThree)));
+    EXPECT_TRUE(isSingleField(fields::positions2011Service()));
+    EXPECT_FALSE(isSingleField(fields::positions2011Medical()));
+    EXPECT_TRUE(isSingleField(fields::groupSize(GroupOrientation::Compensating, AgeBand::ThreeAndOver)));
+    EXPECT_FALSE(isSingleField(fields::groupSize(GroupOrientation::Compensating, AgeBand::UnderThree)));
 }
 
 TEST(FieldRef, InputFieldsAreEveryInputOnce)

@@ -4,7 +4,7 @@ usage: read_back.py <report_fixture> <work folder>
 
 The fixture writes each workbook next to a JSON file of the cells it must hold; this script checks
 the values and their types, then the formatting the sheet must have, then that two workbooks of
-the same model hold the same cells.
+the same model hold the same cells, then a workbook of what the report sheet does not use yet.
 """
 import json
 import re
@@ -150,6 +150,38 @@ def load(case, folder):
     return openpyxl.load_workbook(path).worksheets[0], stored_texts(path), expected
 
 
+def check_features(folder):
+    """A second sheet with number formats, alignments, a merge, widths, a height and a header."""
+    case = "features"
+    wb = openpyxl.load_workbook(folder / "features.xlsx")
+    if wb.sheetnames != ["Sheet1", "Результаты"]:
+        fail(case, f"sheets {wb.sheetnames}")
+        return
+    ws = wb["Результаты"]
+    got = []
+    for address in ["A1", "A2", "B2", "C2"]:
+        c = ws[address]
+        a = c.alignment
+        got.append((address, c.value, c.number_format, bool(c.font.b), c.border.left.style,
+                    a.horizontal, a.vertical))
+    want = [("A1", "Итоги", "General", True, "thin", "left", None),
+            ("A2", 1234.5, "0", False, None, None, None),
+            ("B2", 1234.56, "0.0", False, None, "right", None),
+            ("C2", 1234.567, "0.00", False, None, None, "top")]
+    if got != want:
+        fail(case, f"cells {got}, expected {want}")
+    if {str(r) for r in ws.merged_cells.ranges} != {"A1:C1"}:
+        fail(case, f"merged ranges {ws.merged_cells.ranges}")
+    widths = {letter: round((d.width * 7 - 5) / 7, 2) for letter, d in ws.column_dimensions.items() if d.width}
+    if widths != {"A": 20, "C": 12} or ws.column_dimensions["C"].number_format != "0":
+        fail(case, f"column widths {widths}, column C format {ws.column_dimensions['C'].number_format}")
+    if ws.row_dimensions[2].height != 45:
+        fail(case, f"row 2 is {ws.row_dimensions[2].height} high")
+    # openpyxl gives the header's text in the format's own codes, a literal ampersand doubled.
+    if ws.page_setup.paperSize != 9 or ws.oddHeader.center.text != "Итоги && выводы":
+        fail(case, f"paper {ws.page_setup.paperSize}, header {ws.oddHeader.center.text!r}")
+
+
 def main():
     fixture, folder = sys.argv[1], Path(sys.argv[2])
     shutil.rmtree(folder, ignore_errors=True)
@@ -168,6 +200,7 @@ def main():
         for col in range(1, COLUMNS + 1):
             if first.cell(row, col).value != second.cell(row, col).value:
                 fail("two writes", f"differ at {get_column_letter(col)}{row}")
+    check_features(folder)
 
     for p in problems:
         print(p)

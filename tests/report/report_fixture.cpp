@@ -1,8 +1,8 @@
 // Writes the workbooks that read_back.py reads with an independent reader, each next to a JSON
-// file of the cells it must hold (as the recording sheet saw them written).
-#include "report/recording_sheet.h"
+// file of the cells it must hold (as the sheet's description gives them).
 #include "report/report.h"
-#include "report/write_excel_report.h"
+#include "report/report_layout.h"
+#include "report/xlsx_workbook.h"
 #include "sample_model.h"
 
 #include "model/defaults.h"
@@ -88,23 +88,37 @@ void appendJsonString(std::string& out, const std::string& s)
 
 std::string expectedCells(const InstitutionModel& m)
 {
-    RecordingSheet sheet;
-    writeExcelReport(m, sheet);
     std::string json = "{";
-    for (const auto& w : sheet.writes) {
+    for (const Cell& cell : reportSheet(m).cells) {
         if (json.size() > 1)
             json += ",\n";
-        appendJsonString(json, w.cell);
+        appendJsonString(json, cellAddress(cell.row, cell.column));
         json += ": ";
-        if (const auto* number = std::get_if<double>(&w.value)) {
+        if (const auto* number = std::get_if<double>(&cell.value)) {
             char buf[32];
             std::snprintf(buf, sizeof buf, "%.17g", *number);
             json += buf;
         } else {
-            appendJsonString(json, std::get<std::string>(w.value));
+            appendJsonString(json, std::get<std::string>(cell.value));
         }
     }
     return json + "}\n";
+}
+
+// What the report sheet does not use yet: a second sheet, number formats, alignments, a header.
+Workbook features()
+{
+    Sheet results;
+    results.name = "Результаты";
+    results.styles = {Style{.bold = true, .bordered = true, .horizontal = Horizontal::Left}, Style{.numberFormat = "0"},
+        Style{.numberFormat = "0.0", .horizontal = Horizontal::Right},
+        Style{.numberFormat = "0.00", .vertical = Vertical::Top}};
+    results.cells = {{1, 0, "Итоги", 0}, {2, 0, 1234.5, 1}, {2, 1, 1234.56, 2}, {2, 2, 1234.567, 3}};
+    results.merges = {{1, 0, 1, 2}};
+    results.columns = {{0, 20, -1}, {2, 12, 1}};
+    results.rowHeights = {{2, 45}};
+    results.page = {Paper::A4, false, "Итоги & выводы"};
+    return {{reportSheet(stPetersburg()), results}};
 }
 
 bool write(const InstitutionModel& m, const std::string& dir, const std::string& name)
@@ -132,5 +146,9 @@ int main(int argc, char** argv)
     const std::string dir = argv[1];
     const bool ok = write(stPetersburg(), dir, "default") && write(stPetersburg(), dir, "default-again")
         && write(formulas(), dir, "formulas") && write(controls(), dir, "controls");
+    if (const auto problem = writeWorkbook(features(), dir + "/features.xlsx")) {
+        std::fprintf(stderr, "features: %s\n", problem->message.c_str());
+        return 1;
+    }
     return ok ? 0 : 1;
 }

@@ -21,4 +21,7 @@ TEST(RowFit, WrappedTextsTakeAsManyLinesAsTheirWordsNeed)
     // Line breaks count, and a single long word is broken where it must be.
     EXPECT_EQ(fittedRowHeight("а\nб\nв", 15.43, true), 3 * kDefaultRowHeight);
     EXPECT_GE(fittedRowHeight(std::string(60, '9'), 15.43, true), 4 * kDefaultRowHeight);
+    // A byte that is no UTF-8 is stored as one replacement character and measured as one.
+    EXPECT_EQ(fittedRowHeight(std::string(13, '\xFF'), 15.43, true), kDefaultRowHeight);
+    EXPECT_EQ(fittedRowHeight(std::string(28, '\xFF'), 15.43, true), 3 * kDefaultRowHeight);
 }

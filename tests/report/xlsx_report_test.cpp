@@ -1,6 +1,6 @@
 #include "report/report.h"
 #include "report/xlsx_package_check.h"
-#include "report/xlsx_report_sheet.h"
+#include "report/xlsx_workbook.h"
 #include "sample_model.h"
 
 #include "model/defaults.h"
@@ -8,10 +8,12 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 
 #ifndef _WIN32
 #include <csignal>
@@ -88,9 +90,17 @@ TEST_F(XlsxReport, OnlyAWholePackagePassesTheCheck)
     std::string bytes = contents(file);
     EXPECT_TRUE(isCompleteXlsxPackage(bytes));
     EXPECT_FALSE(isCompleteXlsxPackage(bytes.substr(0, bytes.size() - 1)));
+    EXPECT_FALSE(isCompleteXlsxPackage(""));
+    for (std::size_t length = 0; length < bytes.size(); length += 7)
+        EXPECT_FALSE(isCompleteXlsxPackage(std::string_view(bytes).substr(0, length))) << length;
+    // Lengths and offsets of the directory at the end that point anywhere are read safely.
+    for (std::size_t at = bytes.size() - std::min<std::size_t>(bytes.size(), 600); at < bytes.size(); at += 4) {
+        std::string broken = bytes;
+        broken[at] = '\xFF';
+        isCompleteXlsxPackage(broken);
+    }
     bytes[100] = static_cast<char>(bytes[100] ^ 0x20); // inside the first member's data
     EXPECT_FALSE(isCompleteXlsxPackage(bytes));
-    EXPECT_FALSE(isCompleteXlsxPackage(""));
 }
 
 TEST_F(XlsxReport, AnInputThatIsNoNumberWritesNoFileAndNamesTheRow)
@@ -157,33 +167,34 @@ TEST_F(XlsxReport, ATextLongerThanACellHoldsIsRefusedBeforeAnyFile)
     EXPECT_FALSE(writeXlsxReport(m, path("r2.xlsx")));
 }
 
-TEST_F(XlsxReport, AMistakenOperationIsReportedNotWritten)
+// A description the writer cannot carry out is a fault of the program, said so before any file.
+TEST_F(XlsxReport, AMistakenDescriptionIsReportedNotWritten)
 {
-    XlsxReportSheet sheet;
-    sheet.writeText("B1", "ok");
-    sheet.setBold("A7:");
-    const auto problem = sheet.save(path("r.xlsx"));
-    EXPECT_TRUE(mentions(problem, "A7:")) << (problem ? problem->message : "written");
+    const auto refused = [&](const Workbook& book, const std::string& what) {
+        const auto file = path("r.xlsx");
+        const auto problem = writeWorkbook(book, file);
+        EXPECT_TRUE(mentions(problem, "внутренней ошибки")) << what;
+        EXPECT_FALSE(fs::exists(fromUtf8(file))) << what;
+    };
+    refused({}, "no sheet");
+    Sheet sheet;
+    sheet.name = "Лист";
+    sheet.styles = {Style{}};
+    sheet.cells = {{1, 0, 1.0, 0}};
+    Workbook book{{sheet}};
+    book.sheets[0].cells[0].style = 1;
+    EXPECT_THROW(writeWorkbook(book, path("r.xlsx")), std::out_of_range);
     EXPECT_FALSE(fs::exists(fromUtf8(path("r.xlsx"))));
-}
-
-// The final format of a cell depends on the order of the operations, as in a spreadsheet.
-TEST(XlsxSheetState, ColumnFormatsReachEarlierAndLaterCells)
-{
-    XlsxReportSheet sheet;
-    sheet.writeText("A1", "before");
-    sheet.setBold("A:B");
-    sheet.writeNumber("B2", 1);
-    sheet.setThinBorders("C1:C2");
-    sheet.setAlignment("A1:B1",
-        {HorizontalAlignment::Centre, VerticalAlignment::Centre, true, 0, false, 0, false, ReadingOrder::Context,
-            true});
-    const auto& cells = sheet.state().cells();
-    EXPECT_TRUE(cells.at({1, 0}).format.bold);
-    EXPECT_TRUE(cells.at({2, 1}).format.bold);
-    EXPECT_FALSE(cells.at({1, 2}).format.bold);
-    EXPECT_EQ(cells.at({2, 2}).format.borders, (CellBorders{true, true, true, true}));
-    ASSERT_EQ(sheet.state().merges().size(), 1u);
-    sheet.setAlignment("A:A", {}); // an alignment without merging undoes it
-    EXPECT_TRUE(sheet.state().merges().empty());
+    book.sheets[0].cells[0] = {1, 0, std::nan(""), 0};
+    refused(book, "not a number");
+    book.sheets = {sheet, sheet};
+    refused(book, "two sheets of one name");
+    book.sheets = {sheet};
+    book.sheets[0].name = "a/b";
+    refused(book, "a name a sheet cannot have");
+    book.sheets[0].name = "Лист";
+    book.sheets[0].page.header = std::string(300, 'x');
+    refused(book, "a header too long");
+    book.sheets[0].page.header = "Отчет & итоги";
+    EXPECT_FALSE(writeWorkbook(book, path("ok.xlsx")));
 }

@@ -13,8 +13,10 @@
 #include "scenario_runner.h"
 #include "steps/choice_list.h"
 #include "support/environment.h"
+#include "steps/widgets.h"
 #include "wizard/report_screen.h"
 #include "wizard/step_controller.h"
+#include "wizard/test_switches.h"
 #include "wizard/wizard.h"
 
 #include <QAbstractButton>
@@ -34,10 +36,6 @@
 using namespace kvarton;
 
 namespace {
-
-const QStringList kForms{QStringLiteral("Form1"), QStringLiteral("Form2"), QStringLiteral("Form3"),
-    QStringLiteral("Form4"), QStringLiteral("Form5"), QStringLiteral("Form6"), QStringLiteral("Form7"),
-    QStringLiteral("Form8"), QStringLiteral("Form9"), QStringLiteral("Form10")};
 
 // Texts a learner might type, the sound and the odd.
 QStringList typedTexts()
@@ -88,14 +86,14 @@ public:
     QStringList possibleActions(std::mt19937& random)
     {
         QStringList clicks, choices, typing, closing;
-        for (const QString& name : kForms) {
-            QWidget* form = wizard_.form(name);
+        for (Screen screen : allOf<Screen>()) {
+            QWidget* form = wizard_.form(screen);
             if (!form || !form->isVisible())
                 continue;
-            if (form->isWindow()
-                && (name == QLatin1String("Form2") || name == QLatin1String("Form9")
-                    || name == QLatin1String("Form10")))
-                closing << QStringLiteral("close ") + name; // the main window is never closed: that ends the program
+            const QString name = form->objectName();
+            // The windows over the main window; the main window is never closed: that ends the program.
+            if (screen == Screen::DataList || screen == Screen::Help || screen == Screen::Report)
+                closing << QStringLiteral("close ") + name;
             for (QWidget* w : form->findChildren<QWidget*>()) {
                 if (w->objectName().isEmpty() || !usable(w))
                     continue;
@@ -121,7 +119,7 @@ public:
         QStringList towardsReport;
         for (const QString& click : clicks)
             if (click.endsWith(QLatin1String(".raschet4")) || click.endsWith(QLatin1String(".inform2"))
-                || click == QLatin1String("click Form10.Command2"))
+                || click == QStringLiteral("click %1.Command2").arg(qs(screenName(Screen::Report))))
                 towardsReport << click;
         if (!towardsReport.isEmpty() && std::uniform_int_distribution<int>(0, 99)(random) < 15)
             return towardsReport;
@@ -141,15 +139,16 @@ private:
             return QStringLiteral("the program has ended");
         if (wizard_.steps()) {
             int visible = 0;
-            for (int n = 4; n <= 8; ++n)
-                visible += wizard_.form(QStringLiteral("Form%1").arg(n))->isVisible() ? 1 : 0;
+            for (Screen screen : kStepScreens)
+                visible += wizard_.form(screen)->isVisible() ? 1 : 0;
             if (visible != 1)
                 return QStringLiteral("%1 step screens are visible").arg(visible);
         }
-        for (const QString& name : kForms) {
-            QWidget* form = wizard_.form(name);
+        for (Screen screen : allOf<Screen>()) {
+            QWidget* form = wizard_.form(screen);
             if (!form || !form->isVisible())
                 continue;
+            const QString name = form->objectName();
             for (QWidget* w : form->findChildren<QWidget*>()) {
                 if (!w->isVisible() || w->objectName() == QLatin1String("ReportStatus")) // a path and a message
                     continue;
@@ -240,7 +239,7 @@ int main(int argc, char** argv)
         }
     }
     QTemporaryDir reports;
-    kvarton::test::setEnvironment("KVARTON_REPORT_DIR", reports.path());
+    kvarton::test::setEnvironment(testSwitches::kReportFolder, reports.path());
 
     int totalActions = 0;
     int calculationActions = 0;
@@ -258,7 +257,7 @@ int main(int argc, char** argv)
                 }
                 const QString line = possible[std::uniform_int_distribution<qsizetype>(0, possible.size() - 1)(random)];
                 done << line;
-                calculationActions += line.contains(QLatin1String("Form8.")) ? 1 : 0;
+                calculationActions += line.contains(qs(screenName(Screen::Calculation)) + u'.') ? 1 : 0;
                 failure = session.act(line);
                 ++totalActions;
             }

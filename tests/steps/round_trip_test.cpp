@@ -76,9 +76,9 @@ private slots:
             typed << shown(inputs[i]);
         }
 
-        control<QPushButton>(*w, visibleStepScreen(*w)->objectName(), QStringLiteral("Command2"))->click();
+        visibleStepScreen(*w)->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
         QCOMPARE(changedFields(before, w->model()).size(), static_cast<std::size_t>(inputs.size()));
-        control<QPushButton>(*w, visibleStepScreen(*w)->objectName(), QStringLiteral("Command1"))->click();
+        visibleStepScreen(*w)->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
         QCOMPARE(w->model().currentStep, step);
         for (qsizetype i = 0; i < inputs.size(); ++i)
             QCOMPARE(shown(inputs[i]), typed[i]);
@@ -89,21 +89,20 @@ private slots:
         auto w = startedWizard();
         const struct {
             int step;
-            const char* form;
+            Screen form;
             const char* control;
             const char* text;
             FieldRef field;
         } cases[] = {
-            {6, "Form4", "Combo13", "0,05",
-                ref(Field::OtherHours, GroupKind::Compensating, StaffRole::TeacherAssistant)},
-            {8, "Form5", "Combo16", "14,5", ref(Field::Positions2011Service)},
-            {11, "Form7", "Combo29", "12",
-                ref(Field::GroupSize, GroupOrientation::Compensating, AgeBand::ThreeAndOver)},
+            {6, Screen::WorkingTime, "Combo13", "0,05",
+                fields::otherHours(GroupKind::Compensating, StaffRole::TeacherAssistant)},
+            {8, Screen::Staff2011, "Combo16", "14,5", fields::positions2011Service()},
+            {11, Screen::Simulation, "Combo29", "12",
+                fields::groupSize(GroupOrientation::Compensating, AgeBand::ThreeAndOver)},
         };
         for (const auto& c : cases) {
             w->steps()->showStep(c.step);
-            control<ChoiceList>(*w, QString::fromLatin1(c.form), QString::fromLatin1(c.control))
-                ->choose(QString::fromUtf8(c.text));
+            control<ChoiceList>(*w, c.form, QString::fromLatin1(c.control))->choose(QString::fromUtf8(c.text));
             w->steps()->commitCurrentStep();
             QVERIFY(field(w->model(), c.field).isSingle());
             QCOMPARE(field(w->model(), c.field).displayText(), std::string(c.text));
@@ -111,7 +110,7 @@ private slots:
 
         // A salary that is no number stays text, for the input check to reject.
         w->steps()->showStep(12);
-        auto* salary = control<QLineEdit>(*w, QStringLiteral("Form7"), QStringLiteral("Text12"));
+        auto* salary = control<QLineEdit>(*w, Screen::Simulation, QStringLiteral("Text12"));
         salary->setText(QStringLiteral("14000,5"));
         w->steps()->commitCurrentStep();
         QCOMPARE(w->model().serviceSalary[ServicePosition::OtherPositions], ModelValue::single(14000.5f));
@@ -127,10 +126,10 @@ private slots:
     {
         auto w = startedWizard();
         w->steps()->showStep(9);
-        auto* juniorShortTerm = control<ChoiceList>(*w, QStringLiteral("Form6"), QStringLiteral("Combo4"));
+        auto* juniorShortTerm = control<ChoiceList>(*w, Screen::Services, QStringLiteral("Combo4"));
         QCOMPARE(juniorShortTerm->currentText(), QStringLiteral("0"));
         juniorShortTerm->choose(QStringLiteral("7"));
-        control<QPushButton>(*w, QStringLiteral("Form6"), QStringLiteral("Command2"))->click();
+        control<QPushButton>(*w, Screen::Services, QStringLiteral("Command2"))->click();
         QCOMPARE(w->model().currentStep, 10);
         QCOMPARE(w->model().assignedServices[StayRegime::ShortTerm][AgeGroup::Junior], ModelValue::text("7"));
         QCOMPARE(juniorShortTerm->currentText(), QStringLiteral("0"));
@@ -139,7 +138,7 @@ private slots:
                      .displayText(),
             std::string("0"));
         QCOMPARE(visibleInputs(*w).size(), 60);
-        control<QPushButton>(*w, QStringLiteral("Form6"), QStringLiteral("Command1"))->click();
+        control<QPushButton>(*w, Screen::Services, QStringLiteral("Command1"))->click();
         QCOMPARE(visibleInputs(*w).size(), 6);
         QCOMPARE(juniorShortTerm->currentText(), QStringLiteral("7"));
     }
@@ -149,7 +148,7 @@ private slots:
         auto w = startedWizard();
         w->model().directHours[GroupKind::GeneralDay][StaffRole::Teacher] = ModelValue::text("7,77");
         w->steps()->showStep(1);
-        auto* teacher = control<ChoiceList>(*w, QStringLiteral("Form4"), QStringLiteral("Combo2"));
+        auto* teacher = control<ChoiceList>(*w, Screen::WorkingTime, QStringLiteral("Combo2"));
         QCOMPARE(teacher->currentIndex(), -1);
         w->steps()->commitCurrentStep();
         QCOMPARE(w->model().directHours[GroupKind::GeneralDay][StaffRole::Teacher], ModelValue::text("7,77"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "steps/widgets.h"
 #include "wizard/wizard.h"
 
 #include <QString>
@@ -24,6 +25,13 @@ T* control(Wizard& wizard, const QString& form, const QString& name)
     return found;
 }
 
+template <typename T>
+T* control(Wizard& wizard, Screen screen, const QString& name)
+{
+    return control<T>(wizard, qs(screenName(screen)), name);
+}
+
+// The step screen that shows, or nullptr.
 QWidget* visibleStepScreen(Wizard& wizard);
 int visibleStepScreenCount(Wizard& wizard);
 

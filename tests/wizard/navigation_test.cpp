@@ -18,17 +18,17 @@ using namespace kvarton::test;
 
 namespace {
 
-QString screenName(int step) { return QStringLiteral("Form%1").arg(static_cast<int>(stepInfo(step).screen) + 4); }
+Screen screenOf(int step) { return stepInfo(step).screen; }
 
 QPushButton* button(Wizard& w, int step, const char* name)
 {
-    return control<QPushButton>(w, screenName(step), QString::fromLatin1(name));
+    return control<QPushButton>(w, screenOf(step), QString::fromLatin1(name));
 }
 
 // Every step item enabled but the step's own; the report only from step 16.
 void checkMenu(Wizard& w, int step)
 {
-    auto* form = static_cast<StepForm*>(w.form(screenName(step)));
+    auto* form = static_cast<StepForm*>(w.form(screenOf(step)));
     for (int s = kFirstStep; s <= kLastStep; ++s)
         QCOMPARE(form->menuAction(stepInfo(s).ownAction)->isEnabled(), s != step);
     QVERIFY(form->menuAction("inform1")->isEnabled());
@@ -39,8 +39,8 @@ void checkShown(Wizard& w, int step)
 {
     QCOMPARE(w.model().currentStep, step);
     QCOMPARE(visibleStepScreenCount(w), 1);
-    QCOMPARE(visibleStepScreen(w)->objectName(), screenName(step));
-    QCOMPARE(control<QLabel>(w, screenName(step), QStringLiteral("Label1"))->text(), qs(stepInfo(step).title));
+    QCOMPARE(visibleStepScreen(w), w.form(screenOf(step)));
+    QCOMPARE(control<QLabel>(w, screenOf(step), QStringLiteral("Label1"))->text(), qs(stepInfo(step).title));
     QCOMPARE(button(w, step, "Command1")->isVisible(), step != kFirstStep);
     QCOMPARE(button(w, step, "Command2")->isVisible(), step != kLastStep);
     QCOMPARE(button(w, step, "Command1")->text(), QStringLiteral("Шаг %1").arg(step - 1));
@@ -76,7 +76,7 @@ private slots:
                 if (to == from)
                     continue;
                 w->steps()->showStep(from);
-                auto* form = static_cast<StepForm*>(w->form(screenName(from)));
+                auto* form = static_cast<StepForm*>(w->form(screenOf(from)));
                 form->menuAction(stepInfo(to).ownAction)->trigger();
                 checkShown(*w, to);
             }
@@ -87,13 +87,13 @@ private slots:
     {
         auto w = startedWizard();
         w->steps()->showStep(13);
-        auto* form8 = static_cast<StepForm*>(w->form(QStringLiteral("Form8")));
+        auto* form8 = static_cast<StepForm*>(w->form(Screen::Calculation));
         QCOMPARE(form8->menuAction("parametry111")->text(), QStringLiteral("Непосредственное предоставление услуг"));
-        auto* form5 = static_cast<StepForm*>(w->form(QStringLiteral("Form5")));
+        auto* form5 = static_cast<StepForm*>(w->form(Screen::Staff2011));
         QCOMPARE(form5->menuAction("raschet1")->text(), QStringLiteral("Расчет ученика-часа"));
-        auto* form7 = static_cast<StepForm*>(w->form(QStringLiteral("Form7")));
+        auto* form7 = static_cast<StepForm*>(w->form(Screen::Simulation));
         QCOMPARE(form7->menuAction("dannye2")->text(), QStringLiteral("Структрура персонала"));
-        auto* form4 = static_cast<StepForm*>(w->form(QStringLiteral("Form4")));
+        auto* form4 = static_cast<StepForm*>(w->form(Screen::WorkingTime));
         QCOMPARE(form4->menuAction("parametry111")->text(), QStringLiteral("Непосредственное оказание услуг"));
         QCOMPARE(
             form4->findChild<QMenu*>(QStringLiteral("parametry2"))->title(), QStringLiteral("Компенсирующие группы"));
@@ -105,32 +105,32 @@ private slots:
     {
         auto w = startedWizard();
         w->steps()->showStep(7);
-        static_cast<StepForm*>(w->form(QStringLiteral("Form5")))->menuAction("inform1")->trigger();
-        QWidget* help = w->form(QStringLiteral("Form9"));
+        static_cast<StepForm*>(w->form(Screen::Staff2011))->menuAction("inform1")->trigger();
+        QWidget* help = w->form(Screen::Help);
         QVERIFY(help && help->isVisible());
-        for (const char* name : {"Form4", "Form5", "Form6", "Form7"})
-            QVERIFY(!w->form(QString::fromLatin1(name))->isEnabled());
-        QVERIFY(w->form(QStringLiteral("Form8"))->isEnabled());
+        for (Screen screen : {Screen::WorkingTime, Screen::Staff2011, Screen::Services, Screen::Simulation})
+            QVERIFY(!w->form(screen)->isEnabled());
+        QVERIFY(w->form(Screen::Calculation)->isEnabled());
         help->close();
         QVERIFY(!help->isVisible());
-        QVERIFY(w->form(QStringLiteral("Form5"))->isEnabled());
+        QVERIFY(w->form(Screen::Staff2011)->isEnabled());
 
         // From the calculation screen only that screen is disabled; closing help enables all five.
         w->steps()->showStep(13);
-        static_cast<StepForm*>(w->form(QStringLiteral("Form8")))->menuAction("inform1")->trigger();
-        QVERIFY(!w->form(QStringLiteral("Form8"))->isEnabled());
-        control<QPushButton>(*w, QStringLiteral("Form9"), QStringLiteral("Command1"))->click();
-        for (int n = 4; n <= 8; ++n)
-            QVERIFY(w->form(QStringLiteral("Form%1").arg(n))->isEnabled());
+        static_cast<StepForm*>(w->form(Screen::Calculation))->menuAction("inform1")->trigger();
+        QVERIFY(!w->form(Screen::Calculation)->isEnabled());
+        control<QPushButton>(*w, Screen::Help, QStringLiteral("Command1"))->click();
+        for (Screen screen : kStepScreens)
+            QVERIFY(w->form(screen)->isEnabled());
     }
 
     void reportScreenOpensFromStep16Only()
     {
         auto w = startedWizard();
         w->steps()->showStep(16);
-        auto* form8 = static_cast<StepForm*>(w->form(QStringLiteral("Form8")));
+        auto* form8 = static_cast<StepForm*>(w->form(Screen::Calculation));
         form8->menuAction("inform2")->trigger();
-        QWidget* report = w->form(QStringLiteral("Form10"));
+        QWidget* report = w->form(Screen::Report);
         QVERIFY(report && report->isVisible());
         QVERIFY(!form8->isEnabled());
         report->close();

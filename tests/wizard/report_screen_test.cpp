@@ -5,6 +5,7 @@
 #include "wizard/main_window.h"
 #include "wizard/report_screen.h"
 #include "wizard/step_controller.h"
+#include "wizard/test_switches.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,12 +25,9 @@ ReportScreen* openReport(Wizard& w)
     return w.steps()->reportScreen();
 }
 
-void press(Wizard& w) { control<QPushButton>(w, QStringLiteral("Form10"), QStringLiteral("Command2"))->click(); }
+void press(Wizard& w) { control<QPushButton>(w, Screen::Report, QStringLiteral("Command2"))->click(); }
 
-QString status(Wizard& w)
-{
-    return control<QLabel>(w, QStringLiteral("Form10"), QStringLiteral("ReportStatus"))->text();
-}
+QString status(Wizard& w) { return control<QLabel>(w, Screen::Report, QStringLiteral("ReportStatus"))->text(); }
 
 } // namespace
 
@@ -41,7 +39,7 @@ private slots:
     {
         QTemporaryDir base;
         const QString folder = base.filePath(QStringLiteral("Документы/отчеты"));
-        setEnvironment("KVARTON_REPORT_DIR", folder);
+        setEnvironment(testSwitches::kReportFolder, folder);
         auto w = startedWizard();
         ReportScreen* report = openReport(*w);
         press(*w);
@@ -63,7 +61,7 @@ private slots:
         QFile blocker(base.filePath(QStringLiteral("файл")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        setEnvironment("KVARTON_REPORT_DIR", base.filePath(QStringLiteral("файл/отчеты")));
+        setEnvironment(testSwitches::kReportFolder, base.filePath(QStringLiteral("файл/отчеты")));
         auto w = startedWizard();
         ReportScreen* report = openReport(*w);
         press(*w);
@@ -75,7 +73,7 @@ private slots:
     void aPayrollThatIsNoNumberWritesNothing()
     {
         QTemporaryDir folder;
-        setEnvironment("KVARTON_REPORT_DIR", folder.path());
+        setEnvironment(testSwitches::kReportFolder, folder.path());
         auto w = startedWizard();
         w->model().payroll2011Admin = ModelValue::text("много");
         ReportScreen* report = openReport(*w);
@@ -83,6 +81,21 @@ private slots:
         QVERIFY(report->lastReport().isEmpty());
         QVERIFY(status(*w).contains(QStringLiteral("Шаг 7")));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
+    }
+
+    void everyOpeningStartsClean()
+    {
+        QTemporaryDir folder;
+        qputenv(testSwitches::kReportFolder, folder.path().toUtf8());
+        auto w = startedWizard();
+        ReportScreen* report = openReport(*w);
+        press(*w);
+        auto* said = control<QLabel>(*w, Screen::Report, QStringLiteral("ReportStatus"));
+        QVERIFY(said->isVisible() && !said->text().isEmpty());
+        report->close();
+        openReport(*w);
+        QVERIFY(!said->isVisible());
+        QVERIFY(said->text().isEmpty());
     }
 };
 

@@ -65,10 +65,6 @@ QString escaped(QString text)
     return text;
 }
 
-const QStringList kFormOrder{QStringLiteral("Form1"), QStringLiteral("Form2"), QStringLiteral("Form3"),
-    QStringLiteral("Form4"), QStringLiteral("Form5"), QStringLiteral("Form6"), QStringLiteral("Form7"),
-    QStringLiteral("Form8"), QStringLiteral("Form9"), QStringLiteral("Form10")};
-
 } // namespace
 
 ScenarioRunner::ScenarioRunner(Wizard& wizard)
@@ -89,7 +85,8 @@ QString ScenarioRunner::usage()
         "  expect FORM.CONTROL TEXT     the control's shown text must equal TEXT\n"
         "  expect-visible FORM.CONTROL yes|no\n"
         "  expect-enabled FORM.CONTROL yes|no\n"
-        "  dump                         print every visible control of the visible screens as FORM.CONTROL<TAB>text\n"
+        "  dump [FORM]                  print every visible control of the visible screens (or of FORM) as\n"
+        "                               FORM.CONTROL<TAB>text\n"
         "  screenshot FORM FILE.png     save a picture of the screen's window\n"
         "Exit status: 0 all ran and held; 1 an expectation failed; 2 the scenario cannot run (unknown control,\n"
         "item not in a list, a control a learner could not use, the program has ended).\n"
@@ -139,6 +136,14 @@ ScenarioRunner::Status ScenarioRunner::runLine(int number, const QString& rawLin
 
     if (command == QLatin1String("dump") && needArguments(0)) {
         dump();
+        return Ok;
+    }
+    if (command == QLatin1String("dump") && needArguments(1)) {
+        QWidget* form = findForm(words[1]);
+        if (!form || !form->isVisible())
+            return cannot(QStringLiteral("%1 is not open").arg(words[1]));
+        dumpForm(form);
+        output_ += u'\n';
         return Ok;
     }
     if (command == QLatin1String("close") && needArguments(1)) {
@@ -228,7 +233,7 @@ bool ScenarioRunner::resolve(const QString& path, Target& target, QString& error
     }
     const QString formName = path.left(dot);
     const QString controlName = path.mid(dot + 1);
-    if (!kFormOrder.contains(formName)) {
+    if (!screenByName(formName.toStdString())) {
         error = QStringLiteral("unknown screen %1").arg(formName);
         return false;
     }
@@ -292,8 +297,8 @@ QString ScenarioRunner::shownText(const QObject* control)
 
 void ScenarioRunner::dump()
 {
-    for (const QString& name : kFormOrder)
-        if (QWidget* form = findForm(name); form && form->isVisible())
+    for (Screen screen : allOf<Screen>())
+        if (QWidget* form = wizard_.form(screen); form && form->isVisible())
             dumpForm(form);
     output_ += u'\n';
 }

@@ -1,0 +1,176 @@
+#pragma once
+
+#include "enums.h"
+
+#include <array>
+#include <cassert>
+#include <compare>
+#include <cstddef>
+#include <cstdint>
+
+namespace kvarton {
+
+// The families of fields a FieldRef addresses: every input of steps 1–12 and the regional
+// normatives. The order here is this program's own; what outlives a run names a field by its
+// text key (field_keys.h), never by these numbers.
+enum class Field : std::uint8_t {
+    DirectStayHours,
+    DirectHours,
+    OtherStayHours,
+    OtherHours,
+    Payroll2011PedTotal,
+    Payroll2011,
+    Payroll2011Admin,
+    Payroll2011Medical,
+    Payroll2011Service,
+    Positions2011PedTotal,
+    Positions2011,
+    Positions2011Admin,
+    Positions2011Medical,
+    Positions2011Service,
+    AssignedServices,
+    ProvidedServices,
+    IncentiveShareNonPed,
+    SpecialPartSharePed,
+    CompensationSharePed,
+    AwardsSharePed,
+    DeputySalaryCoefficient,
+    AdminPayrollTeachingShare,
+    ServicePayrollTeachingShare,
+    MaterialCostsPercentOfPedPayroll,
+    MaterialCostsTeachingShare,
+    PedSalaryGrowthPercent2012,
+    MonthsPerYear,
+    DaysPerWeek,
+    GroupSize,
+    ServicePositions,
+    ServiceSalary,
+    RegionalNormative,
+};
+template <>
+inline constexpr std::size_t kCount<Field> = 32;
+
+class FieldRef;
+namespace detail {
+constexpr FieldRef makeFieldRef(Field family, std::size_t i = 0, std::size_t j = 0, std::size_t k = 0) noexcept;
+} // namespace detail
+
+// The address of one field, so that screens and the report can bind controls and cells to fields
+// through tables. Made by the factories in `fields` below, which take each family's indices as
+// their own enumerations: arguments in the wrong order do not compile.
+class FieldRef final {
+public:
+    constexpr FieldRef() noexcept = default;
+
+    constexpr Field family() const noexcept { return family_; }
+    // The n-th index of the family (an enumeration member as its number), in the order of the
+    // factory's arguments; 0 beyond the family's dimensions.
+    constexpr std::size_t index(std::size_t n) const noexcept { return indices_[n]; }
+
+    friend constexpr bool operator==(FieldRef, FieldRef) noexcept = default;
+    friend constexpr auto operator<=>(FieldRef, FieldRef) noexcept = default;
+
+private:
+    friend constexpr FieldRef detail::makeFieldRef(Field, std::size_t, std::size_t, std::size_t) noexcept;
+
+    Field family_{};
+    std::array<std::uint8_t, 3> indices_{};
+};
+
+namespace detail {
+constexpr FieldRef makeFieldRef(Field family, std::size_t i, std::size_t j, std::size_t k) noexcept
+{
+    FieldRef r;
+    r.family_ = family;
+    r.indices_ = {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(j), static_cast<std::uint8_t>(k)};
+    return r;
+}
+} // namespace detail
+
+// One factory per family, named as the model's member.
+namespace fields {
+
+using detail::makeFieldRef;
+
+// Working time, steps 1–6 (hours per day).
+constexpr FieldRef directStayHours(GroupKind g) noexcept { return makeFieldRef(Field::DirectStayHours, ix(g)); }
+constexpr FieldRef directHours(GroupKind g, StaffRole r) noexcept
+{
+    return makeFieldRef(Field::DirectHours, ix(g), ix(r));
+}
+constexpr FieldRef otherStayHours(GroupKind g) noexcept { return makeFieldRef(Field::OtherStayHours, ix(g)); }
+constexpr FieldRef otherHours(GroupKind g, StaffRole r) noexcept
+{
+    return makeFieldRef(Field::OtherHours, ix(g), ix(r));
+}
+
+// 2011 payroll (step 7) and positions (step 8).
+constexpr FieldRef payroll2011PedTotal() noexcept { return makeFieldRef(Field::Payroll2011PedTotal); }
+constexpr FieldRef payroll2011(StaffRole r) noexcept { return makeFieldRef(Field::Payroll2011, ix(r)); }
+constexpr FieldRef payroll2011Admin() noexcept { return makeFieldRef(Field::Payroll2011Admin); }
+constexpr FieldRef payroll2011Medical() noexcept { return makeFieldRef(Field::Payroll2011Medical); }
+constexpr FieldRef payroll2011Service() noexcept { return makeFieldRef(Field::Payroll2011Service); }
+constexpr FieldRef positions2011PedTotal() noexcept { return makeFieldRef(Field::Positions2011PedTotal); }
+constexpr FieldRef positions2011(StaffRole r) noexcept { return makeFieldRef(Field::Positions2011, ix(r)); }
+constexpr FieldRef positions2011Admin() noexcept { return makeFieldRef(Field::Positions2011Admin); }
+constexpr FieldRef positions2011Medical() noexcept { return makeFieldRef(Field::Positions2011Medical); }
+constexpr FieldRef positions2011Service() noexcept { return makeFieldRef(Field::Positions2011Service); }
+
+// 2012 services, steps 9–10.
+constexpr FieldRef assignedServices(StayRegime s, AgeGroup a) noexcept
+{
+    return makeFieldRef(Field::AssignedServices, ix(s), ix(a));
+}
+constexpr FieldRef providedServices(AgeGroup a, GroupOrientation o, StayMode m) noexcept
+{
+    return makeFieldRef(Field::ProvidedServices, ix(a), ix(o), ix(m));
+}
+
+// Simulation parameters, step 11.
+constexpr FieldRef incentiveShareNonPed() noexcept { return makeFieldRef(Field::IncentiveShareNonPed); }
+constexpr FieldRef specialPartSharePed() noexcept { return makeFieldRef(Field::SpecialPartSharePed); }
+constexpr FieldRef compensationSharePed() noexcept { return makeFieldRef(Field::CompensationSharePed); }
+constexpr FieldRef awardsSharePed() noexcept { return makeFieldRef(Field::AwardsSharePed); }
+constexpr FieldRef deputySalaryCoefficient() noexcept { return makeFieldRef(Field::DeputySalaryCoefficient); }
+constexpr FieldRef adminPayrollTeachingShare() noexcept { return makeFieldRef(Field::AdminPayrollTeachingShare); }
+constexpr FieldRef servicePayrollTeachingShare() noexcept { return makeFieldRef(Field::ServicePayrollTeachingShare); }
+constexpr FieldRef materialCostsPercentOfPedPayroll() noexcept
+{
+    return makeFieldRef(Field::MaterialCostsPercentOfPedPayroll);
+}
+constexpr FieldRef materialCostsTeachingShare() noexcept { return makeFieldRef(Field::MaterialCostsTeachingShare); }
+constexpr FieldRef pedSalaryGrowthPercent2012() noexcept { return makeFieldRef(Field::PedSalaryGrowthPercent2012); }
+constexpr FieldRef monthsPerYear() noexcept { return makeFieldRef(Field::MonthsPerYear); }
+constexpr FieldRef daysPerWeek() noexcept { return makeFieldRef(Field::DaysPerWeek); }
+constexpr FieldRef groupSize(GroupOrientation o, AgeBand b) noexcept
+{
+    return makeFieldRef(Field::GroupSize, ix(o), ix(b));
+}
+
+// Service staff of 2012, step 12. The deputies have positions but no salary field.
+constexpr FieldRef servicePositions(ServicePosition p) noexcept { return makeFieldRef(Field::ServicePositions, ix(p)); }
+constexpr FieldRef serviceSalary(ServicePosition p) noexcept
+{
+    assert(hasSalary(p));
+    return makeFieldRef(Field::ServiceSalary, ix(p));
+}
+
+// The regional normatives, set with the defaults.
+constexpr FieldRef regionalNormative(StayRegime s, AgeGroup a, NormativePart p) noexcept
+{
+    return makeFieldRef(Field::RegionalNormative, ix(s), ix(a), ix(p));
+}
+
+} // namespace fields
+
+// The generic address: a family and its indices in any order the caller gives. Kept only for the
+// report's tables while they move to the factories above; remove it once the report uses them.
+template <typename... E>
+constexpr FieldRef ref(Field f, E... indices) noexcept
+{
+    static_assert(sizeof...(E) <= 3);
+    const std::array<std::size_t, 3> idx{ix(indices)...};
+    return detail::makeFieldRef(f, idx[0], idx[1], idx[2]);
+}
+
+} // namespace kvarton

@@ -1,0 +1,78 @@
+#include "support/wizard_fixture.h"
+
+#include "calc/panels.h"
+#include "calc/steps.h"
+#include "steps/widgets.h"
+#include "wizard/step_controller.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QRadioButton>
+
+#include <functional>
+#include <map>
+#include <string>
+
+using namespace kvarton;
+using namespace kvarton::test;
+using calc::Method;
+using calc::NormativeGroup;
+
+class CalculationFormTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    // After every entry and option, each value label of the step's table stands once on the
+    // screen, in the step's panel, and shows the text the calculation wrote for it.
+    void everyValueLabelShowsWhatTheCalculationWrote()
+    {
+        struct Action {
+            int step;
+            const char* option; // none: entering the step
+            std::function<calc::StepView(InstitutionModel&)> again; // the same on a copy of the model
+        };
+        const Action actions[] = {
+            {13, nullptr, [](InstitutionModel& m) { return calc::enterStep13(m, Method::ByRecommendations); }},
+            {13, "Option2", [](InstitutionModel& m) { return calc::clickMethod13(m, Method::ByAllNeeds); }},
+            {14, nullptr,
+                [](InstitutionModel& m) { return calc::enterStep14(m, Method::ByRecommendations, StayRegime::Day); }},
+            {14, "Option6", [](InstitutionModel& m) { return calc::clickView14(m, StayRegime::ShortTerm); }},
+            {14, "Option4",
+                [](InstitutionModel& m) { return calc::clickMethod14(m, Method::ByAllNeeds, StayRegime::ShortTerm); }},
+            {15, nullptr, [](InstitutionModel& m) { return calc::enterStep15(m, NormativeGroup::JuniorShortTerm); }},
+            {15, "Option23", [](InstitutionModel& m) { return calc::clickGroup15(m, NormativeGroup::SeniorDay); }},
+            {16, nullptr, [](InstitutionModel& m) { return calc::enterStep16(m); }},
+        };
+
+        auto w = startedWizard();
+        QWidget* form8 = w->form(Screen::Calculation);
+        QVERIFY(form8);
+        for (const Action& action : actions) {
+            if (action.option)
+                control<QRadioButton>(*w, Screen::Calculation, QString::fromLatin1(action.option))->click();
+            else
+                w->steps()->showStep(action.step);
+            InstitutionModel copy = w->model();
+            const calc::StepView expected = action.again(copy);
+            QVERIFY(!expected.showError);
+            std::map<std::string_view, std::string> texts;
+            for (const calc::LabelText& t : expected.labels)
+                texts.emplace(t.label, t.text);
+
+            const calc::ResultsPanel shown = calc::panelOfStep(action.step);
+            auto* frame = form8->findChild<QFrame*>(qs(calc::panel(shown).frame));
+            QVERIFY(frame && frame->isVisible());
+            for (const calc::PlacedValue& v : calc::valueLabels(shown)) {
+                const QString name = qs(v.value->name);
+                const QList<QLabel*> labels = form8->findChildren<QLabel*>(name);
+                QCOMPARE(labels.size(), 1);
+                QVERIFY2(frame->isAncestorOf(labels.front()), qPrintable(name));
+                QVERIFY2(texts.count(v.value->name) == 1, qPrintable(name));
+                QCOMPARE(labels.front()->text(), QString::fromStdString(texts.at(v.value->name)));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(CalculationFormTest)
+#include "calculation_form_test.moc"
