@@ -163,14 +163,4 @@ constexpr FieldRef regionalNormative(StayRegime s, AgeGroup a, NormativePart p) 
 
 } // namespace fields
 
-// The generic address: a family and its indices in any order the caller gives. Kept only for the
-// report's tables while they move to the factories above; remove it once the report uses them.
-template <typename... E>
-constexpr FieldRef ref(Field f, E... indices) noexcept
-{
-    static_assert(sizeof...(E) <= 3);
-    const std::array<std::size_t, 3> idx{ix(indices)...};
-    return detail::makeFieldRef(f, idx[0], idx[1], idx[2]);
-}
-
 } // namespace kvarton

@@ -67,7 +67,8 @@ void addIdentity(Builder& b)
 }
 
 // Rows 7–20 (direct work, steps 1, 3, 5) and 22–35 (other work, steps 2, 4, 6).
-void addWorkingTime(Builder& b, int headRow, const char* title, Field stayHours, Field hours, int firstStep)
+void addWorkingTime(Builder& b, int headRow, const char* title, FieldRef (*stayHours)(GroupKind),
+    FieldRef (*hours)(GroupKind, StaffRole), int firstStep)
 {
     b.head(headRow, A, title);
     for (GroupKind k : allOf<GroupKind>())
@@ -76,12 +77,12 @@ void addWorkingTime(Builder& b, int headRow, const char* title, Field stayHours,
 
     b.text(headRow + 1, A, "Режим пребывания");
     for (GroupKind k : allOf<GroupKind>())
-        b.input(headRow + 1, B + static_cast<int>(ix(k)), ref(stayHours, k), stepOf(k));
+        b.input(headRow + 1, B + static_cast<int>(ix(k)), stayHours(k), stepOf(k));
     int row = headRow + 2;
     for (StaffRole r : allOf<StaffRole>()) {
         b.text(row, A, std::string(texts(r).report));
         for (GroupKind k : allOf<GroupKind>())
-            b.input(row, B + static_cast<int>(ix(k)), ref(hours, k, r), stepOf(k));
+            b.input(row, B + static_cast<int>(ix(k)), hours(k, r), stepOf(k));
         ++row;
     }
 }
@@ -98,17 +99,16 @@ void addStaffing2011(Builder& b)
         FieldRef positions;
     };
     std::vector<Row> rows{
-        {"Педагогический персонал (всего)", ref(Field::Payroll2011PedTotal), ref(Field::Positions2011PedTotal)}};
+        {"Педагогический персонал (всего)", fields::payroll2011PedTotal(), fields::positions2011PedTotal()}};
     for (StaffRole r : allOf<StaffRole>())
         if (isPedagogical(r))
-            rows.push_back({std::string(texts(r).report), ref(Field::Payroll2011, r), ref(Field::Positions2011, r)});
+            rows.push_back({std::string(texts(r).report), fields::payroll2011(r), fields::positions2011(r)});
     const StaffRole support = StaffRole::TeacherAssistant;
+    rows.push_back({"Учебно-вспомогательный персонал", fields::payroll2011(support), fields::positions2011(support)});
     rows.push_back(
-        {"Учебно-вспомогательный персонал", ref(Field::Payroll2011, support), ref(Field::Positions2011, support)});
-    rows.push_back(
-        {"Административно-управленческий персонал", ref(Field::Payroll2011Admin), ref(Field::Positions2011Admin)});
-    rows.push_back({"Медицинский персонал", ref(Field::Payroll2011Medical), ref(Field::Positions2011Medical)});
-    rows.push_back({"Обслуживающий персонал", ref(Field::Payroll2011Service), ref(Field::Positions2011Service)});
+        {"Административно-управленческий персонал", fields::payroll2011Admin(), fields::positions2011Admin()});
+    rows.push_back({"Медицинский персонал", fields::payroll2011Medical(), fields::positions2011Medical()});
+    rows.push_back({"Обслуживающий персонал", fields::payroll2011Service(), fields::positions2011Service()});
     int row = 38;
     for (Row& r : rows) {
         b.text(row, A, std::move(r.label));
@@ -133,7 +133,7 @@ void addStateAssignment(Builder& b)
     for (StayRegime s : allOf<StayRegime>()) {
         b.text(row, A, std::string(texts(s).screen));
         for (AgeGroup a : allOf<AgeGroup>())
-            b.input(row, B + static_cast<int>(ix(a)), ref(Field::AssignedServices, s, a), 9, texts(a).report);
+            b.input(row, B + static_cast<int>(ix(a)), fields::assignedServices(s, a), 9, texts(a).report);
         ++row;
     }
 }
@@ -148,7 +148,7 @@ void addServicesProvided(Builder& b)
         for (StayMode m : allOf<StayMode>()) {
             b.text(row, A, std::string(texts(o).singular).append(", ").append(info(m).reportText));
             for (AgeGroup a : allOf<AgeGroup>())
-                b.input(row, B + static_cast<int>(ix(a)), ref(Field::ProvidedServices, a, o, m), 10, texts(a).report);
+                b.input(row, B + static_cast<int>(ix(a)), fields::providedServices(a, o, m), 10, texts(a).report);
             ++row;
         }
 }
@@ -164,27 +164,27 @@ void addParameters(Builder& b)
     };
     using O = GroupOrientation;
     const std::array<Row, 16> rows{{
-        {"Доля стимулирующих выплат непедагогического персонала в ФОТ", ref(Field::IncentiveShareNonPed), "%"},
-        {"Доля компенсационных выплат педагогического персонала в ФОТ", ref(Field::CompensationSharePed), "%"},
-        {"Доля доплат педагогического персонала за награды и звания", ref(Field::AwardsSharePed), "%"},
-        {"Коэффициент соотношения з/п заместителей и руководителя", ref(Field::DeputySalaryCoefficient), "%"},
-        {"Доля ФОТ АУП в услуге по обучению детей", ref(Field::AdminPayrollTeachingShare), "%"},
-        {"Доля ФОТ обслуживающего персонала в услуге по обучению детей", ref(Field::ServicePayrollTeachingShare), "%"},
-        {"Материально-технические затраты как доля от ФОТ педперсонала", ref(Field::MaterialCostsPercentOfPedPayroll),
+        {"Доля стимулирующих выплат непедагогического персонала в ФОТ", fields::incentiveShareNonPed(), "%"},
+        {"Доля компенсационных выплат педагогического персонала в ФОТ", fields::compensationSharePed(), "%"},
+        {"Доля доплат педагогического персонала за награды и звания", fields::awardsSharePed(), "%"},
+        {"Коэффициент соотношения з/п заместителей и руководителя", fields::deputySalaryCoefficient(), "%"},
+        {"Доля ФОТ АУП в услуге по обучению детей", fields::adminPayrollTeachingShare(), "%"},
+        {"Доля ФОТ обслуживающего персонала в услуге по обучению детей", fields::servicePayrollTeachingShare(), "%"},
+        {"Материально-технические затраты как доля от ФОТ педперсонала", fields::materialCostsPercentOfPedPayroll(),
             "%"},
-        {"Доля материально-технических затрат в услуг по обучению детей", ref(Field::MaterialCostsTeachingShare), "%"},
-        {"Доля специальной части ФОТ педагогического персонала", ref(Field::SpecialPartSharePed), "%"},
-        {"Процент роста з/п педперсонала в 2012 году", ref(Field::PedSalaryGrowthPercent2012), "%"},
-        {"Режим работы ДОУ (месяцев в году)", ref(Field::MonthsPerYear), "месяцев"},
-        {"Режим работы ДОУ (дней в неделю)", ref(Field::DaysPerWeek), "дней"},
+        {"Доля материально-технических затрат в услуг по обучению детей", fields::materialCostsTeachingShare(), "%"},
+        {"Доля специальной части ФОТ педагогического персонала", fields::specialPartSharePed(), "%"},
+        {"Процент роста з/п педперсонала в 2012 году", fields::pedSalaryGrowthPercent2012(), "%"},
+        {"Режим работы ДОУ (месяцев в году)", fields::monthsPerYear(), "месяцев"},
+        {"Режим работы ДОУ (дней в неделю)", fields::daysPerWeek(), "дней"},
         {"Наполняемость общеразвивающих групп (младшая группа)",
-            ref(Field::GroupSize, O::GeneralDevelopment, AgeBand::UnderThree), "детей"},
+            fields::groupSize(O::GeneralDevelopment, AgeBand::UnderThree), "детей"},
         {"Наполняемость общеразвивающих групп (средняя и старшая группы)",
-            ref(Field::GroupSize, O::GeneralDevelopment, AgeBand::ThreeAndOver), "детей"},
-        {"Наполняемость коррекционных групп (младшая группа)",
-            ref(Field::GroupSize, O::Compensating, AgeBand::UnderThree), "детей"},
+            fields::groupSize(O::GeneralDevelopment, AgeBand::ThreeAndOver), "детей"},
+        {"Наполняемость коррекционных групп (младшая группа)", fields::groupSize(O::Compensating, AgeBand::UnderThree),
+            "детей"},
         {"Наполняемость коррекционных групп (средняя и старшая группы)",
-            ref(Field::GroupSize, O::Compensating, AgeBand::ThreeAndOver), "детей"},
+            fields::groupSize(O::Compensating, AgeBand::ThreeAndOver), "детей"},
     }};
     int row = 82;
     for (const Row& r : rows) {
@@ -206,10 +206,10 @@ void addStaff2012(Builder& b)
     for (ServicePosition p : allOf<ServicePosition>()) {
         b.text(row, A, std::string(texts(p).report));
         if (hasSalary(p))
-            b.input(row, B, ref(Field::ServiceSalary, p), 12, salary);
+            b.input(row, B, fields::serviceSalary(p), 12, salary);
         else
             b.text(row, B, "-");
-        b.input(row, C, ref(Field::ServicePositions, p), 12, positions);
+        b.input(row, C, fields::servicePositions(p), 12, positions);
         ++row;
     }
 }
@@ -218,8 +218,8 @@ std::vector<ReportCell> buildCells()
 {
     Builder b;
     addIdentity(b);
-    addWorkingTime(b, 7, "Время непосредственной работы", Field::DirectStayHours, Field::DirectHours, 1);
-    addWorkingTime(b, 22, "Прочее время работы", Field::OtherStayHours, Field::OtherHours, 2);
+    addWorkingTime(b, 7, "Время непосредственной работы", fields::directStayHours, fields::directHours, 1);
+    addWorkingTime(b, 22, "Прочее время работы", fields::otherStayHours, fields::otherHours, 2);
     addStaffing2011(b);
     addStateAssignment(b);
     addServicesProvided(b);
