@@ -63,6 +63,26 @@ kvarton_windows_source_version() {
   echo "${dsc%.dsc}"
 }
 
+# Asks apt for all the table's sources at once: each question reads the whole source index, some
+# ten seconds on a busy machine. A source the answer does not name is asked alone later.
+kvarton_windows_ask_source_versions() {
+  local line name source rest sources=()
+  for line in "${KVARTON_WINDOWS_DEPENDENCIES[@]}"; do
+    read -r name source rest <<<"$line"
+    sources+=("$source")
+  done
+  local dsc
+  declare -A by_name=()
+  while read -r dsc; do
+    by_name[${dsc%%_*}]=${dsc%.dsc}
+  done < <(apt-get source --print-uris -qq "${sources[@]}" 2>/dev/null | awk '/\.dsc/ {print $2}')
+  for source in "${sources[@]}"; do
+    name=${source%%=*}
+    [ -n "${by_name[$name]:-}" ] && KVARTON_WINDOWS_SOURCE_VERSIONS[$source]=${by_name[$name]}
+  done
+  return 0
+}
+
 # The key covers what decides the result: the table, Qt's flags and the build functions as bash
 # sees them (comments and layout of this file do not count), the toolchain file, the patches, the
 # exact source versions and the versions of the compiler and of Qt's host tools. Deleting the
@@ -76,6 +96,7 @@ kvarton_windows_cache_key() {
       kvarton_windows_cc
     cat "$KVARTON_ROOT/cmake/MinGW64Toolchain.cmake"
     find "$here/patches" -type f | sort | xargs cat
+    kvarton_windows_ask_source_versions
     local line name source rest
     for line in "${KVARTON_WINDOWS_DEPENDENCIES[@]}"; do
       read -r name source rest <<<"$line"
@@ -223,6 +244,7 @@ kvarton_windows_dependencies() {
   if [ ! -f "$work/complete" ]; then
     echo "Сборка библиотек для Windows в $work (ключ $key)" >&2
     mkdir -p "$work/stamps" "$prefix/share/kvarton"
+    kvarton_windows_ask_source_versions
     cp "$KVARTON_ROOT/cmake/MinGW64Toolchain.cmake" "$prefix/share/kvarton/"
     local line name source builder flags src started log
     for line in "${KVARTON_WINDOWS_DEPENDENCIES[@]}"; do
