@@ -4,7 +4,7 @@
 KVARTON_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KVARTON_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev libxlsxwriter-dev zlib1g-dev
+  qt6-base-dev libgl-dev libxlsxwriter-dev zlib1g-dev libminizip-dev libpugixml-dev
   libgtest-dev libgmock-dev
   fonts-dejavu-core python3 python3-openpyxl
   desktop-file-utils appstream
@@ -16,6 +16,8 @@ KVARTON_WINDOWS_PACKAGES=(
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev qt6-base-dev-tools dpkg-dev patch
   nsis zip unzip wine64 fonts-dejavu-core
 )
+# scripts/fuzz only: clang with libFuzzer and the sanitizers' runtime.
+KVARTON_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 
 kvarton_missing_packages() {
   local pkg

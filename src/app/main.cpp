@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QTimer>
 
+#include <cstdio>
 #include <functional>
 #include <utility>
 
@@ -66,5 +67,10 @@ int main(int argc, char** argv)
     // follows the window a moment later.
     new AfterFirstPaint(wizard.window(), 50, [] { QApplication::setWindowIcon(applicationIcon()); });
     wizard.start();
+    // `kvarton FILE.xlsx` opens a report: its figures at once, or why not, on the start screen
+    // and on standard error.
+    if (const QStringList files = QApplication::arguments().mid(1); !files.isEmpty())
+        if (const auto problem = wizard.openReport(files.first()))
+            std::fprintf(stderr, "%s\n", problem->toUtf8().constData());
     return QApplication::exec();
 }

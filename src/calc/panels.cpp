@@ -103,27 +103,42 @@ constexpr PanelLine estimate(PanelText caption, std::string_view total, std::str
     return plain(caption, whole(total), whole(special));
 }
 
+// A part of the line above: a role's pay, the head's.
+constexpr PanelLine part(PanelText caption, std::string_view amount, std::string_view special)
+{
+    PanelLine l = estimate(caption, amount, special);
+    l.indented = true;
+    return l;
+}
+
+constexpr PanelLine total(PanelText caption, std::string_view amount, std::string_view special = {})
+{
+    PanelLine l = estimate(caption, amount, special);
+    l.total = true;
+    return l;
+}
+
 constexpr PanelLine kEstimateLines[] = {
     estimate({"Label126", "Оплата труда педперсонала"}, "Label148", "Label166"),
-    estimate({"Label127", "в том числе: воспитатели"}, "Label149", "Label167"),
-    estimate({"Label127", "музыкальные руководители"}, "Label150", "Label168"),
-    estimate({"Label127", "методисты"}, "Label151", "Label169"),
-    estimate({"Label127", "инструктора по физкультуре"}, "Label152", "Label170"),
-    estimate({"Label127", "концертмейстеры"}, "Label153", "Label171"),
-    estimate({"Label127", "педагоги доп. образования"}, "Label154", "Label172"),
-    estimate({"Label127", "педагоги - организаторы"}, "Label155", "Label173"),
-    estimate({"Label127", "социальные педагоги"}, "Label156", "Label174"),
-    estimate({"Label127", "педагоги - психологи"}, "Label157", "Label175"),
-    estimate({"Label127", "руководители физ. воспитания"}, "Label158", "Label176"),
-    estimate({"Label127", "дефектологи, логопеды"}, "Label159", "Label177"),
+    part({"Label127", "в том числе: воспитатели"}, "Label149", "Label167"),
+    part({"Label127", "музыкальные руководители"}, "Label150", "Label168"),
+    part({"Label127", "методисты"}, "Label151", "Label169"),
+    part({"Label127", "инструктора по физкультуре"}, "Label152", "Label170"),
+    part({"Label127", "концертмейстеры"}, "Label153", "Label171"),
+    part({"Label127", "педагоги доп. образования"}, "Label154", "Label172"),
+    part({"Label127", "педагоги - организаторы"}, "Label155", "Label173"),
+    part({"Label127", "социальные педагоги"}, "Label156", "Label174"),
+    part({"Label127", "педагоги - психологи"}, "Label157", "Label175"),
+    part({"Label127", "руководители физ. воспитания"}, "Label158", "Label176"),
+    part({"Label127", "дефектологи, логопеды"}, "Label159", "Label177"),
     estimate({"Label142", "Оплата труда АУП"}, "Label160", "Label178"),
-    estimate({"Label143", "в том числе: заведующий"}, "Label161", "Label179"),
+    part({"Label143", "в том числе: заведующий"}, "Label161", "Label179"),
     estimate({"Label144", "Оплата труда обслуживающего персонала"}, "Label162", "Label180"),
     estimate({"Label145", "Оплата труда УВП"}, "Label163", "Label181"),
-    estimate({"Label5", "Всего оплата труда, без начисслений"}, "Label600", "Label601"),
+    total({"Label5", "Всего оплата труда, без начисслений"}, "Label600", "Label601"),
     estimate({"Label146", "Материально - технические расходы"}, "Label164"),
-    estimate({"Label147", "Всего расходов, с учетом начислений"}, "Label165", "Label182"),
-    estimate({"Label184", "Выделена субсидия на выполение задания"}, "Label183"),
+    total({"Label147", "Всего расходов, с учетом начислений"}, "Label165", "Label182"),
+    total({"Label184", "Выделена субсидия на выполение задания"}, "Label183"),
 };
 
 static_assert(std::size(kPupilHourLines) == static_cast<std::size_t>(PupilHourLine::HoursShortTermCompensating) + 1);

@@ -38,12 +38,14 @@ constexpr int decimals(Pattern pattern) noexcept { return static_cast<int>(patte
 
 // One line of a panel: the heading of the section it stands in (repeated on every line of the
 // section), its caption, and its values in the panel's columns. A column without a value holds an
-// unnamed label. An indented line is a part of the nearest line above it that is not.
+// unnamed label. An indented line is a part of the nearest line above it that is not. A total
+// (and the subsidy set against the totals) stands apart from the lines above it.
 struct PanelLine {
     PanelText heading;
     PanelText caption;
     std::array<ValueLabel, 3> values;
     bool indented = false;
+    bool total = false;
 };
 
 // A results panel: its frame, the heads over the captions and over the value columns where the
@@ -69,6 +71,16 @@ namespace kvarton::calc {
 
 const Panel& panel(ResultsPanel p) noexcept;
 inline constexpr int kFirstResultsStep = 13;
+
+// The title of the step a panel stands on, Label1 of the calculation screen.
+constexpr std::string_view stepTitle(ResultsPanel p) noexcept
+{
+    constexpr std::array<std::string_view, 4> titles{"Шаг 13. Расчет ученико-часа.",
+        "Шаг 14. Расчет стимулирующих выплат.", "Шаг 15. Нормативы финансирования.",
+        "Шаг 16. Ориентировочные расходы учреждения."};
+    return titles[static_cast<std::size_t>(p)];
+}
+
 constexpr ResultsPanel panelOfStep(int step) noexcept { return static_cast<ResultsPanel>(step - kFirstResultsStep); }
 
 // The lines of each panel by meaning; a line's index in its panel is its enumerator's value.

@@ -16,6 +16,29 @@ enum class Method { ByRecommendations, ByAllNeeds };
 // The age group and regime of the step-15 table: Option11..Option13, Option21..Option23.
 enum class NormativeGroup { JuniorShortTerm, MiddleShortTerm, SeniorShortTerm, JuniorDay, MiddleDay, SeniorDay };
 
+constexpr AgeGroup ageGroupOf(NormativeGroup g) noexcept { return static_cast<AgeGroup>(static_cast<int>(g) % 3); }
+constexpr StayRegime regimeOf(NormativeGroup g) noexcept
+{
+    return static_cast<int>(g) < 3 ? StayRegime::ShortTerm : StayRegime::Day;
+}
+// Short-term middle and senior groups have no care normative: their care needs are carried by the
+// education rows.
+constexpr bool isEducationOnly(NormativeGroup g) noexcept
+{
+    return g == NormativeGroup::MiddleShortTerm || g == NormativeGroup::SeniorShortTerm;
+}
+
+} // namespace kvarton::calc
+
+namespace kvarton {
+template <>
+inline constexpr std::size_t kCount<calc::Method> = 2;
+template <>
+inline constexpr std::size_t kCount<calc::NormativeGroup> = 6;
+} // namespace kvarton
+
+namespace kvarton::calc {
+
 // The text of one value label, keyed by the label's object name ("Label1001") from the panel tables.
 struct LabelText {
     std::string_view label;
@@ -30,6 +53,15 @@ struct StepView {
 };
 
 inline StepView errorPanel() noexcept { return StepView{true, {}}; }
+
+// The text a view writes into the value label of that name; null when it writes none.
+inline const std::string* textOf(const StepView& view, std::string_view label) noexcept
+{
+    for (const LabelText& l : view.labels)
+        if (l.label == label)
+            return &l.text;
+    return nullptr;
+}
 
 // Writes a number into a value label by the label's display pattern, or a text the calculation
 // chose instead of the number.

@@ -231,6 +231,20 @@ std::string Currency::wholeText() const
     return (negative ? "-" : "") + std::to_string(whole);
 }
 
+std::string Currency::decimalText() const
+{
+    const bool negative = units_ < 0;
+    const std::uint64_t magnitude
+        = negative ? 0 - static_cast<std::uint64_t>(units_) : static_cast<std::uint64_t>(units_);
+    std::string text = (negative ? "-" : "") + std::to_string(magnitude / 10000);
+    std::string fraction = std::to_string(10000 + magnitude % 10000).substr(1);
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    if (!fraction.empty())
+        text.append(",").append(fraction);
+    return text;
+}
+
 std::optional<Currency> add(Currency a, Currency b) noexcept
 {
     constexpr auto kMax = std::numeric_limits<std::int64_t>::max();

@@ -50,6 +50,9 @@ public:
     double toDouble() const noexcept;
     // Whole number, rounded half away from zero, as pattern "0" shows it.
     std::string wholeText() const;
+    // The amount exactly, as a learner types it: decimal comma, no trailing zeros, "0" for zero
+    // (12.5 → "12,5", -0.0001 → "-0,0001").
+    std::string decimalText() const;
 
     friend std::optional<Currency> add(Currency a, Currency b) noexcept;
     friend constexpr bool operator==(Currency, Currency) noexcept = default;

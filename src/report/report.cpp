@@ -1,6 +1,7 @@
 #include "report.h"
 
 #include "report_layout.h"
+#include "results_layout.h"
 #include "xlsx_workbook.h"
 
 #include <algorithm>
@@ -24,7 +25,7 @@ std::vector<std::string> invalidInputs(const InstitutionModel& model)
     return names;
 }
 
-Workbook reportWorkbook(const InstitutionModel& model) { return {{reportSheet(model)}}; }
+Workbook reportWorkbook(const InstitutionModel& model) { return {{reportSheet(model), resultsSheet(model)}}; }
 
 std::optional<ReportProblem> writeXlsxReport(const InstitutionModel& model, const std::string& path) noexcept
 {

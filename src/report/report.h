@@ -17,7 +17,7 @@ namespace kvarton::report {
 // the report can be written.
 std::vector<std::string> invalidInputs(const InstitutionModel& model);
 
-// The report workbook of `model`, every sheet of it.
+// The report workbook of `model`: the inputs, then the results of steps 13–16 with their charts.
 Workbook reportWorkbook(const InstitutionModel& model);
 
 // Writes the report workbook (.xlsx) to `path` (UTF-8). nullopt on success. On any failure

@@ -45,22 +45,19 @@ private:
     std::string label_;
 };
 
+constexpr IdentityRow kIdentityRows[] = {
+    {"Округ", &InstitutionModel::regionName},
+    {"Наименование ДОУ", &InstitutionModel::institutionName},
+    {"Фамилия", &InstitutionModel::surname},
+    {"И.", &InstitutionModel::firstInitial},
+    {"О.", &InstitutionModel::patronymicInitial},
+};
+
 void addIdentity(Builder& b)
 {
-    struct Row {
-        const char* label;
-        IdentityField field;
-    };
-    const std::array<Row, 5> rows{{
-        {"Округ", &InstitutionModel::regionName},
-        {"Наименование ДОУ", &InstitutionModel::institutionName},
-        {"Фамилия", &InstitutionModel::surname},
-        {"И.", &InstitutionModel::firstInitial},
-        {"О.", &InstitutionModel::patronymicInitial},
-    }};
     int row = 1;
-    for (const Row& r : rows) {
-        b.text(row, A, r.label);
+    for (const IdentityRow& r : kIdentityRows) {
+        b.text(row, A, std::string(r.label));
         b.identity(row, B, r.field);
         ++row;
     }
@@ -230,6 +227,8 @@ std::vector<ReportCell> buildCells()
 
 } // namespace
 
+std::span<const IdentityRow> identityRows() noexcept { return kIdentityRows; }
+
 const std::vector<ReportCell>& reportCells()
 {
     static const std::vector<ReportCell> cells = buildCells();
@@ -279,7 +278,8 @@ Sheet reportSheet(const InstitutionModel& model)
     for (int column = A; column <= D; ++column)
         sheet.columns.push_back({column, column == A ? 41 : 15.43, Centred});
     sheet.rowHeights = fittedRowHeights(sheet);
-    sheet.page = {Paper::A4, true, {}};
+    sheet.page.paper = Paper::A4;
+    sheet.page.fitToPageWidth = true;
     return sheet;
 }
 

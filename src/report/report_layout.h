@@ -5,7 +5,9 @@
 #include "model/institution_model.h"
 
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -16,6 +18,14 @@ inline constexpr int kReportRows = 112;
 inline constexpr int kReportColumns = 4; // A–D
 
 using IdentityField = std::string InstitutionModel::*;
+
+// The learner's identity as rows 1–5 of the sheet show it: a caption and its field.
+struct IdentityRow {
+    std::string_view label;
+    IdentityField field;
+};
+
+std::span<const IdentityRow> identityRows() noexcept;
 
 // A numeric input of the wizard; `name` tells the learner where to correct it ("Шаг 7: Воспитатели").
 struct InputCell {

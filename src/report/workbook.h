@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <variant>
@@ -19,6 +20,7 @@ struct Style {
     Horizontal horizontal = Horizontal::General;
     Vertical vertical = Vertical::Bottom;
     bool wrap = false;
+    int indent = 0; // levels of indent from the aligned edge
     friend bool operator==(const Style&, const Style&) = default;
 };
 
@@ -55,6 +57,50 @@ struct PageSetup {
     Paper paper = Paper::Default;
     bool fitToPageWidth = false; // every column on one page width, as many pages down as needed
     std::string header; // centred above every printed page; empty for none
+    bool landscape = false;
+    std::vector<int> pageBreaks; // rows that begin a new printed page, in order
+};
+
+// A block of cells of the sheet, rows from 1 and columns from 0 as in Cell.
+struct CellRange {
+    int firstRow = 1;
+    int firstColumn = 0;
+    int lastRow = 1;
+    int lastColumn = 0;
+};
+
+enum class FillPattern { Solid, Diagonal, Cross, Horizontal, Dots };
+
+// A bar's fill: solid in its colour, or a pattern in its colour on white.
+struct Fill {
+    std::uint32_t rgb = 0x000000;
+    FillPattern pattern = FillPattern::Solid;
+};
+
+// One series of a chart: its name in the legend, the cells of its category names and of its values.
+struct ChartSeries {
+    std::string name;
+    CellRange categories;
+    CellRange values;
+    Fill fill;
+};
+
+enum class ChartKind { Columns, StackedColumns };
+
+// A chart of the sheet's own cells, placed with its top left corner on a cell.
+struct Chart {
+    ChartKind kind = ChartKind::Columns;
+    std::string title;
+    std::string categoryAxis; // captions of the axes; empty for none
+    std::string valueAxis;
+    std::string valueFormat = "General"; // of the value axis and of the values written on the bars
+    bool valuesOnBars = false;
+    std::vector<ChartSeries> series;
+    std::string description; // what the chart shows, in words, for readers who cannot see it
+    int row = 1;
+    int column = 0;
+    int width = 480; // pixels
+    int height = 288;
 };
 
 // The parts in the order the writer writes them.
@@ -68,6 +114,7 @@ struct Sheet {
     // In the order they are written, which numbers the shared texts: layouts go row after row,
     // each from left to right.
     std::vector<Cell> cells;
+    std::vector<Chart> charts;
 };
 
 struct Workbook {

@@ -1,7 +1,9 @@
 #include "xlsx_text.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <vector>
 
 namespace kvarton::report {
 
@@ -79,6 +81,50 @@ std::string xlsxCellText(std::string_view utf8)
         pos += d.length;
     }
     return out;
+}
+
+namespace {
+
+std::size_t characters(std::string_view utf8)
+{
+    return static_cast<std::size_t>(
+        std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+} // namespace
+
+std::string xlsxCentredHeader(std::string_view utf8)
+{
+    std::string out = "&C";
+    for (const char c : xlsxCellText(utf8))
+        out.append(c == '&' ? 2 : 1, c);
+    return out;
+}
+
+std::string fittingHeaderText(std::string_view utf8, std::size_t maxCharacters)
+{
+    if (characters(xlsxCentredHeader(utf8)) <= maxCharacters)
+        return std::string(utf8);
+    std::vector<std::size_t> ends; // where each character of the text ends
+    for (std::size_t i = 0; i < utf8.size();) {
+        const Utf8Char d = decodeUtf8(utf8, i);
+        i += d.length == 0 ? 1 : d.length;
+        ends.push_back(i);
+    }
+    // The longest beginning whose header fits with the ellipsis; the stored length grows with the
+    // length of the beginning.
+    const auto beginning
+        = [&](std::size_t count) { return std::string(utf8.substr(0, count == 0 ? 0 : ends[count - 1])) + "…"; };
+    std::size_t fits = 0;
+    std::size_t tooLong = ends.size();
+    while (tooLong - fits > 1) {
+        const std::size_t middle = (fits + tooLong) / 2;
+        if (characters(xlsxCentredHeader(beginning(middle))) <= maxCharacters)
+            fits = middle;
+        else
+            tooLong = middle;
+    }
+    return beginning(fits);
 }
 
 } // namespace kvarton::report

@@ -27,4 +27,13 @@ Utf8Char decodeUtf8(std::string_view s, std::size_t pos) noexcept;
 // the workbook unreadable), so all of it is done here, and the library finds nothing to escape.
 std::string xlsxCellText(std::string_view utf8);
 
+// A page header as the format stores it: "&C" centres it, the text as xlsxCellText stores it, a
+// literal ampersand doubled. It may hold at most kMaxHeaderCharacters characters (code points).
+inline constexpr std::size_t kMaxHeaderCharacters = 255;
+std::string xlsxCentredHeader(std::string_view utf8);
+
+// `utf8` cut short with an ellipsis where its stored header would hold more than `maxCharacters`
+// (at most kMaxHeaderCharacters).
+std::string fittingHeaderText(std::string_view utf8, std::size_t maxCharacters = kMaxHeaderCharacters);
+
 } // namespace kvarton::report

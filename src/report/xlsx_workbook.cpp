@@ -58,7 +58,87 @@ lxw_format* makeFormat(lxw_workbook* wb, const Style& style)
         format_set_align(f, v);
     if (style.wrap)
         format_set_text_wrap(f);
+    if (style.indent > 0)
+        format_set_indent(f, static_cast<std::uint8_t>(std::min(style.indent, 15)));
     return f;
+}
+
+// --- Charts ----------------------------------------------------------------------------------
+
+std::uint8_t chartType(ChartKind kind)
+{
+    return kind == ChartKind::StackedColumns ? LXW_CHART_COLUMN_STACKED : LXW_CHART_COLUMN;
+}
+
+void setFill(lxw_chart_series* series, const Fill& fill)
+{
+    // Every bar has a thin dark edge, so that light fills and patterns keep their outline in print.
+    lxw_chart_line edge{};
+    edge.color = 0x404040;
+    edge.width = 0.75;
+    chart_series_set_line(series, &edge);
+    if (fill.pattern == FillPattern::Solid) {
+        lxw_chart_fill solid{};
+        solid.color = fill.rgb;
+        chart_series_set_fill(series, &solid);
+        return;
+    }
+    static constexpr std::uint8_t kPatterns[]{LXW_CHART_PATTERN_NONE, LXW_CHART_PATTERN_WIDE_UPWARD_DIAGONAL,
+        LXW_CHART_PATTERN_LARGE_GRID, LXW_CHART_PATTERN_DARK_HORIZONTAL, LXW_CHART_PATTERN_PERCENT_50};
+    lxw_chart_pattern pattern{};
+    pattern.type = kPatterns[static_cast<int>(fill.pattern)];
+    pattern.fg_color = fill.rgb;
+    pattern.bg_color = 0xFFFFFF;
+    chart_series_set_pattern(series, &pattern);
+}
+
+// A chart of the sheet's cells; its data are the cells already written, which libxlsxwriter copies
+// into the chart so that a reader shows it without recalculating.
+lxw_error insertChart(lxw_workbook* wb, lxw_worksheet* ws, const std::string& sheetName, const Chart& c)
+{
+    lxw_chart* chart = workbook_add_chart(wb, chartType(c.kind));
+    if (!chart)
+        return LXW_ERROR_MEMORY_MALLOC_FAILED;
+    const std::string valueFormat = c.valueFormat;
+    for (const ChartSeries& s : c.series) {
+        lxw_chart_series* series = chart_add_series(chart, nullptr, nullptr);
+        if (!series)
+            return LXW_ERROR_MEMORY_MALLOC_FAILED;
+        const auto row = [](int r) { return static_cast<lxw_row_t>(r - 1); };
+        const auto column = [](int col) { return static_cast<lxw_col_t>(col); };
+        chart_series_set_categories(series, sheetName.c_str(), row(s.categories.firstRow),
+            column(s.categories.firstColumn), row(s.categories.lastRow), column(s.categories.lastColumn));
+        chart_series_set_values(series, sheetName.c_str(), row(s.values.firstRow), column(s.values.firstColumn),
+            row(s.values.lastRow), column(s.values.lastColumn));
+        chart_series_set_name(series, xlsxCellText(s.name).c_str());
+        setFill(series, s.fill);
+        if (c.valuesOnBars) {
+            chart_series_set_labels(series);
+            chart_series_set_labels_num_format(series, valueFormat.c_str());
+        }
+    }
+    chart_title_set_name(chart, xlsxCellText(c.title).c_str());
+    // The default title (14 pt) takes half of a small chart's height.
+    lxw_chart_font titleFont{};
+    titleFont.size = 11;
+    titleFont.bold = LXW_TRUE;
+    chart_title_set_name_font(chart, &titleFont);
+    if (!c.categoryAxis.empty())
+        chart_axis_set_name(chart->x_axis, xlsxCellText(c.categoryAxis).c_str());
+    if (!c.valueAxis.empty())
+        chart_axis_set_name(chart->y_axis, xlsxCellText(c.valueAxis).c_str());
+    chart_axis_set_num_format(chart->y_axis, valueFormat.c_str());
+    chart_legend_set_position(chart, LXW_CHART_LEGEND_BOTTOM);
+    if (c.kind == ChartKind::StackedColumns)
+        chart_set_series_gap(chart, 60);
+
+    std::string description = xlsxCellText(c.description);
+    lxw_chart_options options{};
+    options.x_scale = c.width / 480.0;
+    options.y_scale = c.height / 288.0;
+    options.description = description.empty() ? nullptr : description.data();
+    return worksheet_insert_chart_opt(
+        ws, static_cast<lxw_row_t>(c.row - 1), static_cast<lxw_col_t>(c.column), chart, &options);
 }
 
 // --- Messages --------------------------------------------------------------------------------
@@ -112,15 +192,6 @@ std::string internalError(const std::string& what)
     return "Отчет не создан из-за внутренней ошибки программы: " + what + ".";
 }
 
-// The header's own codes: "&C" centres it, a literal ampersand is doubled.
-std::string headerCodes(const std::string& text)
-{
-    std::string out = "&C";
-    for (const char c : xlsxCellText(text))
-        out.append(c == '&' ? 2 : 1, c);
-    return out;
-}
-
 // One pass over the description, part after part as `Sheet` lists them. A merge writes blanks in the
 // style of its top left cell over its block; the cells that follow are written on top of them.
 // libxlsxwriter makes the file only when the workbook is closed, so a failure here leaves none.
@@ -144,10 +215,20 @@ std::optional<std::string> writeSheet(lxw_workbook* wb, const Sheet& sheet)
     }
     if (sheet.page.paper == Paper::A4)
         worksheet_set_paper(ws, 9);
+    if (sheet.page.landscape)
+        worksheet_set_landscape(ws);
+    std::vector<lxw_row_t> breaks; // before a row is after the row above it, ended by 0
+    for (const int row : sheet.page.pageBreaks)
+        if (row > 1)
+            breaks.push_back(static_cast<lxw_row_t>(row - 1));
+    if (!breaks.empty()) {
+        breaks.push_back(0);
+        e = e ? e : worksheet_set_h_pagebreaks(ws, breaks.data());
+    }
     if (sheet.page.fitToPageWidth)
         worksheet_fit_to_pages(ws, 1, 0);
     if (!sheet.page.header.empty())
-        e = e ? e : worksheet_set_header(ws, headerCodes(sheet.page.header).c_str());
+        e = e ? e : worksheet_set_header(ws, xlsxCentredHeader(sheet.page.header).c_str());
     for (const auto& [row, height] : sheet.rowHeights)
         e = e ? e : worksheet_set_row(ws, static_cast<lxw_row_t>(row - 1), height, nullptr);
     for (const Merge& m : sheet.merges) {
@@ -177,6 +258,8 @@ std::optional<std::string> writeSheet(lxw_workbook* wb, const Sheet& sheet)
             return internalError("в ячейку " + cellAddress(cell.row, cell.column) + " записывается не число");
         }
     }
+    for (const Chart& chart : sheet.charts)
+        e = e ? e : insertChart(wb, ws, sheet.name, chart);
     return e ? std::optional(internalError(lxw_strerror(e))) : std::nullopt;
 }
 

@@ -1,6 +1,8 @@
 #include "calculation_form.h"
 
+#include "calc/result_charts.h"
 #include "calc/steps.h"
+#include "result_chart.h"
 #include "widgets.h"
 
 #include <QButtonGroup>
@@ -111,6 +113,19 @@ void CalculationForm::present(int step, const calc::StepView& view)
         if (label)
             label->setText(QString::fromStdString(t.text));
     }
+    // The charts show what the tables above them show, after every entry and option click.
+    if (view.showError)
+        return;
+    if (shown == calc::ResultsPanel::NormativeTable)
+        chart15_->setChart(calc::normativeChart(view, group15()));
+    else if (shown == calc::ResultsPanel::Estimate)
+        chart16_->setChart(calc::estimateChart(view));
+    else
+        return;
+    // A chart of another height changes the height of its panel: lay the panel and the screen out
+    // now, inside out, before the paint that follows, rather than at layout requests after it.
+    panels_[shown]->layout()->activate();
+    bodyLayout()->activate();
 }
 
 std::span<const Binding> CalculationForm::bindings(int /*step*/) const { return {}; }

@@ -12,6 +12,10 @@ class QLabel;
 class QRadioButton;
 
 namespace kvarton {
+class ResultChart;
+}
+
+namespace kvarton {
 
 // Form8, steps 13–16: one panel per calculation step and the error panel they share. Every number
 // and text comes from the calculations; the screen keeps only the option choices, which last for
@@ -50,6 +54,8 @@ private:
     QHash<QString, QLabel*> values_; // every value label of the panel tables by name
     QHash<QString, QRadioButton*> options_;
     QButtonGroup* groups15_ = nullptr;
+    ResultChart* chart15_ = nullptr; // under the tables of steps 15 and 16
+    ResultChart* chart16_ = nullptr;
 };
 
 } // namespace kvarton

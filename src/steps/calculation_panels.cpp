@@ -1,5 +1,6 @@
 #include "calculation_form.h"
 
+#include "result_chart.h"
 #include "widgets.h"
 
 #include <QButtonGroup>
@@ -9,6 +10,8 @@
 #include <QHBoxLayout>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kvarton {
 
@@ -145,40 +148,47 @@ void CalculationForm::buildIncentivePanel()
     const QString coefficientPlaceholder = QStringLiteral("1,8");
     const int money = valueWidth(frame, 12);
     const int coefficient = valueWidth(frame, 6);
+    constexpr int spacing = 6;
+    constexpr int margin = 9;
+
+    // Every amount in roubles stands in one column, right-aligned, with "рублей" after it: the
+    // salary fund above the box as the funds and the roles' amounts inside it. Inside the box the
+    // columns are caption, coefficient, amount and unit; the salary fund's caption is as wide as
+    // the box's frame and first two columns together.
     const calc::PanelLine& salaryFund = calc::line(IncentiveLine::SalaryFund);
     auto* fund = new QHBoxLayout;
-    fund->addWidget(textLabel(frame, salaryFund.caption));
+    fund->setSpacing(spacing);
+    QLabel* salaryFundCaption = textLabel(frame, salaryFund.caption);
+    fund->addWidget(salaryFundCaption);
     QLabel* salaryFundValue = value(frame, calc::value(salaryFund), QStringLiteral("1800"));
+    salaryFundValue->setFixedWidth(money);
     fund->addWidget(salaryFundValue);
     fund->addWidget(textLabel(frame, calc::value(salaryFund).unit));
     fund->addStretch(1);
-    salaryFundValue->setMinimumWidth(money);
     layout->addLayout(fund);
 
     QFrame* details = makeFrame(frame, "Frame31");
     auto* grid = new QGridLayout(details);
-    // Funds: caption, value, unit, twice on one line.
-    auto* fundRow = new QHBoxLayout;
-    fundRow->setSpacing(6);
+    grid->setContentsMargins(margin, margin, margin, margin);
+    grid->setHorizontalSpacing(spacing);
+    int row = 0;
     for (IncentiveLine l : {IncentiveLine::CompensationFund, IncentiveLine::AwardsFund}) {
         const calc::PanelLine& line = calc::line(l);
-        fundRow->addWidget(textLabel(details, line.caption));
+        grid->addWidget(textLabel(details, line.caption), row, 0, 1, 2);
         QLabel* v = value(details, calc::value(line), moneyPlaceholder);
-        v->setMinimumWidth(money);
-        fundRow->addWidget(v);
-        fundRow->addWidget(textLabel(details, calc::value(line).unit));
-        fundRow->addSpacing(24);
+        v->setFixedWidth(money);
+        grid->addWidget(v, row, 2);
+        grid->addWidget(textLabel(details, calc::value(line).unit), row, 3);
+        ++row;
     }
-    fundRow->addStretch(1);
-    grid->addLayout(fundRow, 0, 0, 1, 5);
 
     // The two coefficients for compensating groups on one line under their heading.
     const calc::PanelLine& teachers = calc::line(IncentiveLine::CompensatingTeachers);
     QLabel* compensatingHead = textLabel(details, teachers.heading);
     setBold(compensatingHead);
-    grid->addWidget(compensatingHead, 1, 0, 1, 5);
+    grid->addWidget(compensatingHead, row++, 0, 1, 5);
     auto* compensating = new QHBoxLayout;
-    compensating->setSpacing(6);
+    compensating->setSpacing(spacing);
     for (IncentiveLine l : {IncentiveLine::CompensatingTeachers, IncentiveLine::CompensatingOther}) {
         const calc::PanelLine& line = calc::line(l);
         if (l != IncentiveLine::CompensatingTeachers)
@@ -187,24 +197,26 @@ void CalculationForm::buildIncentivePanel()
         compensating->addWidget(value(details, calc::value(line), coefficientPlaceholder));
     }
     compensating->addStretch(1);
-    grid->addLayout(compensating, 2, 0, 1, 5);
+    grid->addLayout(compensating, row++, 0, 1, 5);
 
     const auto roleLines = panel.lines.subspan(static_cast<std::size_t>(IncentiveLine::Teacher));
     QLabel* rolesHead = textLabel(details, roleLines.front().heading);
     setBold(rolesHead);
-    grid->addWidget(rolesHead, 3, 0, 1, 5);
+    grid->addWidget(rolesHead, row++, 0, 1, 5);
     // Each role reads "Воспитатель - 1,10 (91932 рублей)": caption, coefficient, and the amount in
     // its bracket; amounts and coefficients right-aligned in their columns.
-    int row = 4;
+    int captions = 0;
     for (const calc::PanelLine& line : roleLines) {
         const calc::ValueLabel& amount = calc::value(line, calc::RoleColumn::Amount);
-        grid->addWidget(textLabel(details, line.caption), row, 0);
+        QLabel* caption = textLabel(details, line.caption);
+        captions = std::max(captions, caption->sizeHint().width());
+        grid->addWidget(caption, row, 0);
         QLabel* coef = value(details, calc::value(line, calc::RoleColumn::Coefficient), coefficientPlaceholder);
-        coef->setMinimumWidth(coefficient);
+        coef->setFixedWidth(coefficient);
         grid->addWidget(coef, row, 1);
         // The bracket hugs the amount; the pair stands right-aligned so that the digits line up.
         auto* bracketed = new QWidget(details);
-        bracketed->setMinimumWidth(money);
+        bracketed->setFixedWidth(money);
         auto* pair = new QHBoxLayout(bracketed);
         pair->setContentsMargins(0, 0, 0, 0);
         pair->setSpacing(0);
@@ -216,7 +228,11 @@ void CalculationForm::buildIncentivePanel()
             makeLabel(details, qs(amount.unit.name) + QStringLiteral("Tail"), qs(amount.unit.text) + u')'), row, 3);
         ++row;
     }
-    grid->setHorizontalSpacing(6);
+    // The amount column starts as far from the box's left edge as the salary fund's value does.
+    const int inset = details->frameWidth() + margin;
+    const int captionColumn = std::max(captions, salaryFundCaption->sizeHint().width() - inset - spacing - coefficient);
+    grid->setColumnMinimumWidth(0, captionColumn);
+    salaryFundCaption->setFixedWidth(inset + captionColumn + spacing + coefficient);
     grid->setColumnStretch(4, 1);
     layout->addWidget(details);
     bodyLayout()->addWidget(frame);
@@ -279,6 +295,9 @@ void CalculationForm::buildNormativePanel()
     grid->setHorizontalSpacing(24);
     grid->setColumnStretch(4, 1);
     layout->addLayout(grid);
+    chart15_ = new ResultChart(QStringLiteral("Chart15"), frame);
+    layout->addSpacing(8);
+    layout->addWidget(chart15_);
     bodyLayout()->addWidget(frame);
 }
 
@@ -297,8 +316,10 @@ void CalculationForm::buildEstimatePanel()
         grid->addWidget(head, 0, c);
     }
 
-    // Three columns of rows of one line height each, without spacing, so that the eleven lines of
-    // the role caption stand level with the eleven values beside them.
+    // Three columns of rows of one line height each, so that the eleven lines of the role caption
+    // stand level with the eleven values beside them. A group of rows (a kind of expense with its
+    // parts) is set off from the one above by a small space; the totals and the subsidy by a
+    // larger one and a rule, in bold.
     QWidget* captions = new QWidget(frame);
     auto* totals = new QFrame(frame);
     totals->setObjectName(QStringLiteral("Frame7"));
@@ -316,6 +337,20 @@ void CalculationForm::buildEstimatePanel()
         label->setAlignment((label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
         return label;
     };
+    const auto groupSpace = [&](bool total) {
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            columns[c]->addSpacing(total ? 5 : 6);
+            if (!total)
+                continue;
+            auto* rule = new QFrame(c == 0 ? captions : c == 1 ? static_cast<QWidget*>(totals) : specials);
+            rule->setFrameShape(QFrame::HLine);
+            rule->setFrameShadow(QFrame::Plain);
+            rule->setFixedHeight(1);
+            rule->setForegroundRole(QPalette::Mid);
+            columns[c]->addWidget(rule);
+            columns[c]->addSpacing(4);
+        }
+    };
     const std::span<const calc::PanelLine> lines = panel.lines;
     for (std::size_t first = 0; first < lines.size();) {
         // Lines that share a caption label show it once, one line of its text beside each.
@@ -323,23 +358,36 @@ void CalculationForm::buildEstimatePanel()
         while (end < lines.size() && lines[end].caption.name == lines[first].caption.name)
             ++end;
         const auto group = lines.subspan(first, end - first);
+        const calc::PanelLine& head = group.front();
+        if (first > 0 && (head.total || !head.indented))
+            groupSpace(head.total);
         QStringList captionLines;
         for (const calc::PanelLine& line : group)
             captionLines << qs(line.caption.text);
-        columns[0]->addWidget(
-            fixedHeight(makeLabel(captions, qs(group.front().caption.name), captionLines.join(u'\n')), group.size()));
+        QLabel* caption
+            = fixedHeight(makeLabel(captions, qs(head.caption.name), captionLines.join(u'\n')), group.size());
+        if (head.indented) // not setIndent: a label aligned to the top indents its top edge as well
+            caption->setContentsMargins(16, 0, 0, 0);
+        if (head.total)
+            setBold(caption);
+        columns[0]->addWidget(caption);
         for (const calc::PanelLine& line : group) {
             QLabel* t
                 = fixedHeight(value(totals, calc::value(line, calc::EstimateColumn::Total), QStringLiteral("0")), 1);
             t->setMinimumWidth(money);
             columns[1]->addWidget(t);
             const calc::ValueLabel& special = calc::value(line, calc::EstimateColumn::Special);
-            if (!special.name.empty()) {
-                QLabel* s = fixedHeight(value(specials, special, QStringLiteral("0")), 1);
+            QLabel* s = special.name.empty() ? nullptr : fixedHeight(value(specials, special, QStringLiteral("0")), 1);
+            if (s) {
                 s->setMinimumWidth(money);
                 columns[2]->addWidget(s);
             } else {
                 columns[2]->addSpacing(lineHeight);
+            }
+            if (line.total) {
+                setBold(t);
+                if (s)
+                    setBold(s);
             }
         }
         first = end;
@@ -349,6 +397,9 @@ void CalculationForm::buildEstimatePanel()
     grid->addWidget(captions, 1, 0);
     grid->addWidget(totals, 1, 1);
     grid->addWidget(specials, 1, 2);
+    chart16_ = new ResultChart(QStringLiteral("Chart16"), frame);
+    grid->setRowMinimumHeight(2, 8);
+    grid->addWidget(chart16_, 3, 0, 1, 4);
     grid->setHorizontalSpacing(24);
     grid->setColumnStretch(3, 1);
     bodyLayout()->addWidget(frame);

@@ -31,6 +31,12 @@ constexpr std::array<BoxNames, 3> kBoxes{{
 // The step-9 lists: short-term modes under column 3, the other regimes under column 8.
 constexpr int kShortTermColumn = 2;
 constexpr int kDayColumn = 7;
+// On step 9 each head spans five columns with its list in the middle one, so that the head,
+// centred, stands over its list and has the room of one line.
+constexpr int kStep9HeadSpan = 5;
+constexpr int kShortTermHeadColumn = kShortTermColumn - kStep9HeadSpan / 2;
+constexpr int kDayHeadColumn = kDayColumn - kStep9HeadSpan / 2;
+static_assert(kShortTermHeadColumn == 0 && kDayHeadColumn + kStep9HeadSpan == 10);
 
 int firstRowCombo(std::size_t box, std::size_t column)
 {
@@ -81,9 +87,13 @@ ServicesForm::ServicesForm(QWidget* parent)
         const auto age = static_cast<AgeGroup>(b);
         auto makeList = [&](int number, GroupOrientation o, std::size_t column, int row) {
             auto* list = new ChoiceList(ItemList::of(ListKind::Children), QStringLiteral("Combo%1").arg(number), frame);
-            QSizePolicy policy = list->sizePolicy();
-            policy.setRetainSizeWhenHidden(true); // step 9 keeps the columns of step 10
-            list->setSizePolicy(policy);
+            if (o == GroupOrientation::GeneralDevelopment) {
+                // The first row keeps the columns of step 10 on step 9; the second row, all hidden
+                // there, gives its height back.
+                QSizePolicy policy = list->sizePolicy();
+                policy.setRetainSizeWhenHidden(true);
+                list->setSizePolicy(policy);
+            }
             box.grid->addWidget(list, row, static_cast<int>(column));
             bindings_[1].push_back({list, fields::providedServices(age, o, static_cast<StayMode>(column))});
             return list;
@@ -107,7 +117,8 @@ void ServicesForm::applyLayout(int step)
         Box& box = boxes_[b];
         box.header->setText(headerText(b, !assignment));
         box.subHeader->setVisible(!assignment);
-        // On step 9 the first and sixth heads widen over the columns of their regime.
+        // On step 9 the first and sixth heads widen over the columns of their regime, centred over
+        // the list of the regime.
         QLabel* shortTerm = box.columns[0];
         QLabel* otherRegimes = box.columns[5];
         box.grid->removeWidget(shortTerm);
@@ -115,8 +126,8 @@ void ServicesForm::applyLayout(int step)
         if (assignment) {
             shortTerm->setText(QStringLiteral("в группах с краткосрочным режимом"));
             otherRegimes->setText(QStringLiteral("в группах с иными режимами пребывания"));
-            box.grid->addWidget(shortTerm, 1, 0, 1, 4);
-            box.grid->addWidget(otherRegimes, 1, 5, 1, 3);
+            box.grid->addWidget(shortTerm, 1, kShortTermHeadColumn, 1, kStep9HeadSpan);
+            box.grid->addWidget(otherRegimes, 1, kDayHeadColumn, 1, kStep9HeadSpan);
         } else {
             shortTerm->setText(qs(info(StayMode::Hours3).columnHead));
             otherRegimes->setText(qs(info(StayMode::Hours10).columnHead));

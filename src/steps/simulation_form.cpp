@@ -8,9 +8,10 @@
 
 #include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kvarton {
 
@@ -93,12 +94,18 @@ QFrame* SimulationForm::buildParameters()
 {
     auto* frame = makeBox(bodyWidget(), QStringLiteral("Frame2"));
     auto* grid = new QGridLayout(frame);
+    // Three columns: the questions, one column of lists and the units after them. The questions
+    // take whatever room the lists and units leave, so that they wrap as little as they can.
+    constexpr int kListColumn = 1;
+    constexpr int kUnitColumn = 2;
     grid->setColumnStretch(0, 1);
     auto& b = bindings_[0];
+    std::vector<ChoiceList*> lists;
     auto addList = [&](int combo, ListKind kind, FieldRef ref, const QString& accessibleName) {
         auto* list = new ChoiceList(ItemList::of(kind), comboName(combo), frame);
         list->setAccessibleName(accessibleName);
         b.push_back({list, ref});
+        lists.push_back(list);
         return list;
     };
 
@@ -108,49 +115,57 @@ QFrame* SimulationForm::buildParameters()
             = makeListRow(frame, {QStringLiteral("Question%1").arg(q.number), QString::fromUtf8(q.text), true}, q.kind,
                 comboName(q.combo), {comboName(q.combo) + QStringLiteral("Unit"), QStringLiteral("%")});
         b.push_back({question.list, q.field});
+        lists.push_back(question.list);
         question.addTo(grid, row, 0);
         ++row;
     }
 
-    // 12: months per year and days per week on one line.
+    // 12: months per year and days per week, each list with its unit, one under the other.
     QLabel* regime
         = makeLabel(frame, QStringLiteral("Question12"), QStringLiteral("12. Укажите режим работы  ДОУ:"), true);
     grid->addWidget(regime, row, 0);
-    auto* regimeRow = new QHBoxLayout;
-    regimeRow->addWidget(addList(24, ListKind::Months, fields::monthsPerYear(), QStringLiteral("месяцев в году")));
-    regimeRow->addWidget(makeLabel(frame, QStringLiteral("Combo24Unit"), QStringLiteral("месяцев в году")));
-    regimeRow->addSpacing(16);
-    regimeRow->addWidget(addList(25, ListKind::Days, fields::daysPerWeek(), QStringLiteral("дней в неделю")));
-    regimeRow->addWidget(makeLabel(frame, QStringLiteral("Combo25Unit"), QStringLiteral("дней в неделю")));
-    regimeRow->addStretch(1);
-    grid->addLayout(regimeRow, row, 1, 1, 2);
-    ++row;
+    grid->addWidget(
+        addList(24, ListKind::Months, fields::monthsPerYear(), QStringLiteral("месяцев в году")), row, kListColumn);
+    grid->addWidget(
+        makeLabel(frame, QStringLiteral("Combo24Unit"), QStringLiteral("месяцев в году")), row++, kUnitColumn);
+    grid->addWidget(
+        addList(25, ListKind::Days, fields::daysPerWeek(), QStringLiteral("дней в неделю")), row, kListColumn);
+    grid->addWidget(
+        makeLabel(frame, QStringLiteral("Combo25Unit"), QStringLiteral("дней в неделю")), row++, kUnitColumn);
 
-    // 13: group sizes by orientation and age band.
+    // 13: group sizes by orientation and age band, a small table whose columns are the list column
+    // and the unit column; the age bands head them on the line of the question.
     grid->addWidget(
         makeLabel(frame, QStringLiteral("Question13"), QStringLiteral("13. Укажите количество детей в возрасте"), true),
-        row++, 0, 1, 3);
-    auto* sizes = new QGridLayout;
-    sizes->addWidget(
-        makeLabel(frame, QStringLiteral("Question13Head1"), qs(text(AgeBand::UnderThree))), 0, 1, Qt::AlignHCenter);
-    sizes->addWidget(
-        makeLabel(frame, QStringLiteral("Question13Head2"), qs(text(AgeBand::ThreeAndOver))), 0, 2, Qt::AlignHCenter);
+        row, 0);
+    QLabel* underThree = makeLabel(frame, QStringLiteral("Question13Head1"), qs(text(AgeBand::UnderThree)));
+    grid->addWidget(underThree, row, kListColumn, Qt::AlignLeft);
+    grid->addWidget(makeLabel(frame, QStringLiteral("Question13Head2"), qs(text(AgeBand::ThreeAndOver))), row++,
+        kUnitColumn, Qt::AlignLeft);
     const std::array<const char*, 2> rowTexts{
         "в группах общеразвивающей направленности", "в группах коррекционной направленности"};
     for (GroupOrientation o : allOf<GroupOrientation>()) {
         const int r = static_cast<int>(ix(o));
         QLabel* label
             = makeLabel(frame, QStringLiteral("Question13Row%1").arg(r + 1), QString::fromUtf8(rowTexts[ix(o)]));
-        sizes->addWidget(label, r + 1, 0);
+        grid->addWidget(label, row, 0);
         for (AgeBand band : allOf<AgeBand>()) {
             const int combo = 26 + r * 2 + static_cast<int>(ix(band));
-            sizes->addWidget(addList(combo, ListKind::GroupSize, fields::groupSize(o, band),
-                                 label->text() + QStringLiteral(", ") + qs(text(band))),
-                r + 1, static_cast<int>(ix(band)) + 1);
+            grid->addWidget(addList(combo, ListKind::GroupSize, fields::groupSize(o, band),
+                                label->text() + QStringLiteral(", ") + qs(text(band))),
+                row, band == AgeBand::UnderThree ? kListColumn : kUnitColumn, Qt::AlignLeft);
         }
+        ++row;
     }
-    sizes->setColumnStretch(3, 1);
-    grid->addLayout(sizes, row, 0, 1, 3);
+
+    // One width for every list of the box: that of the widest list, or of the age band heading the
+    // list column, so that the column is as wide as its lists and the second column of question 13
+    // matches the first.
+    int width = underThree->sizeHint().width();
+    for (const ChoiceList* list : lists)
+        width = std::max(width, list->sizeHint().width());
+    for (ChoiceList* list : lists)
+        list->setFixedWidth(width);
     return frame;
 }
 

@@ -7,8 +7,11 @@
 
 #include <QFrame>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kvarton {
 
@@ -56,15 +59,18 @@ Staff2011Form::Staff2011Form(QWidget* parent)
     auto* frame = makeBox(bodyWidget(), QStringLiteral("Frame1"));
     auto* grid = new QGridLayout(frame);
 
-    // Two columns of roles under "Должность:" and "рублей"; columns: label, control, unit.
+    // Two columns of roles under "Должность:" and "рублей"; grid columns: label, control (the amount,
+    // or the list with its unit), a gap, label, control. Rows 13–16 use the right control column.
+    constexpr int kRightColumn = 3;
     const std::array<std::pair<const char*, const char*>, 2> heads{{{"Label35", "Label34"}, {"Label37", "Label36"}}};
     for (std::size_t c = 0; c < 2; ++c) {
-        const int column = static_cast<int>(c) * 4;
+        const int column = static_cast<int>(c) * kRightColumn;
         grid->addWidget(makeLabel(frame, QString::fromLatin1(heads[c].first), QStringLiteral("Должность:")), 0, column);
         roubleHeads_[c] = makeLabel(frame, QString::fromLatin1(heads[c].second), QStringLiteral("рублей"));
         grid->addWidget(roubleHeads_[c], 0, column + 1, Qt::AlignHCenter);
     }
 
+    int controlWidth = 0;
     for (std::size_t i = 0; i < rowInfo().size(); ++i) {
         const RowInfo& info = rowInfo()[i];
         const QString rowName = QStringLiteral("Row%1").arg(i + 1);
@@ -78,29 +84,41 @@ Staff2011Form::Staff2011Form(QWidget* parent)
         row.positions = positions.list;
         row.unit = positions.unit;
         row.amount = makeAmountField(frame, QStringLiteral("Text%1").arg(info.control));
+        auto* listAndUnit = new QHBoxLayout;
+        listAndUnit->addWidget(row.positions, 1);
+        listAndUnit->addWidget(row.unit);
+        controlWidth = std::max({controlWidth, row.amount->minimumWidth(), listAndUnit->sizeHint().width()});
 
         int gridRow = 0;
         int column = 0;
         if (i < 12) { // odd rows on the left, even rows on the right
             gridRow = static_cast<int>(i) / 2 + 1;
-            column = static_cast<int>(i) % 2 * 4;
+            column = static_cast<int>(i) % 2 * kRightColumn;
             grid->addWidget(row.caption, gridRow, column);
         } else {
             gridRow = static_cast<int>(i) - 12 + 8;
-            column = 4;
-            grid->addWidget(row.caption, gridRow, 0, 1, 5);
+            column = kRightColumn;
+            grid->addWidget(row.caption, gridRow, 0, 1, kRightColumn + 1);
         }
         grid->addWidget(row.amount, gridRow, column + 1);
-        grid->addWidget(row.positions, gridRow, column + 1);
-        grid->addWidget(row.unit, gridRow, column + 2);
+        grid->addLayout(listAndUnit, gridRow, column + 1);
 
         bindings_[0].push_back({row.amount, info.payroll});
         bindings_[1].push_back({row.positions, info.positions});
     }
+    // Step 7's amounts stand where step 8's lists and units do, so that the column of controls
+    // keeps its place between the steps: an amount is as wide as a list with its unit, or as an
+    // amount needs, and keeps that room on step 8, where the lists widen into it.
+    for (Row& row : rows_) {
+        row.amount->setFixedWidth(controlWidth);
+        QSizePolicy policy = row.amount->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        row.amount->setSizePolicy(policy);
+    }
     grid->setRowMinimumHeight(7, 12); // a gap between the roles and the totals
-    grid->setColumnMinimumWidth(3, 24);
+    grid->setColumnMinimumWidth(kRightColumn - 1, 24);
     grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(4, 1);
+    grid->setColumnStretch(kRightColumn, 1);
     bodyLayout()->addWidget(frame);
     bodyLayout()->addStretch(1);
 }

@@ -1,5 +1,7 @@
 #include "step_table.h"
 
+#include "calc/panels.h"
+
 #include <array>
 
 namespace kvarton {
@@ -55,10 +57,10 @@ constexpr std::array<StepInfo, kLastStep> kSteps{{
         "Шаг 12. Введите параметры имитационного штатного рассписания в части количества ставок и окладов "
         "непедагогического персонала.",
         "imitac2"},
-    {Screen::Calculation, "Шаг 13. Расчет ученико-часа.", "raschet1"},
-    {Screen::Calculation, "Шаг 14. Расчет стимулирующих выплат.", "raschet2"},
-    {Screen::Calculation, "Шаг 15. Нормативы финансирования.", "raschet3"},
-    {Screen::Calculation, "Шаг 16. Ориентировочные расходы учреждения.", "raschet4"},
+    {Screen::Calculation, calc::stepTitle(calc::ResultsPanel::PupilHourCost), "raschet1"},
+    {Screen::Calculation, calc::stepTitle(calc::ResultsPanel::Incentives), "raschet2"},
+    {Screen::Calculation, calc::stepTitle(calc::ResultsPanel::NormativeTable), "raschet3"},
+    {Screen::Calculation, calc::stepTitle(calc::ResultsPanel::Estimate), "raschet4"},
 }};
 
 constexpr std::array<std::string_view, kLastStep + 2> kStepCaptions{"Шаг 0", "Шаг 1", "Шаг 2", "Шаг 3", "Шаг 4",

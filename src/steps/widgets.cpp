@@ -41,6 +41,14 @@ QLabel* makeValue(QWidget* parent, const QString& name, const QString& placehold
 {
     QLabel* label = makeLabel(parent, name, placeholder);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Digits of one width, so that the figures of a column line up digit under digit. The usual
+    // sans-serif faces have them by default; a font whose figures are proportional has them as
+    // the "tnum" feature, which Qt lets a program ask for from 6.7 on.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+    QFont font = label->font();
+    font.setFeature("tnum", 1);
+    label->setFont(font);
+#endif
     return label;
 }
 

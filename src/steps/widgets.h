@@ -21,7 +21,8 @@ QLabel* makeTitle(QWidget* parent, const QString& name, const QString& text);
 // A box around a group of controls (a frame of the screen design).
 QFrame* makeBox(QWidget* parent, const QString& name);
 
-// A value cell of a results table: right-aligned so that digits line up.
+// A value cell of a results table: right-aligned, in tabular figures where the font has them, so that
+// digits line up.
 QLabel* makeValue(QWidget* parent, const QString& name, const QString& placeholder);
 
 } // namespace kvarton

@@ -81,17 +81,31 @@ StartScreen::StartScreen(QWidget* parent)
     layout->addSpacing(12);
     addLines(this, layout, kStartLines);
     layout->addStretch(1);
+    problem_ = makeLabel(this, QStringLiteral("OpenReportProblem"), {}, true);
+    problem_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    problem_->hide();
+    layout->addWidget(problem_);
 
+    // Opening a report stands beside "начать", the other way into the steps.
     auto* buttons = new QHBoxLayout;
     QPushButton* details = makeButton(this, QStringLiteral("Command1"), QStringLiteral("подробно"));
+    QPushButton* openReport = makeButton(this, QStringLiteral("OpenReport"), QStringLiteral("открыть отчет…"));
     QPushButton* start = makeButton(this, QStringLiteral("Command2"), QStringLiteral("начать"));
     buttons->addWidget(details);
     buttons->addStretch(1);
+    buttons->addWidget(openReport);
     buttons->addWidget(start);
     layout->addLayout(buttons);
 
     connect(details, &QPushButton::clicked, this, &StartScreen::detailsRequested);
+    connect(openReport, &QPushButton::clicked, this, &StartScreen::openReportRequested);
     connect(start, &QPushButton::clicked, this, &StartScreen::startRequested);
+}
+
+void StartScreen::showProblem(const QString& message)
+{
+    problem_->setText(message);
+    problem_->setVisible(!message.isEmpty());
 }
 
 InfoScreen::InfoScreen(QWidget* parent)

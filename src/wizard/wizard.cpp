@@ -8,15 +8,33 @@
 #include "step_controller.h"
 #include "steps/step_form.h"
 
+#include "reader/report_reader.h"
+
+#include <QFileDialog>
+
 namespace kvarton {
+
+namespace {
+
+// A report read back opens on its first results: the teacher sees the figures at once.
+constexpr int kFirstResultsStep = 13;
+
+QString askWithDialog(QWidget* parent, const QString& title, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, title, ReportScreen::reportFolder(), filter);
+}
+
+} // namespace
 
 Wizard::Wizard()
     : window_(std::make_unique<MainWindow>())
+    , chooseFile_(askWithDialog)
 {
     start_ = new StartScreen(window_.get());
     window_->addPage(start_);
     connect(start_, &StartScreen::detailsRequested, this, &Wizard::showDetails);
     connect(start_, &StartScreen::startRequested, this, &Wizard::showPersonalData);
+    connect(start_, &StartScreen::openReportRequested, this, &Wizard::chooseReport);
     connect(window_.get(), &MainWindow::closeRequested, this, &Wizard::quitRequested);
 }
 
@@ -81,16 +99,45 @@ void Wizard::showPersonalData()
 
 void Wizard::confirmPersonalData()
 {
-    if (!kvarton::confirmPersonalData(model_, personal_->data())) {
+    InstitutionModel work = model_; // the region chosen on the screen
+    if (!kvarton::confirmPersonalData(work, personal_->data())) {
         personal_->showMissingName();
         return;
     }
-    if (!steps_) {
+    if (!steps_)
         personal_->setWindowTitle(QStringLiteral("Подождите, идет загрузка"));
+    startWork(std::move(work), kFirstStep);
+}
+
+void Wizard::startWork(InstitutionModel model, int step)
+{
+    model_ = std::move(model);
+    if (!steps_) {
         steps_ = new StepController(model_, *window_);
         window_->fitAndCentre();
     }
-    steps_->showStep(kFirstStep);
+    steps_->showStep(step);
+}
+
+std::optional<QString> Wizard::openReport(const QString& path)
+{
+    auto read = reader::readReport(path.toStdString());
+    if (const auto* problem = std::get_if<reader::ReadProblem>(&read)) {
+        const QString message = QString::fromStdString(problem->message);
+        start_->showProblem(message);
+        return message;
+    }
+    start_->showProblem({});
+    startWork(std::move(std::get<InstitutionModel>(read)), kFirstResultsStep);
+    return std::nullopt;
+}
+
+void Wizard::chooseReport()
+{
+    const QString path = chooseFile_(
+        start_, QStringLiteral("Открыть отчет"), QStringLiteral("Отчеты Квартона (*.xlsx);;Все файлы (*)"));
+    if (!path.isEmpty())
+        openReport(path);
 }
 
 } // namespace kvarton

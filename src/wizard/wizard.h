@@ -6,7 +6,9 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 namespace kvarton {
 
@@ -26,6 +28,20 @@ public:
 
     void start();
 
+    // Starts `model`, a whole work (identity, defaults and inputs), on `step`, in place of whatever
+    // the wizard held: the one place where a work begins, from the personal data or from a file.
+    void startWork(InstitutionModel model, int step);
+
+    // Reads the report workbook at `path` into a new work and shows its first results, step 13;
+    // the personal data is not asked. On failure nothing changes but the start screen, which shows
+    // the message; the message is returned as well.
+    std::optional<QString> openReport(const QString& path);
+
+    // Who answers "which file?" when the learner asks to open one: a file dialog, unless the
+    // scenario runner or a test answers in advance. An empty answer means the choice was cancelled.
+    using FileChooser = std::function<QString(QWidget* parent, const QString& title, const QString& filter)>;
+    void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+
     InstitutionModel& model() { return model_; }
     MainWindow* window() const { return window_.get(); }
     StepController* steps() const { return steps_; }
@@ -42,6 +58,7 @@ private:
     void closeDetails();
     void showPersonalData();
     void confirmPersonalData();
+    void chooseReport();
 
     InstitutionModel model_;
     std::unique_ptr<MainWindow> window_;
@@ -49,6 +66,7 @@ private:
     QPointer<InfoScreen> info_;
     PersonalDataScreen* personal_ = nullptr;
     StepController* steps_ = nullptr;
+    FileChooser chooseFile_;
 };
 
 } // namespace kvarton

@@ -6,9 +6,9 @@
 //   golden_dump report FOLDER FIRST COUNT  the report workbook of each seed, FOLDER/seed-N.xlsx
 //
 // golden_check.py compares both with the files checked in beside this one.
+#include "common/golden_road.h"
 #include "common/random_work.h"
 
-#include "calc/steps.h"
 #include "report/report.h"
 
 #include <cstdint>
@@ -17,47 +17,14 @@
 #include <string>
 
 using namespace kvarton;
-using namespace kvarton::calc;
 
 namespace {
-
-void append(std::string& out, const char* what, const StepView& v)
-{
-    out += "== ";
-    out += what;
-    out += '\n';
-    if (v.showError) {
-        out += "error panel\n";
-        return;
-    }
-    for (const LabelText& l : v.labels) {
-        out += l.label;
-        out += '=';
-        out += l.text;
-        out += '\n';
-    }
-}
 
 // One road through steps 13–16 that takes every option; results carry over as on the screen.
 std::string road(std::uint32_t seed)
 {
     test::RandomWork random(seed);
-    InstitutionModel m = random.work();
-    std::string out;
-    append(out, "enter 13 method 1", enterStep13(m, Method::ByRecommendations));
-    append(out, "click 13 method 2", clickMethod13(m, Method::ByAllNeeds));
-    append(out, "enter 14 method 1 day", enterStep14(m, Method::ByRecommendations, StayRegime::Day));
-    append(out, "view 14 short", clickView14(m, StayRegime::ShortTerm));
-    append(out, "click 14 method 2 short", clickMethod14(m, Method::ByAllNeeds, StayRegime::ShortTerm));
-    append(out, "view 14 day", clickView14(m, StayRegime::Day));
-    append(out, "enter 15 group 1", enterStep15(m, NormativeGroup::JuniorShortTerm));
-    for (int g = 1; g < 6; ++g)
-        append(out, ("group 15 " + std::to_string(g + 1)).c_str(), clickGroup15(m, static_cast<NormativeGroup>(g)));
-    append(out, "enter 16", enterStep16(m));
-    append(out, "enter 13 method 2", enterStep13(m, Method::ByAllNeeds));
-    append(out, "enter 15 group 5", enterStep15(m, NormativeGroup::MiddleDay));
-    append(out, "enter 16 again", enterStep16(m));
-    return out;
+    return test::goldenRoad(random.work());
 }
 
 std::uint64_t fnv1a(const std::string& s)

@@ -96,3 +96,12 @@ TEST(Currency, ShowsWholeNumbersRoundedHalfAwayFromZero)
     EXPECT_EQ(add(Currency::whole(5), Currency::whole(7))->wholeText(), "12");
     EXPECT_FALSE(add(Currency::fromUnits(std::numeric_limits<std::int64_t>::max()), Currency::fromUnits(1)));
 }
+
+TEST(Currency, ShowsTheExactAmountAsALearnerTypesIt)
+{
+    EXPECT_EQ(Currency::fromUnits(125000).decimalText(), "12,5");
+    EXPECT_EQ(Currency::fromUnits(-1).decimalText(), "-0,0001");
+    EXPECT_EQ(Currency::fromUnits(0).decimalText(), "0");
+    EXPECT_EQ(Currency::fromUnits(456000500).decimalText(), "45600,05");
+    EXPECT_EQ(Currency::fromUnits(std::numeric_limits<std::int64_t>::min()).decimalText(), "-922337203685477,5808");
+}

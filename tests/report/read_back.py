@@ -2,9 +2,11 @@
 
 usage: read_back.py <report_fixture> <work folder>
 
-The fixture writes each workbook next to a JSON file of the cells it must hold; this script checks
-the values and their types, then the formatting the sheet must have, then that two workbooks of
-the same model hold the same cells, then a workbook of what the report sheet does not use yet.
+The fixture writes each workbook next to JSON files of what its sheets must hold; this script checks
+the values and their types, then the formatting the first sheet must have, then that two workbooks
+of the same model hold the same cells, then the results sheet: its figures with their number
+formats, its page and its charts, whose series must name the cells the description gives and carry
+those cells' values; then a workbook of what the report sheets do not use yet.
 """
 import json
 import re
@@ -43,7 +45,7 @@ def cells_of(ranges):
     return out
 
 
-def stored_texts(path):
+def stored_texts(path, part="xl/worksheets/sheet1.xml"):
     """Cell address → text, read from the package itself.
 
     openpyxl 3.0 does not undo the format's "_xHHHH_" escapes of shared strings (it only drops
@@ -53,7 +55,7 @@ def stored_texts(path):
     with zipfile.ZipFile(path) as z:
         shared = [ESCAPE.sub(unescape, "".join(t.text or "" for t in si.iter(MAIN + "t")))
                   for si in ElementTree.fromstring(z.read("xl/sharedStrings.xml")).iter(MAIN + "si")]
-        sheet = ElementTree.fromstring(z.read("xl/worksheets/sheet1.xml"))
+        sheet = ElementTree.fromstring(z.read(part))
     return {c.get("r"): shared[int(c.find(MAIN + "v").text)] for c in sheet.iter(MAIN + "c") if c.get("t") == "s"}
 
 
@@ -150,6 +152,74 @@ def load(case, folder):
     return openpyxl.load_workbook(path).worksheets[0], stored_texts(path), expected
 
 
+def check_results(case, folder):
+    """The second sheet: every cell as described, numbers with their formats, the page, the charts."""
+    path = folder / f"{case}.xlsx"
+    expected = json.loads((folder / f"{case}.results.json").read_text(encoding="utf-8"))
+    wb = openpyxl.load_workbook(path)
+    if wb.sheetnames != ["Sheet1", "Результаты"]:
+        fail(case, f"sheets {wb.sheetnames}")
+        return
+    ws = wb["Результаты"]
+    texts = stored_texts(path, "xl/worksheets/sheet2.xml")
+    cells = expected["cells"]
+    for (row, col), cell in ws._cells.items():
+        address = f"{get_column_letter(col)}{row}"
+        if cell.value is not None and address not in cells:
+            fail(case, f"results {address}: {cell.value!r} where nothing was written")
+    for address, want in cells.items():
+        cell = ws[address]
+        if isinstance(want, (int, float)):
+            if cell.data_type != "n" or cell.value != want:
+                fail(case, f"results {address}: {cell.value!r} ({cell.data_type}), expected the number {want!r}")
+            elif cell.number_format != expected["formats"][address]:
+                fail(case, f"results {address}: format {cell.number_format}, expected {expected['formats'][address]}")
+        elif want == "":
+            if cell.value is not None:
+                fail(case, f"results {address}: {cell.value!r}, expected an empty cell")
+        elif cell.data_type != "s" or texts.get(address) != want:
+            fail(case, f"results {address}: {texts.get(address)!r}, expected the text {want!r}")
+
+    ps = ws.page_setup
+    breaks = [b.id + 1 for b in ws.row_breaks.brk]
+    if (ps.orientation, ps.paperSize, ps.fitToHeight, ws.sheet_properties.pageSetUpPr.fitToPage) != \
+            ("landscape", 9, 0, True) or breaks != expected["breaks"]:
+        fail(case, f"results page {ps.orientation} {ps.paperSize} fit {ps.fitToWidth}x{ps.fitToHeight}, "
+                   f"breaks {breaks}")
+    # openpyxl undoes the escapes of a header but gives its literal ampersands doubled.
+    if ws.oddHeader.center.text != expected["header"].replace("&", "&&"):
+        fail(case, f"results header {ws.oddHeader.center.text!r}")
+
+    charts = ws._charts
+    if len(charts) != len(expected["charts"]):
+        fail(case, f"{len(charts)} charts, expected {len(expected['charts'])}")
+        return
+    absolute = lambda r: "'Результаты'!" + ":".join("${}${}".format(*re.match(r"([A-Z]+)(\d+)", a).groups())
+                                                      for a in r.split(":"))
+    for chart, want in zip(charts, expected["charts"]):
+        title = "".join(r.t for p in chart.title.tx.rich.p for r in (p.r or []))
+        anchor = f"{get_column_letter(chart.anchor._from.col + 1)}{chart.anchor._from.row + 1}"
+        grouping = "stacked" if want["stacked"] else "clustered"
+        if (title, anchor, chart.grouping) != (want["title"], want["at"], grouping):
+            fail(case, f"chart {title!r} at {anchor} {chart.grouping}, expected {want}")
+        if len(chart.series) != len(want["series"]):
+            fail(case, f"chart {title!r}: {len(chart.series)} series")
+            continue
+        for series, w in zip(chart.series, want["series"]):
+            name = f"chart {title!r} series {w['name']!r}"
+            got = (series.tx.v, series.cat.strRef.f, series.val.numRef.f)
+            if got != (w["name"], absolute(w["categories"]), absolute(w["values"])):
+                fail(case, f"{name}: {got}")
+                continue
+            # What a reader shows without recalculating: the cells' own values.
+            values = [ws[a].value or 0 for row in ws[w["values"]] for a in [row_cell.coordinate for row_cell in row]]
+            cached = [p.v for p in series.val.numRef.numCache.pt]
+            categories = [c.value for row in ws[w["categories"]] for c in row]
+            names = [p.v for p in series.cat.strRef.strCache.pt]
+            if cached != values or names != categories:
+                fail(case, f"{name}: cached {cached} {names}, cells {values} {categories}")
+
+
 def check_features(folder):
     """A second sheet with number formats, alignments, a merge, widths, a height and a header."""
     case = "features"
@@ -200,6 +270,8 @@ def main():
         for col in range(1, COLUMNS + 1):
             if first.cell(row, col).value != second.cell(row, col).value:
                 fail("two writes", f"differ at {get_column_letter(col)}{row}")
+    for case in ["default", "formulas", "controls"]:
+        check_results(case, folder)
     check_features(folder)
 
     for p in problems:

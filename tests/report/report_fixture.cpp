@@ -1,7 +1,9 @@
-// Writes the workbooks that read_back.py reads with an independent reader, each next to a JSON
-// file of the cells it must hold (as the sheet's description gives them).
+// Writes the workbooks that read_back.py reads with an independent reader, each next to JSON files
+// of what its sheets must hold (as the sheets' descriptions give them): NAME.json the cells of the
+// first sheet, NAME.results.json the cells, number formats, charts and page of the results sheet.
 #include "report/report.h"
 #include "report/report_layout.h"
+#include "report/results_layout.h"
 #include "report/xlsx_workbook.h"
 #include "sample_model.h"
 
@@ -86,23 +88,78 @@ void appendJsonString(std::string& out, const std::string& s)
     out += '"';
 }
 
-std::string expectedCells(const InstitutionModel& m)
+std::string jsonNumber(double number)
+{
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.17g", number);
+    return buf;
+}
+
+// Cell address → value of every cell of `sheet`.
+std::string cellsJson(const Sheet& sheet)
 {
     std::string json = "{";
-    for (const Cell& cell : reportSheet(m).cells) {
+    for (const Cell& cell : sheet.cells) {
         if (json.size() > 1)
             json += ",\n";
         appendJsonString(json, cellAddress(cell.row, cell.column));
         json += ": ";
-        if (const auto* number = std::get_if<double>(&cell.value)) {
-            char buf[32];
-            std::snprintf(buf, sizeof buf, "%.17g", *number);
-            json += buf;
-        } else {
+        if (const auto* number = std::get_if<double>(&cell.value))
+            json += jsonNumber(*number);
+        else
             appendJsonString(json, std::get<std::string>(cell.value));
-        }
     }
-    return json + "}\n";
+    return json + "}";
+}
+
+std::string expectedCells(const InstitutionModel& m) { return cellsJson(reportSheet(m)) + "\n"; }
+
+std::string rangeJson(const CellRange& r)
+{
+    return "\"" + cellAddress(r.firstRow, r.firstColumn) + ":" + cellAddress(r.lastRow, r.lastColumn) + "\"";
+}
+
+// The results sheet: its cells, the number format of each number, its charts with the cells of
+// their series, its page.
+std::string expectedResults(const InstitutionModel& m)
+{
+    const Sheet sheet = resultsSheet(m);
+    std::string json = "{\"cells\": " + cellsJson(sheet) + ",\n\"formats\": {";
+    bool first = true;
+    for (const Cell& cell : sheet.cells) {
+        if (!std::holds_alternative<double>(cell.value))
+            continue;
+        json += first ? "" : ", ";
+        first = false;
+        appendJsonString(json, cellAddress(cell.row, cell.column));
+        json += ": ";
+        appendJsonString(json, sheet.styles.at(static_cast<std::size_t>(cell.style)).numberFormat);
+    }
+    json += "},\n\"charts\": [";
+    for (std::size_t c = 0; c < sheet.charts.size(); ++c) {
+        const Chart& chart = sheet.charts[c];
+        json += c ? ",\n" : "";
+        json += "{\"title\": ";
+        appendJsonString(json, chart.title);
+        json += ", \"stacked\": ";
+        json += chart.kind == ChartKind::StackedColumns ? "true" : "false";
+        json += ", \"at\": \"" + cellAddress(chart.row, chart.column) + "\", \"series\": [";
+        for (std::size_t i = 0; i < chart.series.size(); ++i) {
+            const ChartSeries& series = chart.series[i];
+            json += i ? ", " : "";
+            json += "{\"name\": ";
+            appendJsonString(json, series.name);
+            json += ", \"categories\": " + rangeJson(series.categories) + ", \"values\": " + rangeJson(series.values)
+                + "}";
+        }
+        json += "]}";
+    }
+    json += "],\n\"header\": ";
+    appendJsonString(json, sheet.page.header);
+    json += ", \"breaks\": [";
+    for (std::size_t i = 0; i < sheet.page.pageBreaks.size(); ++i)
+        json += (i ? ", " : "") + std::to_string(sheet.page.pageBreaks[i]);
+    return json + "]}\n";
 }
 
 // What the report sheet does not use yet: a second sheet, number formats, alignments, a header.
@@ -117,7 +174,8 @@ Workbook features()
     results.merges = {{1, 0, 1, 2}};
     results.columns = {{0, 20, -1}, {2, 12, 1}};
     results.rowHeights = {{2, 45}};
-    results.page = {Paper::A4, false, "Итоги & выводы"};
+    results.page.paper = Paper::A4;
+    results.page.header = "Итоги & выводы";
     return {{reportSheet(stPetersburg()), results}};
 }
 
@@ -132,6 +190,7 @@ bool write(const InstitutionModel& m, const std::string& dir, const std::string&
     }
     std::printf("%s.xlsx written in %.1f ms\n", name.c_str(), took.count());
     std::ofstream(dir + "/" + name + ".json", std::ios::binary) << expectedCells(m);
+    std::ofstream(dir + "/" + name + ".results.json", std::ios::binary) << expectedResults(m);
     return true;
 }
 

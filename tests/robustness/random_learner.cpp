@@ -1,6 +1,7 @@
 // A learner who does anything the screens allow, at random: any enabled button, option or menu
 // item, any list item, any text typed into a free text field, help and report opened and closed,
-// "вывести отчет" pressed. After every action the program must still run with exactly one step
+// "вывести отчет" pressed, a report workbook opened from the start screen (sound, re-saved, foreign,
+// cut short, a zip bomb, or the dialog cancelled). After every action the program must still run with exactly one step
 // screen, show no "nan", "inf" or "e+", and every workbook written must be whole.
 //
 // Reproducible from its seed: a failure prints the seed and the shortest list of actions that still
@@ -47,6 +48,20 @@ QStringList typedTexts()
         QStringLiteral("\"кавычки\" и \\ черта")};
 }
 
+#ifndef KVARTON_FUZZ_CORPUS
+#error "the learner opens the workbooks of the fuzz corpus"
+#endif
+
+// What a learner may choose in the file dialog of "открыть отчет…"; "-" cancels it.
+QString fileToOpen(std::mt19937& random)
+{
+    static const QStringList files{QStringLiteral("-"), QStringLiteral("report.xlsx"),
+        QStringLiteral("report-libreoffice.xlsx"), QStringLiteral("foreign.xlsx"), QStringLiteral("truncated.xlsx"),
+        QStringLiteral("zip-bomb.xlsx")};
+    const QString file = files[std::uniform_int_distribution<qsizetype>(0, files.size() - 1)(random)];
+    return file == QLatin1String("-") ? file : QStringLiteral(KVARTON_FUZZ_CORPUS "/") + file;
+}
+
 QString quoted(QString text)
 {
     text.replace(u'\\', QStringLiteral("\\\\"));
@@ -75,10 +90,11 @@ public:
     }
 
     // Runs one action and checks the program afterwards; returns what went wrong, if anything.
-    std::optional<QString> act(const QString& line)
+    std::optional<QString> act(const QString& action)
     {
-        if (runner_->runCommand(++lines_, line) == ScenarioRunner::CannotRun)
-            return kCannotRun + runner_->messages().value(runner_->messages().size() - 1);
+        for (const QString& line : action.split(u'\n'))
+            if (runner_->runCommand(++lines_, line) == ScenarioRunner::CannotRun)
+                return kCannotRun + runner_->messages().value(runner_->messages().size() - 1);
         return check();
     }
 
@@ -105,6 +121,8 @@ public:
                     const QStringList texts = typedTexts();
                     std::uniform_int_distribution<qsizetype> pick(0, texts.size() - 1);
                     typing << QStringLiteral("type %1 %2").arg(target, quoted(texts[pick(random)]));
+                } else if (target == QLatin1String("Form1.OpenReport")) { // a click that asks for a file
+                    clicks << QStringLiteral("choose-file %1\nclick %2").arg(quoted(fileToOpen(random)), target);
                 } else if (qobject_cast<QAbstractButton*>(w)) {
                     clicks << QStringLiteral("click ") + target;
                 }
@@ -150,7 +168,8 @@ private:
                 continue;
             const QString name = form->objectName();
             for (QWidget* w : form->findChildren<QWidget*>()) {
-                if (!w->isVisible() || w->objectName() == QLatin1String("ReportStatus")) // a path and a message
+                if (!w->isVisible() || w->objectName() == QLatin1String("ReportStatus")
+                    || w->objectName() == QLatin1String("OpenReportProblem")) // a file's name and a message
                     continue;
                 QString text;
                 if (auto* label = qobject_cast<QLabel*>(w))

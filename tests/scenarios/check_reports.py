@@ -1,5 +1,6 @@
 """Checks the workbooks that report_from_step16.scn wrote: two presses, two files, the same cells;
-identity texts exactly as typed and always text; numbers as numbers."""
+identity texts exactly as typed and always text; numbers as numbers; a second sheet of results
+with its charts, named after the region and the institution on every printed page."""
 import pathlib
 import sys
 
@@ -18,8 +19,8 @@ for f in files:
         problems.append(f"unexpected name {f.name!r}")
 
 
-def cells(path):
-    ws = openpyxl.load_workbook(path).worksheets[0]
+def cells(path, sheet=0):
+    ws = openpyxl.load_workbook(path).worksheets[sheet]
     return {(c.coordinate): (c.value, c.data_type) for row in ws.iter_rows() for c in row if c.value is not None}
 
 
@@ -44,6 +45,20 @@ if len(files) == 2:
     for address, want in expected.items():
         if first.get(address) != want:
             problems.append(f"{address}: {first.get(address)!r}, expected {want!r}")
+
+    book = openpyxl.load_workbook(files[0])
+    if book.sheetnames != ["Sheet1", "Результаты"]:
+        problems.append(f"sheets {book.sheetnames}")
+    else:
+        results = book["Результаты"]
+        if cells(files[0], 1) != cells(files[1], 1):
+            problems.append("the two results sheets differ")
+        if results["B2"].value != '  Детский сад "Ромашка" № 12 ' or results["A7"].value != "Шаг 13. Расчет ученико-часа.":
+            problems.append(f"results sheet begins {results['B2'].value!r}, {results['A7'].value!r}")
+        if results.oddHeader.center.text != 'Республика Бурятия,   Детский сад "Ромашка" № 12 ':
+            problems.append(f"results header {results.oddHeader.center.text!r}")
+        if len(results._charts) < 4:
+            problems.append(f"{len(results._charts)} charts on the results sheet")
 for p in problems:
     print(p)
 sys.exit(1 if problems else 0)

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryFile>
 
 #include <cstdio>
@@ -69,6 +70,8 @@ int main(int argc, char** argv)
 
     kvarton::Wizard wizard;
     ScenarioRunner runner(wizard);
+    if (args[0] != QLatin1String("-"))
+        runner.setBaseFolder(QFileInfo(args[0]).absolutePath());
     QObject::connect(&wizard, &kvarton::Wizard::quitRequested, [&runner] { runner.setProgramEnded(); });
     wizard.start();
     QApplication::processEvents();

@@ -1,11 +1,14 @@
 #include "scenario_runner.h"
 
 #include "steps/choice_list.h"
+#include "steps/result_chart.h"
 #include "wizard/main_window.h"
 #include "wizard/wizard.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,6 +16,9 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+
+#include <utility>
 
 namespace kvarton {
 
@@ -69,7 +75,52 @@ QString escaped(QString text)
 
 ScenarioRunner::ScenarioRunner(Wizard& wizard)
     : wizard_(wizard)
+    , baseFolder_(QDir::currentPath())
 {
+    // No file dialog opens offscreen: `choose-file` answers it in advance.
+    wizard_.setFileChooser([this](QWidget*, const QString&, const QString&) { return answerFileQuestion(); });
+}
+
+QString ScenarioRunner::answerFileQuestion()
+{
+    if (fileAnswers_.isEmpty()) {
+        unansweredDialog_ = true;
+        return {};
+    }
+    return fileAnswers_.takeFirst();
+}
+
+// PATH is taken from the scenario's folder unless absolute; ${NAME} stands for an environment
+// variable, and a '*' in the file name must match exactly one file, such as a report named after
+// the moment it was written.
+ScenarioRunner::Status ScenarioRunner::chooseFile(const QString& pattern, QString& error)
+{
+    if (pattern == QLatin1String("-")) {
+        fileAnswers_ << QString();
+        return Ok;
+    }
+    static const QRegularExpression variable(QStringLiteral("\\$\\{(\\w+)\\}"));
+    QString path;
+    qsizetype at = 0;
+    for (auto it = variable.globalMatch(pattern); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        path += pattern.mid(at, m.capturedStart() - at) + qEnvironmentVariable(qPrintable(m.captured(1)));
+        at = m.capturedEnd();
+    }
+    path += pattern.mid(at);
+    const QFileInfo file(QDir(baseFolder_), path);
+    if (!file.fileName().contains(u'*')) {
+        fileAnswers_ << QDir::cleanPath(file.absoluteFilePath());
+        return Ok;
+    }
+    const QDir folder = file.absoluteDir();
+    const QStringList matches = folder.entryList({file.fileName()}, QDir::Files);
+    if (matches.size() != 1) {
+        error = QStringLiteral("%1 matches %2 files").arg(path).arg(matches.size());
+        return CannotRun;
+    }
+    fileAnswers_ << folder.filePath(matches.first());
+    return Ok;
 }
 
 QString ScenarioRunner::usage()
@@ -87,7 +138,11 @@ QString ScenarioRunner::usage()
         "  expect-enabled FORM.CONTROL yes|no\n"
         "  dump [FORM]                  print every visible control of the visible screens (or of FORM) as\n"
         "                               FORM.CONTROL<TAB>text\n"
+        "  dump charts                  every visible control with the charts, each as its accessible description\n"
         "  screenshot FORM FILE.png     save a picture of the screen's window\n"
+        "  choose-file PATH|-           the next file dialog a click opens answers PATH (from the scenario's\n"
+        "                               folder; ${NAME} is an environment variable; a '*' in the file name must\n"
+        "                               match one file); '-' cancels it\n"
         "Exit status: 0 all ran and held; 1 an expectation failed; 2 the scenario cannot run (unknown control,\n"
         "item not in a list, a control a learner could not use, the program has ended).\n"
         "--compare EXPECTED: the printed output must also equal the file EXPECTED (status 1 otherwise).\n");
@@ -111,6 +166,10 @@ ScenarioRunner::Status ScenarioRunner::runCommand(int lineNumber, const QString&
 {
     const Status s = runLine(lineNumber, line);
     QApplication::processEvents();
+    if (std::exchange(unansweredDialog_, false)) {
+        messages_ << QStringLiteral("line %1: a file dialog opened without choose-file").arg(lineNumber);
+        return CannotRun;
+    }
     return s;
 }
 
@@ -135,14 +194,18 @@ ScenarioRunner::Status ScenarioRunner::runLine(int number, const QString& rawLin
     auto needArguments = [&](int n) { return words.size() == n + 1; };
 
     if (command == QLatin1String("dump") && needArguments(0)) {
-        dump();
+        dump(false);
+        return Ok;
+    }
+    if (command == QLatin1String("dump") && needArguments(1) && words[1] == QLatin1String("charts")) {
+        dump(true);
         return Ok;
     }
     if (command == QLatin1String("dump") && needArguments(1)) {
         QWidget* form = findForm(words[1]);
         if (!form || !form->isVisible())
             return cannot(QStringLiteral("%1 is not open").arg(words[1]));
-        dumpForm(form);
+        dumpForm(form, false);
         output_ += u'\n';
         return Ok;
     }
@@ -157,6 +220,10 @@ ScenarioRunner::Status ScenarioRunner::runLine(int number, const QString& rawLin
         else
             form->window()->close();
         return Ok;
+    }
+    if (command == QLatin1String("choose-file") && needArguments(1)) {
+        const Status s = chooseFile(words[1], error);
+        return s == Ok ? Ok : cannot(error);
     }
     if (command == QLatin1String("screenshot") && needArguments(2)) {
         QWidget* form = findForm(words[1]);
@@ -278,6 +345,9 @@ bool ScenarioRunner::usable(const Target& t) { return visible(t) && enabled(t) &
 
 QString ScenarioRunner::shownText(const QObject* control)
 {
+    // A chart says in words what it shows.
+    if (auto* chart = qobject_cast<const ResultChart*>(control))
+        return chart->accessibleDescription();
     if (auto* label = qobject_cast<const QLabel*>(control))
         return label->text();
     if (auto* edit = qobject_cast<const QLineEdit*>(control))
@@ -295,15 +365,17 @@ QString ScenarioRunner::shownText(const QObject* control)
     return {};
 }
 
-void ScenarioRunner::dump()
+// Charts are printed only when asked for, so that the printed screens of scenarios written
+// before there were charts stay as they were.
+void ScenarioRunner::dump(bool charts)
 {
     for (Screen screen : allOf<Screen>())
         if (QWidget* form = wizard_.form(screen); form && form->isVisible())
-            dumpForm(form);
+            dumpForm(form, charts);
     output_ += u'\n';
 }
 
-void ScenarioRunner::dumpForm(QWidget* form)
+void ScenarioRunner::dumpForm(QWidget* form, bool charts)
 {
     const QString prefix = form->objectName() + u'.';
     auto line
@@ -339,7 +411,7 @@ void ScenarioRunner::dumpForm(QWidget* form)
                     line(w->objectName(),
                         (radio->isChecked() ? QStringLiteral("[x] ") : QStringLiteral("[ ] ")) + radio->text());
                 else if (qobject_cast<QLabel*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)
-                    || qobject_cast<QAbstractButton*>(w))
+                    || qobject_cast<QAbstractButton*>(w) || (charts && qobject_cast<ResultChart*>(w)))
                     line(w->objectName(), shownText(w));
             }
             walk(w);

@@ -18,6 +18,9 @@ public:
 
     explicit ScenarioRunner(Wizard& wizard);
 
+    // The folder that relative paths of `choose-file` start from: the scenario file's own.
+    void setBaseFolder(const QString& folder) { baseFolder_ = folder; }
+
     // Runs every line; stops at the first line that cannot run. Output of `dump` collects in output().
     Status run(const QString& script);
     // Runs one command line, then lets the program handle what it posted.
@@ -41,14 +44,19 @@ private:
     static bool visible(const Target& t);
     static bool enabled(const Target& t);
     static QString shownText(const QObject* control);
-    void dump();
-    void dumpForm(QWidget* form);
+    void dump(bool charts);
+    void dumpForm(QWidget* form, bool charts);
+    Status chooseFile(const QString& pattern, QString& error);
+    QString answerFileQuestion();
 
     Wizard& wizard_;
     QString output_;
     QStringList messages_;
     bool ended_ = false;
     int line_ = 0;
+    QString baseFolder_;
+    QStringList fileAnswers_; // the answers of the next file dialogs; "" cancels one
+    bool unansweredDialog_ = false;
 };
 
 } // namespace kvarton

@@ -1,0 +1,280 @@
+#include "result_chart.h"
+
+#include "widgets.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStaticText>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace kvarton {
+
+namespace {
+
+constexpr int kGap = 8; // between the caption, the bars and the remark
+constexpr int kLineSpacing = 3;
+constexpr int kSwatch = 12; // the square of a legend entry
+constexpr int kLegendSpacing = 16;
+constexpr int kIndent = 16; // of a part under its heading
+
+QColor colourOf(calc::Swatch swatch) { return QColor::fromRgb(static_cast<QRgb>(calc::look(swatch).rgb)); }
+
+// A hatch in the kind's colour on a pale tint of it, so that a hatched bar reads as its colour from
+// afar and as its hatch from near; solid kinds are filled with the colour itself.
+void fill(QPainter& p, const QRect& r, calc::Swatch swatch)
+{
+    const calc::SwatchLook look = calc::look(swatch);
+    static constexpr Qt::BrushStyle kHatches[]{
+        Qt::SolidPattern, Qt::BDiagPattern, Qt::DiagCrossPattern, Qt::HorPattern, Qt::Dense5Pattern};
+    const QColor colour = colourOf(swatch);
+    if (look.hatch != calc::Hatch::None) {
+        const auto tint = [](int c) { return c + (255 - c) * 3 / 4; };
+        p.fillRect(r, QColor(tint(colour.red()), tint(colour.green()), tint(colour.blue())));
+    }
+    p.fillRect(r, QBrush(colour, kHatches[static_cast<int>(look.hatch)]));
+}
+
+int barThickness(std::size_t bars) { return bars > 1 ? 8 : 16; }
+
+// Screen readers announce a chart as a chart, then read its name and description.
+QAccessibleInterface* chartAccessibility(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(ResultChart::staticMetaObject.className()) && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
+    return nullptr;
+}
+
+int widthOf(const QStaticText& t) { return static_cast<int>(std::ceil(t.size().width())); }
+int heightOf(const QStaticText& t) { return static_cast<int>(std::ceil(t.size().height())); }
+
+} // namespace
+
+struct ResultChart::Layout {
+    int width = 0;
+    int height = 0;
+    int captionWidth = 0;
+    int remarkWidth = 0;
+    int barLeft = 0;
+    int barWidth = 0;
+    struct Line {
+        QRect band;
+        int indent = 0;
+        QStaticText caption;
+        QStaticText remark;
+    };
+    std::vector<Line> lines;
+    struct LegendItem {
+        QRect swatch;
+        QPoint text;
+        QStaticText words;
+    };
+    std::vector<LegendItem> legend;
+    std::vector<std::pair<QPoint, QStaticText>> sentences;
+};
+
+ResultChart::ResultChart(const QString& name, QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(name);
+    static const bool accessible = (QAccessible::installFactory(chartAccessibility), true);
+    Q_UNUSED(accessible);
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+}
+
+ResultChart::~ResultChart() = default;
+
+void ResultChart::setChart(calc::BarChart chart)
+{
+    chart_ = std::move(chart);
+    setAccessibleName(qs(chart_.name));
+    setAccessibleDescription(qs(chart_.description));
+    forgetLayouts();
+    updateGeometry();
+    update();
+}
+
+void ResultChart::forgetLayouts()
+{
+    for (auto& l : layouts_)
+        l.reset();
+}
+
+const QStaticText& ResultChart::shaped(const QString& text, bool bold, int wrapWidth) const
+{
+    constexpr qsizetype kKept = 256; // a few charts' worth
+    const QString key
+        = text + (bold ? QStringLiteral("\x01b") : QString()) + QStringLiteral("\x01") + QString::number(wrapWidth);
+    if (const auto it = shaped_.constFind(key); it != shaped_.cend())
+        return *it;
+    if (shaped_.size() >= kKept)
+        shaped_.clear();
+    QFont f = font();
+    f.setBold(bold);
+    QStaticText t(text);
+    t.setTextFormat(Qt::PlainText);
+    if (wrapWidth >= 0)
+        t.setTextWidth(wrapWidth);
+    t.prepare(QTransform(), f);
+    return *shaped_.insert(key, t);
+}
+
+const ResultChart::Layout& ResultChart::laidOut(int width) const
+{
+    width = std::max(width, 1);
+    for (const auto& l : layouts_)
+        if (l && l->width == width)
+            return *l;
+
+    auto g = std::make_unique<Layout>();
+    g->width = width;
+    // The metrics of the device the widget paints on, whose resolution may differ from the screen's.
+    const QFontMetrics fm(font(), this);
+    const bool headed
+        = std::any_of(chart_.lines.begin(), chart_.lines.end(), [](const calc::ChartLine& l) { return l.heading; });
+    const auto indentOf = [headed](const calc::ChartLine& l) { return headed && !l.heading ? kIndent : 0; };
+
+    // Long captions and remarks give way to the bars: they are cut short, the description has
+    // them whole.
+    for (const calc::ChartLine& line : chart_.lines) {
+        g->captionWidth = std::max(g->captionWidth, indentOf(line) + widthOf(shaped(qs(line.caption), line.heading)));
+        g->remarkWidth = std::max(g->remarkWidth, widthOf(shaped(qs(line.remark), false)));
+    }
+    g->captionWidth = std::min(g->captionWidth, width * 2 / 5);
+    g->remarkWidth = std::min(g->remarkWidth, width / 4);
+    g->barLeft = g->captionWidth + kGap;
+    g->barWidth = std::max(0, width - g->barLeft - kGap - g->remarkWidth);
+    const auto fitted = [&](const std::string& text, bool bold, int room) {
+        const QStaticText& whole = shaped(qs(text), bold);
+        if (widthOf(whole) <= room)
+            return whole;
+        QFont f = font();
+        f.setBold(bold);
+        return shaped(QFontMetrics(f, this).elidedText(qs(text), Qt::ElideRight, room), bold);
+    };
+
+    int y = 0;
+    for (const calc::ChartLine& line : chart_.lines) {
+        const int bars = static_cast<int>(line.bars.size());
+        const int height = std::max(fm.height(), bars * barThickness(line.bars.size()) + std::max(0, bars - 1));
+        g->lines.push_back({QRect(0, y, width, height), indentOf(line),
+            fitted(line.caption, line.heading, g->captionWidth - indentOf(line)),
+            fitted(line.remark, false, g->remarkWidth)});
+        y += height + kLineSpacing;
+    }
+    if (!chart_.lines.empty() && !chart_.legend.empty()) {
+        y += kLineSpacing;
+        int x = 0;
+        for (const calc::LegendEntry& entry : chart_.legend) {
+            const QStaticText& words = shaped(qs(entry.text), false);
+            const int itemWidth = kSwatch + 4 + widthOf(words);
+            if (x > 0 && x + itemWidth > width) {
+                x = 0;
+                y += fm.height() + 2;
+            }
+            const int top = y + (fm.height() - kSwatch) / 2;
+            g->legend.push_back({QRect(x, top, kSwatch, kSwatch), QPoint(x + kSwatch + 4, y), words});
+            x += itemWidth + kLegendSpacing;
+        }
+        y += fm.height() + kLineSpacing;
+    }
+    for (const std::string& sentence : chart_.sentences) {
+        const QStaticText& words = shaped(qs(sentence), false, width);
+        g->sentences.emplace_back(QPoint(0, y), words);
+        y += heightOf(words) + 2;
+    }
+    g->height = y;
+
+    std::move_backward(layouts_.begin(), layouts_.end() - 1, layouts_.end());
+    layouts_.front() = std::move(g);
+    return *layouts_.front();
+}
+
+QSize ResultChart::sizeHint() const
+{
+    // Narrow enough never to widen the window; as tall as the width it has (or would have) asks.
+    const int width = this->width() > 0 ? this->width() : 480;
+    return {480, heightForWidth(width)};
+}
+
+// Never squeezed below its content: a screen too small for it scrolls instead.
+QSize ResultChart::minimumSizeHint() const { return {240, heightForWidth(width() > 0 ? width() : 480)}; }
+
+int ResultChart::heightForWidth(int width) const { return laidOut(width).height; }
+
+void ResultChart::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange) {
+        shaped_.clear();
+        forgetLayouts();
+        updateGeometry();
+    }
+    QWidget::changeEvent(event);
+}
+
+void ResultChart::paintEvent(QPaintEvent*)
+{
+    const Layout& g = laidOut(width());
+    QPainter p(this);
+    const QColor text = palette().color(QPalette::WindowText);
+    const QColor edge(0x40, 0x40, 0x40);
+    QFont bold = font();
+    bold.setBold(true);
+    const double scale = chart_.scale();
+    const auto middle
+        = [](const QRect& band, const QStaticText& t) { return band.top() + (band.height() - heightOf(t)) / 2; };
+
+    for (std::size_t i = 0; i < chart_.lines.size(); ++i) {
+        const calc::ChartLine& line = chart_.lines[i];
+        const Layout::Line& l = g.lines[i];
+        p.setPen(text);
+        p.setFont(line.heading ? bold : font());
+        p.drawStaticText(l.indent, middle(l.band, l.caption), l.caption);
+        p.setFont(font());
+        p.drawStaticText(g.barLeft + g.barWidth + kGap, middle(l.band, l.remark), l.remark);
+
+        const int thickness = barThickness(line.bars.size());
+        const int barsHeight = static_cast<int>(line.bars.size()) * (thickness + 1) - (line.bars.empty() ? 0 : 1);
+        int y = l.band.top() + (l.band.height() - barsHeight) / 2;
+        for (const calc::ChartBar& bar : line.bars) {
+            double start = 0;
+            for (const calc::ChartSegment& segment : bar) {
+                if (scale <= 0 || segment.value <= 0)
+                    continue;
+                const int x0 = g.barLeft + static_cast<int>(std::lround(start / scale * g.barWidth));
+                start += segment.value;
+                const int x1 = g.barLeft + static_cast<int>(std::lround(start / scale * g.barWidth));
+                if (x1 <= x0)
+                    continue;
+                const QRect r(x0, y, x1 - x0, thickness);
+                fill(p, r, segment.swatch);
+                p.setPen(edge);
+                p.drawRect(r.adjusted(0, 0, -1, -1));
+            }
+            y += thickness + 1;
+        }
+    }
+    if (!g.lines.empty()) { // the zero of the scale
+        p.setPen(edge);
+        p.drawLine(g.barLeft, g.lines.front().band.top(), g.barLeft, g.lines.back().band.bottom());
+    }
+    p.setFont(font());
+    for (std::size_t i = 0; i < g.legend.size(); ++i) {
+        fill(p, g.legend[i].swatch, chart_.legend[i].swatch);
+        p.setPen(edge);
+        p.drawRect(g.legend[i].swatch.adjusted(0, 0, -1, -1));
+        p.setPen(text);
+        p.drawStaticText(g.legend[i].text, g.legend[i].words);
+    }
+    for (const auto& [at, words] : g.sentences)
+        p.drawStaticText(at, words);
+}
+
+} // namespace kvarton

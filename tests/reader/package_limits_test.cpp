@@ -1,0 +1,197 @@
+// A file from outside is untrusted: every way a package can be broken or hostile ends in a
+// message, within the limits, and never in a crash, a hang or a work half read.
+#include "workbook_parts.h"
+
+#include "reader/report_reader.h"
+
+#include "common/random_work.h"
+
+#include <gtest/gtest.h>
+
+using namespace kvarton;
+using namespace kvarton::reader;
+using namespace kvarton::test;
+using testzip::ZipEntry;
+using testzip::zipOf;
+
+namespace {
+
+std::string reasonOf(const ReportRead& r)
+{
+    if (const auto* p = std::get_if<ReadProblem>(&r))
+        return p->reason;
+    return "(read without a problem)";
+}
+
+std::string reasonOf(std::string_view bytes, const ReadLimits& limits = kReadLimits)
+{
+    return reasonOf(readReportBytes(bytes, "Отчет.xlsx", limits));
+}
+
+class PackageLimits : public testing::Test {
+protected:
+    static void SetUpTestSuite() { report_ = new std::string(reportBytes(RandomWork(3).work())); }
+    static void TearDownTestSuite() { delete report_; }
+    static const std::string& report() { return *report_; }
+
+private:
+    static inline std::string* report_ = nullptr;
+};
+
+TEST_F(PackageLimits, WhatIsNoWorkbookAtAll)
+{
+    EXPECT_EQ(reasonOf(""), "файл пустой.");
+    EXPECT_EQ(reasonOf("Фамилия;Имя\nИванова;Анна\n"), "это не книга Excel в формате .xlsx.");
+    EXPECT_EQ(reasonOf(std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + std::string(600, '\0')),
+        "это книга Excel старого формата (.xls) или книга, защищенная паролем. Сохраните ее в формате .xlsx без "
+        "пароля и откройте снова.");
+    EXPECT_EQ(reasonOf(zipOf({})), "файл поврежден или записан не полностью.");
+    EXPECT_EQ(reasonOf(zipOf({{"readme.txt", "привет"}})),
+        "в книге нет части «xl/workbook.xml», файл поврежден или это не книга Excel.");
+}
+
+// A file cut short anywhere, as an interrupted copy or download leaves it.
+TEST_F(PackageLimits, TruncatedAnywhere)
+{
+    for (std::size_t length = 1; length < report().size(); length += 37) {
+        const std::string reason = reasonOf(report().substr(0, length));
+        EXPECT_FALSE(reason.empty()) << length;
+        EXPECT_NE(reason, "(read without a problem)") << length;
+    }
+    EXPECT_EQ(reasonOf(report().substr(0, report().size() / 2)), "файл поврежден или записан не полностью.");
+}
+
+TEST_F(PackageLimits, ABitFlippedInAPartIsCaughtByItsChecksum)
+{
+    Parts parts(report());
+    for (auto& e : parts.entries())
+        e.deflate = false; // stored, so that the sheet's text lies open
+    const std::string bytes = parts.bytes();
+    std::string changed = bytes;
+    const std::size_t at = changed.find("<c r=\"B9\"");
+    ASSERT_NE(at, std::string::npos);
+    changed[at + 1] = 'C';
+    EXPECT_EQ(reasonOf(changed), "часть книги «xl/worksheets/sheet1.xml» повреждена или записана не полностью.");
+}
+
+TEST_F(PackageLimits, TheFileAndItsPartsAreBounded)
+{
+    ReadLimits small;
+    small.fileBytes = report().size() - 1;
+    EXPECT_EQ(reasonOf(report(), small), "файл больше 0 МБ, а отчет занимает несколько десятков килобайт.");
+
+    small = kReadLimits;
+    small.entries = 5;
+    EXPECT_EQ(reasonOf(report(), small), "в файле больше 5 частей, в отчете их намного меньше.");
+
+    small = kReadLimits;
+    small.partBytes = 8 << 10;
+    EXPECT_EQ(reasonOf(report(), small),
+        "часть книги «xl/worksheets/sheet1.xml» в распакованном виде больше 0 МБ, для отчета это слишком много.");
+
+    small = kReadLimits;
+    small.totalBytes = 16 << 10;
+    EXPECT_EQ(reasonOf(report(), small), "части книги в распакованном виде больше 0 МБ, для отчета это слишком много.");
+}
+
+TEST_F(PackageLimits, TooManyEntries)
+{
+    std::vector<ZipEntry> entries;
+    for (int i = 0; i < 1001; ++i)
+        entries.push_back({"part" + std::to_string(i) + ".xml", "<a/>", false});
+    EXPECT_EQ(reasonOf(zipOf(entries)), "в файле больше 1000 частей, в отчете их намного меньше.");
+}
+
+// A zip bomb: a sheet of a few kilobytes that unpacks to megabytes of nothing.
+TEST_F(PackageLimits, ZipBombs)
+{
+    Parts parts(report());
+    std::string& sheet = parts["xl/worksheets/sheet1.xml"];
+    sheet.insert(sheet.find("<sheetData>"), std::string(2 << 20, ' '));
+    const std::string bomb = parts.bytes();
+    EXPECT_LT(bomb.size(), 20000u);
+    EXPECT_EQ(reasonOf(bomb),
+        "часть книги «xl/worksheets/sheet1.xml» сжата более чем в 100 раз, как в файлах, созданных, чтобы "
+        "переполнить память компьютера.");
+
+    // Larger than any part may be, whatever it packs to.
+    sheet.insert(sheet.find("<sheetData>"), std::string(4 << 20, ' '));
+    EXPECT_EQ(reasonOf(parts.bytes()),
+        "часть книги «xl/worksheets/sheet1.xml» в распакованном виде больше 4 МБ, для отчета это слишком много.");
+
+    // A part that claims to be small and unfolds to more is cut at its claim and fails its checksum.
+    Parts liar(report());
+    for (auto& e : liar.entries())
+        if (e.name == "xl/worksheets/sheet1.xml") {
+            e.content.insert(e.content.find("<sheetData>"), std::string(2 << 20, ' '));
+            e.declaredSize = 1000;
+        }
+    EXPECT_EQ(reasonOf(liar.bytes()), "часть книги «xl/worksheets/sheet1.xml» повреждена или записана не полностью.");
+}
+
+TEST_F(PackageLimits, EncryptedPartsDoctypesAndBrokenXml)
+{
+    Parts parts(report());
+    for (auto& e : parts.entries())
+        e.encrypted = e.name == "xl/workbook.xml";
+    EXPECT_EQ(reasonOf(parts.bytes()), "часть книги «xl/workbook.xml» зашифрована.");
+
+    for (auto& e : parts.entries())
+        e.encrypted = false;
+    std::string& sheet = parts["xl/worksheets/sheet1.xml"];
+    const std::string original = sheet;
+    const std::size_t rootAt = sheet.find("<worksheet");
+    sheet.insert(rootAt, "<!DOCTYPE worksheet [<!ENTITY boom SYSTEM \"file:///etc/passwd\">]>");
+    EXPECT_EQ(reasonOf(parts.bytes()),
+        "часть книги «xl/worksheets/sheet1.xml» содержит объявление DOCTYPE, какого не бывает в книгах Excel.");
+
+    sheet = original.substr(0, original.size() - 20);
+    EXPECT_EQ(
+        reasonOf(parts.bytes()), "часть книги «xl/worksheets/sheet1.xml» повреждена: ее текст не читается как XML.");
+
+    // Addresses outside any sheet: row 0, the column after XFD, the row after the last.
+    const struct {
+        const char* from;
+        const char* to;
+        const char* address;
+    } badAddresses[] = {{"<c r=\"B9\"", "<c r=\"B0\"", "B0"}, {"<c r=\"B9\"", "<c r=\"XFE9\"", "XFE9"},
+        {"<row r=\"9\"", "<row r=\"1048577\"", "1048577"}};
+    for (const auto& bad : badAddresses) {
+        sheet = replaced(original, bad.from, bad.to);
+        EXPECT_EQ(reasonOf(parts.bytes()),
+            std::string("часть книги «xl/worksheets/sheet1.xml» повреждена: неверный адрес ячейки «") + bad.address
+                + "».");
+    }
+
+    // A shared string the table does not have.
+    sheet = replaced(original, "<c r=\"A9\" s=\"2\" t=\"s\"><v>", "<c r=\"A9\" s=\"2\" t=\"s\"><v>9999");
+    EXPECT_EQ(reasonOf(parts.bytes()), "часть книги «xl/sharedStrings.xml» повреждена или записана не полностью.");
+}
+
+TEST_F(PackageLimits, TextsOfACellAreBounded)
+{
+    InstitutionModel m = RandomWork(3).work();
+    m.surname = std::string(32767, 'a');
+    EXPECT_EQ(reasonOf(readReportBytes(reportBytes(m), "Отчет.xlsx")), "(read without a problem)");
+    Parts parts(reportBytes(m));
+    parts["xl/sharedStrings.xml"] = replaced(parts["xl/sharedStrings.xml"], m.surname, m.surname + "б");
+    EXPECT_EQ(reasonOf(parts.bytes()), "в ячейке B3 больше 32767 знаков.");
+}
+
+TEST_F(PackageLimits, NoSheetToRead)
+{
+    Parts parts(report());
+    parts["xl/workbook.xml"]
+        = replaced(parts["xl/workbook.xml"], "<sheet name=\"Sheet1\" sheetId=\"1\" r:id=\"rId1\"/>", "");
+    EXPECT_EQ(reasonOf(parts.bytes()), "в книге нет ни одного листа.");
+    Parts outside(report());
+    outside["xl/_rels/workbook.xml.rels"] = replaced(
+        outside["xl/_rels/workbook.xml.rels"], "Target=\"worksheets/sheet1.xml\"", "Target=\"../../../sheet1.xml\"");
+    EXPECT_EQ(reasonOf(outside.bytes()), "в книге нет ни одного листа.");
+    Parts missing(report());
+    missing.remove("xl/worksheets/sheet1.xml");
+    EXPECT_EQ(reasonOf(missing.bytes()),
+        "в книге нет части «xl/worksheets/sheet1.xml», файл поврежден или это не книга Excel.");
+}
+
+} // namespace
