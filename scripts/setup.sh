@@ -10,6 +10,13 @@ KVARTON_PACKAGES=(
   fonts-dejavu-core python3 python3-openpyxl
   desktop-file-utils appstream
 )
+# scripts/package-windows: the MinGW-w64 cross compiler, Qt's host tools of the same version as
+# the Qt source, Debian's source packages (dpkg-dev), the installer maker, and Wine with a font for
+# the tests.
+KVARTON_WINDOWS_PACKAGES=(
+  g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev qt6-base-dev-tools dpkg-dev patch
+  nsis zip unzip wine64 fonts-dejavu-core
+)
 # scripts/fuzz only: clang with libFuzzer and the sanitizers' runtime.
 KVARTON_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 
@@ -29,9 +36,11 @@ kvarton_install() {
     sudo="sudo"
   fi
   echo "Устанавливаются пакеты: $(echo $missing | tr '\n' ' ')" >&2
-  $sudo apt-get update -qq
+  # Other builds on the machine may hold apt's lock for a while.
+  $sudo apt-get -o DPkg::Lock::Timeout=600 update -qq
   # shellcheck disable=SC2086
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 -o Acquire::Retries=3 \
+    install -y -qq --no-install-recommends $missing
 }
 
 kvarton_build() {

@@ -42,12 +42,14 @@ void TextLabel::changeEvent(QEvent* event)
 
 // The few labels with line breaks of their own, selectable or rich text, a margin or a frame paint
 // as any label: the laid-out glyphs would lose the selection, the markup, the margin or the frame.
+// So does a wrapping label whose font has a leading (fonts on Windows): the laid-out lines stand
+// without it, QLabel's lines are that much further apart.
 bool TextLabel::paintsLaidOutText() const
 {
     constexpr Qt::TextInteractionFlags kInteraction
         = Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard | Qt::TextEditable;
     return textFormat() == Qt::PlainText && !(textInteractionFlags() & kInteraction) && margin() == 0
-        && frameShape() == QFrame::NoFrame && !text().contains(u'\n');
+        && frameShape() == QFrame::NoFrame && !text().contains(u'\n') && !(wordWrap() && fontMetrics().leading() != 0);
 }
 
 void TextLabel::paintEvent(QPaintEvent* event)

@@ -21,6 +21,10 @@ LengthNote::LengthNote(QLabel* label)
 void LengthNote::watch(QLineEdit* field, const QString& text)
 {
     fields_.push_back({field, text});
+    // The hidden note keeps the place of a line of its text: an empty label is lower than a line by
+    // the font's leading (fonts on Windows have one), and the screen would move when it shows.
+    if (label_->text().isEmpty())
+        label_->setText(text);
     connect(field, &QLineEdit::textChanged, this, [this, field] { update(field); });
     update(field);
 }

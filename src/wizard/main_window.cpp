@@ -64,7 +64,9 @@ void MainWindow::resizeCentred(QSize wanted)
     const QRect available = screen() ? screen()->availableGeometry() : QRect(0, 0, 1366, 768);
     const QSize size = wanted.boundedTo(available.size() - QSize(16, 48));
     resize(size);
-    move(available.center() - QPoint(size.width() / 2, size.height() / 2));
+    // A window's position is its frame's: once the window has a frame, the frame is centred.
+    const QSize framed = size + (frameGeometry().size() - geometry().size());
+    move(available.center() - QPoint(framed.width() / 2, framed.height() / 2));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

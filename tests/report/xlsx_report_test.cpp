@@ -27,6 +27,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The report takes paths as UTF-8, while the narrow strings of std::filesystem and the streams
+// are the ANSI code page on Windows: paths cross between the two as u8 strings.
+fs::path fromUtf8(const std::string& s) { return fs::path(std::u8string(s.begin(), s.end())); }
+
+std::string utf8(const fs::path& p)
+{
+    const auto s = p.u8string();
+    return {s.begin(), s.end()};
+}
+
 // A fresh, empty folder for each test.
 class XlsxReport : public testing::Test {
 protected:
@@ -39,14 +49,14 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+    std::string path(const std::string& name) const { return utf8(dir_ / fromUtf8(name)); }
 
     fs::path dir_;
 };
 
 std::string contents(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(fromUtf8(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
@@ -109,7 +119,7 @@ TEST_F(XlsxReport, AnInputThatIsNoNumberWritesNoFileAndNamesTheRow)
     EXPECT_TRUE(mentions(problem, "Шаг 7: Воспитатель")) << (problem ? problem->message : "written");
     EXPECT_TRUE(mentions(problem, "Шаг 12: Кладовщик, оклад на должность"));
     EXPECT_FALSE(mentions(problem, "Работник по приготовлению питания")); // empty counts as 0
-    EXPECT_FALSE(fs::exists(file));
+    EXPECT_FALSE(fs::exists(fromUtf8(file)));
 }
 
 TEST_F(XlsxReport, AFolderThatCannotBeWrittenGivesAMessageAndNoFile)
@@ -117,9 +127,9 @@ TEST_F(XlsxReport, AFolderThatCannotBeWrittenGivesAMessageAndNoFile)
     const auto missing = path("нет такой папки/r.xlsx");
     const auto problem = writeXlsxReport(stPetersburg(), missing);
     EXPECT_TRUE(mentions(problem, "папка")) << (problem ? problem->message : "written");
-    EXPECT_FALSE(fs::exists(missing));
+    EXPECT_FALSE(fs::exists(fromUtf8(missing)));
 
-    std::ofstream(path("файл")) << "not a folder";
+    std::ofstream(fromUtf8(path("файл"))) << "not a folder";
     const auto underAFile = path("файл") + "/r.xlsx";
     const auto second = writeXlsxReport(stPetersburg(), underAFile);
     EXPECT_TRUE(mentions(second, "папка")) << (second ? second->message : "written");
@@ -162,7 +172,7 @@ TEST_F(XlsxReport, AFullDiskGivesAMessageAndLeavesNoPartialFile)
         const auto problem = writeXlsxReport(stPetersburg(), file);
         setrlimit(RLIMIT_FSIZE, &saved);
         EXPECT_TRUE(mentions(problem, "не хватило места")) << (problem ? problem->message : "written");
-        EXPECT_FALSE(fs::exists(file)) << limit;
+        EXPECT_FALSE(fs::exists(fromUtf8(file))) << limit;
     }
     std::signal(SIGXFSZ, previousHandler);
 }
@@ -175,7 +185,7 @@ TEST_F(XlsxReport, ATextLongerThanACellHoldsIsRefusedBeforeAnyFile)
     const auto file = path("r.xlsx");
     const auto problem = writeXlsxReport(m, file);
     EXPECT_TRUE(mentions(problem, "B2")) << (problem ? problem->message : "written");
-    EXPECT_FALSE(fs::exists(file));
+    EXPECT_FALSE(fs::exists(fromUtf8(file)));
 
     m.institutionName.assign(1000, '\x01'); // the longest identity text, each character escaped
     EXPECT_FALSE(writeXlsxReport(m, path("r2.xlsx")));
@@ -188,7 +198,7 @@ TEST_F(XlsxReport, AMistakenDescriptionIsReportedNotWritten)
         const auto file = path("r.xlsx");
         const auto problem = writeWorkbook(book, file);
         EXPECT_TRUE(mentions(problem, "внутренней ошибки")) << what;
-        EXPECT_FALSE(fs::exists(file)) << what;
+        EXPECT_FALSE(fs::exists(fromUtf8(file))) << what;
     };
     refused({}, "no sheet");
     Sheet sheet;
@@ -198,7 +208,7 @@ TEST_F(XlsxReport, AMistakenDescriptionIsReportedNotWritten)
     Workbook book{{sheet}};
     book.sheets[0].cells[0].style = 1;
     EXPECT_THROW(writeWorkbook(book, path("r.xlsx")), std::out_of_range);
-    EXPECT_FALSE(fs::exists(path("r.xlsx")));
+    EXPECT_FALSE(fs::exists(fromUtf8(path("r.xlsx"))));
     book.sheets[0].cells[0] = {1, 0, std::nan(""), 0};
     refused(book, "not a number");
     book.sheets = {sheet, sheet};

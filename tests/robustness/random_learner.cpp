@@ -14,6 +14,7 @@
 #include "scenario_runner.h"
 #include "steps/choice_list.h"
 #include "steps/widgets.h"
+#include "support/environment.h"
 #include "wizard/report_screen.h"
 #include "wizard/step_controller.h"
 #include "wizard/test_switches.h"
@@ -267,7 +268,7 @@ int main(int argc, char** argv)
         }
     }
     QTemporaryDir reports;
-    qputenv(testSwitches::kReportFolder, reports.path().toUtf8());
+    kvarton::test::setEnvironment(testSwitches::kReportFolder, reports.path());
 
     int totalActions = 0;
     int calculationActions = 0;

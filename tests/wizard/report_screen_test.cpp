@@ -1,3 +1,4 @@
+#include "support/environment.h"
 #include "support/wizard_fixture.h"
 
 #include "steps/step_form.h"
@@ -39,7 +40,7 @@ private slots:
     {
         QTemporaryDir base;
         const QString folder = base.filePath(QStringLiteral("Документы/отчеты"));
-        qputenv(testSwitches::kReportFolder, folder.toUtf8());
+        setEnvironment(testSwitches::kReportFolder, folder);
         auto w = startedWizard();
         ReportScreen* report = openReport(*w);
         press(*w);
@@ -61,7 +62,7 @@ private slots:
         QFile blocker(base.filePath(QStringLiteral("файл")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        qputenv(testSwitches::kReportFolder, base.filePath(QStringLiteral("файл/отчеты")).toUtf8());
+        setEnvironment(testSwitches::kReportFolder, base.filePath(QStringLiteral("файл/отчеты")));
         auto w = startedWizard();
         ReportScreen* report = openReport(*w);
         press(*w);
@@ -73,7 +74,7 @@ private slots:
     void aPayrollThatIsNoNumberWritesNothing()
     {
         QTemporaryDir folder;
-        qputenv(testSwitches::kReportFolder, folder.path().toUtf8());
+        setEnvironment(testSwitches::kReportFolder, folder.path());
         auto w = startedWizard();
         w->model().payroll2011Admin = ModelValue::text("много");
         ReportScreen* report = openReport(*w);

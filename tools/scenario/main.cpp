@@ -10,6 +10,11 @@
 
 #include <cstdio>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 using kvarton::ScenarioRunner;
 
 namespace {
@@ -33,6 +38,11 @@ void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& mess
 
 int main(int argc, char** argv)
 {
+#ifdef _WIN32
+    // What a scenario prints is compared byte for byte with the expected output on every system:
+    // lines end in LF on Windows too, not in the CR LF of its text mode.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     qInstallMessageHandler(quietHandler);
     QTemporaryFile screenConfig;
     kvarton::useOffscreenLaptopScreen(screenConfig);
