@@ -15,6 +15,11 @@ inline constexpr char kReportFolder[] = "KVARTON_REPORT_DIR";
 // times the whole process to that moment.
 inline constexpr char kExitAfterFirstPaint[] = "KVARTON_EXIT_AFTER_FIRST_PAINT";
 
+// The folder saved works are kept in instead of the application's data folder: on Linux the tests
+// move that with XDG_DATA_HOME, but Windows takes it from the user's profile alone, where every
+// test would see the works of the others.
+inline constexpr char kWorksFolder[] = "KVARTON_WORKS_DIR";
+
 // The moment saved works are written at instead of the clock's, in the form the file holds
 // ("2026-03-14T10:22:05.000+03:00"): the scenarios print the start screen's line naming the last
 // work, which would otherwise change with the day they run.
@@ -22,6 +27,8 @@ inline constexpr char kSaveTime[] = "KVARTON_SAVE_TIME";
 
 // The folder of kReportFolder; empty when it is not set.
 inline QString reportFolder() { return qEnvironmentVariable(kReportFolder); }
+// The folder of kWorksFolder; empty when it is not set.
+inline QString worksFolder() { return qEnvironmentVariable(kWorksFolder); }
 inline bool exitAfterFirstPaint() { return qEnvironmentVariableIsSet(kExitAfterFirstPaint); }
 // The text of kSaveTime; empty when it is not set.
 inline QString saveTime() { return qEnvironmentVariable(kSaveTime); }

@@ -97,6 +97,8 @@ void WorkKeeper::hand(const InstitutionModel& model)
 
 std::filesystem::path savedWorksFolder()
 {
+    if (const QString folder = testSwitches::worksFolder(); !folder.isEmpty())
+        return pathOf(folder);
     return pathOf(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
