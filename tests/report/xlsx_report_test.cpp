@@ -13,11 +13,15 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <stdexcept>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 #endif
 
 using namespace kvarton;
@@ -36,6 +40,43 @@ std::string utf8(const fs::path& p)
     const auto s = p.u8string();
     return {s.begin(), s.end()};
 }
+
+// What the program prints on standard error while it lives goes into `file`. GoogleTest's own
+// capture makes its file through the ANSI code page, which cannot spell the temporary folder of a
+// Cyrillic user.
+class StandardErrorInto final {
+public:
+    explicit StandardErrorInto(const fs::path& file)
+    {
+        std::fflush(stderr);
+#ifdef _WIN32
+        std::FILE* f = _wfopen(file.c_str(), L"wb");
+        saved_ = _dup(_fileno(stderr));
+        _dup2(_fileno(f), _fileno(stderr));
+#else
+        std::FILE* f = std::fopen(file.c_str(), "wb");
+        saved_ = dup(fileno(stderr));
+        dup2(fileno(f), fileno(stderr));
+#endif
+        std::fclose(f);
+    }
+    ~StandardErrorInto()
+    {
+        std::fflush(stderr);
+#ifdef _WIN32
+        _dup2(saved_, _fileno(stderr));
+        _close(saved_);
+#else
+        dup2(saved_, fileno(stderr));
+        close(saved_);
+#endif
+    }
+    StandardErrorInto(const StandardErrorInto&) = delete;
+    StandardErrorInto& operator=(const StandardErrorInto&) = delete;
+
+private:
+    int saved_ = -1;
+};
 
 // A fresh, empty folder for each test.
 class XlsxReport : public testing::Test {
@@ -143,12 +184,15 @@ TEST_F(XlsxReport, AFailureNamesTheFolderAndKeepsTheStandardErrorClean)
     // A name longer than any file system allows: the library fails to create the file, and
     // prints why, whoever runs the test.
     const auto file = path("." + std::string(300, 'x') + ".xlsx.part");
-    testing::internal::CaptureStderr();
-    const auto problem = writeXlsxReport(stPetersburg(), file);
-    const std::string printed = testing::internal::GetCapturedStderr();
+    const auto printedFile = path("stderr.txt");
+    std::optional<ReportProblem> problem;
+    {
+        const StandardErrorInto capture(fromUtf8(printedFile));
+        problem = writeXlsxReport(stPetersburg(), file);
+    }
     ASSERT_TRUE(problem.has_value());
-    EXPECT_EQ(printed, "");
-    const std::string folder = fs::absolute(fs::path(file).parent_path()).make_preferred().string();
+    EXPECT_EQ(contents(printedFile), "");
+    const std::string folder = utf8(fs::absolute(fromUtf8(file).parent_path()).make_preferred());
     EXPECT_NE(problem->message.find("в папке «" + folder + "»"), std::string::npos) << problem->message;
     EXPECT_NE(problem->message.find("снова нажмите «вывести отчет»"), std::string::npos) << problem->message;
     EXPECT_EQ(problem->message.find("xxx"), std::string::npos) << problem->message;

@@ -1,3 +1,4 @@
+#include "support/environment.h"
 #include "support/wizard_fixture.h"
 
 #include "wizard/summary_screen.h"
@@ -40,7 +41,7 @@ private slots:
     void init()
     {
         QVERIFY(summaries_.isValid());
-        qputenv(testSwitches::kReportFolder, summaries_.path().toLocal8Bit());
+        setEnvironment(testSwitches::kReportFolder, summaries_.path());
     }
 
     // The folder chosen is read with a progress bar, the summary written into the reports' folder,
