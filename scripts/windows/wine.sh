@@ -121,7 +121,7 @@ kvarton_windows_run_tests() {
   local tree=$1 out=$2
   echo "Тесты под Wine…" >&2
   # The tests that hand a program to a Python checker run below, through wrappers.
-  ctest --test-dir "$tree" --output-on-failure --timeout 900 -E '^(Golden\.|ReportReadBack\.)'
+  ctest --test-dir "$tree" --output-on-failure --timeout 900 -E '^(Golden\.|ReportReadBack\.|SummaryCommandLine$)'
 
   local bin="$out/wine-bin"
   local golden="$KVARTON_ROOT/tests/golden" dump fixture
@@ -131,6 +131,10 @@ kvarton_windows_run_tests() {
   "$KVARTON_PYTHON3" "$golden/golden_check.py" report "$dump" "$out/checks/golden-workbooks" \
     "$golden/report_cells.txt" "$golden/report_packages.txt"
   "$KVARTON_PYTHON3" "$KVARTON_ROOT/tests/report/read_back.py" "$fixture" "$out/checks/read-back"
+  # `kvarton --summary`: what the windowed program prints reaches standard error under Wine too.
+  "$KVARTON_PYTHON3" "$KVARTON_ROOT/tests/summary/check_summary_cli.py" \
+    "$(kvarton_windows_wrapper "$tree/src/app/kvarton.exe" "$bin")" \
+    "$KVARTON_ROOT/fuzz/corpus" "$out/checks/summary-command-line"
   echo "Закрепленные результаты расчетов и отчета совпадают с Linux" >&2
 
   # What a scenario prints must be the Linux output, byte for byte (the runner writes LF line ends

@@ -63,12 +63,28 @@ int main(int argc, char** argv)
     // `kvarton --summary OUT.xlsx FILE_OR_FOLDER…` needs no window and no display.
     if (argc > 1 && std::strcmp(argv[1], "--summary") == 0) {
 #ifdef Q_OS_WIN
-        // A windowed program has no console of its own: the messages go to the one it was run from.
-        if (AttachConsole(ATTACH_PARENT_PROCESS))
-            std::freopen("CONOUT$", "w", stderr);
+        // A windowed program has no console of its own: unless its standard error was redirected
+        // to a file or a pipe, the messages go to the console it was run from, in UTF-8 while it
+        // runs, so that the Russian letters show.
+        const HANDLE given = GetStdHandle(STD_ERROR_HANDLE);
+        UINT consoleCodePage = 0;
+        if ((given == nullptr || given == INVALID_HANDLE_VALUE) && AttachConsole(ATTACH_PARENT_PROCESS)
+            && std::freopen("CONOUT$", "w", stderr)) {
+            consoleCodePage = GetConsoleOutputCP();
+            SetConsoleOutputCP(CP_UTF8);
+        }
 #endif
-        QCoreApplication app(argc, argv);
-        return kvarton::runSummaryCommand(QCoreApplication::arguments().mid(2));
+        int status = 0;
+        {
+            QCoreApplication app(argc, argv);
+            status = kvarton::runSummaryCommand(QCoreApplication::arguments().mid(2));
+        }
+#ifdef Q_OS_WIN
+        std::fflush(stderr);
+        if (consoleCodePage != 0)
+            SetConsoleOutputCP(consoleCodePage);
+#endif
+        return status;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kvarton"));
