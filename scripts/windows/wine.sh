@@ -129,7 +129,7 @@ kvarton_windows_run_tests() {
   fixture=$(kvarton_windows_wrapper "$tree/tests/report/report_fixture.exe" "$bin")
   "$KVARTON_PYTHON3" "$golden/golden_check.py" calc "$dump" "$golden/calc_panels.txt"
   "$KVARTON_PYTHON3" "$golden/golden_check.py" report "$dump" "$out/checks/golden-workbooks" \
-    "$golden/report_cells.txt" "$golden/report_packages.txt"
+    "$golden/report_cells.txt" "$golden/report_results.txt" "$golden/report_packages.txt"
   "$KVARTON_PYTHON3" "$KVARTON_ROOT/tests/report/read_back.py" "$fixture" "$out/checks/read-back"
   # `kvarton --summary`: what the windowed program prints reaches standard error under Wine too.
   "$KVARTON_PYTHON3" "$KVARTON_ROOT/tests/summary/check_summary_cli.py" \
