@@ -137,24 +137,8 @@ kvarton_windows_run_tests() {
     "$KVARTON_ROOT/fuzz/corpus" "$out/checks/summary-command-line"
   echo "Закрепленные результаты расчетов и отчета совпадают с Linux" >&2
 
-  # What a scenario prints must be the Linux output, byte for byte (the runner writes LF line ends
-  # on Windows too).
-  # A scenario that reads the course's settings runs the copy of the runner that has them beside it
-  # (tests/scenarios/CMakeLists.txt).
-  local scenario name runner expected got
-  for scenario in "$KVARTON_ROOT"/tests/scenarios/*.scn; do
-    expected="${scenario%.scn}.out"
-    [ -f "$expected" ] || continue
-    name=$(basename "$scenario" .scn)
-    runner="$tree/tests/scenarios/settings/$name/beside/kvarton-scenario.exe"
-    [ -f "$runner" ] || runner="$tree/tools/scenario/kvarton-scenario.exe"
-    got="$out/checks/$name.out"
-    KVARTON_REPORT_DIR="$out/checks/scenario-reports" \
-      kvarton_windows_wine "$runner" "$scenario" >"$got" ||
-      kvarton_windows_fail "сценарий $(basename "$scenario") не прошел"
-    cmp -s "$expected" "$got" ||
-      kvarton_windows_fail "вывод $(basename "$scenario") отличается от $expected (файл $got)"
-  done
+  # What a scenario prints must be the Linux output, byte for byte: ctest above ran every scenario
+  # with --compare, in the order and with the data folders its chains need (tests/scenarios).
   kvarton_windows_wine_settle
   echo "Вывод сценариев совпадает с Linux байт в байт" >&2
 }
