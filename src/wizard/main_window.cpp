@@ -16,24 +16,66 @@ MainWindow::MainWindow()
     setObjectName(QStringLiteral("MainWindow"));
     pages_ = new QStackedLayout(this);
     pages_->setContentsMargins(0, 0, 0, 0);
+    // The layout gives every page the window's rectangle and the window the largest page's sizes;
+    // which page shows is the window's own business (showPage).
+    pages_->setStackingMode(QStackedLayout::StackAll);
 }
 
 void MainWindow::addPage(QWidget* page)
 {
     pages_->addWidget(page);
+    if (current_)
+        page->hide();
+    else
+        current_ = page;
     connect(page, &QWidget::windowTitleChanged, this, [this, page] {
         if (page == currentPage())
             updateTitle();
     });
 }
 
+// A stacked layout's own switch pauses the window's updates around it, and resuming them marks
+// every widget of the window dirty one by one; the back store then paints a page with a scroll area
+// twice, once for its viewport and once for the children over it. Hiding one page and showing the
+// other marks their area once, and the page paints once. Focus moves as the layout would move it.
 void MainWindow::showPage(QWidget* page)
 {
-    pages_->setCurrentWidget(page);
+    QWidget* previous = current_;
+    if (page != previous) {
+        QWidget* focus = focusWidget();
+        const bool focusWasOnPrevious = focus && previous && previous->isAncestorOf(focus);
+        if (previous) {
+            previous->clearFocus();
+            previous->hide();
+        }
+        current_ = page;
+        page->raise();
+        page->show();
+        if (focusWasOnPrevious)
+            moveFocusInto(page, focus);
+    }
     updateTitle();
 }
 
-QWidget* MainWindow::currentPage() const { return pages_->currentWidget(); }
+// The page's own focus widget, else the first widget after the old focus in the focus chain that
+// lies on the page and takes Tab, else the page itself.
+void MainWindow::moveFocusInto(QWidget* page, QWidget* oldFocus)
+{
+    if (QWidget* own = page->focusWidget()) {
+        own->setFocus();
+        return;
+    }
+    for (QWidget* w = oldFocus->nextInFocusChain(); w != oldFocus; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !w->focusProxy() && w->isVisibleTo(page)
+            && w->isEnabled() && page->isAncestorOf(w)) {
+            w->setFocus();
+            return;
+        }
+    }
+    page->setFocus();
+}
+
+QWidget* MainWindow::currentPage() const { return current_; }
 
 void MainWindow::updateTitle()
 {

@@ -29,8 +29,10 @@ protected:
 
 private:
     void updateTitle();
+    void moveFocusInto(QWidget* page, QWidget* oldFocus);
 
     QStackedLayout* pages_ = nullptr;
+    QWidget* current_ = nullptr;
 };
 
 } // namespace kvarton

@@ -12,6 +12,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTest>
+
+#include <map>
 
 using namespace kvarton;
 using namespace kvarton::test;
@@ -48,6 +51,18 @@ void checkShown(Wizard& w, int step)
     checkMenu(w, step);
 }
 
+// Counts the paint events each widget receives.
+class PaintCounts final : public QObject {
+public:
+    std::map<QObject*, int> paints;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++paints[o];
+        return QObject::eventFilter(o, e);
+    }
+};
+
 } // namespace
 
 class NavigationTest final : public QObject {
@@ -66,6 +81,36 @@ private slots:
             button(*w, step + 1, "Command1")->click();
             checkShown(*w, step);
         }
+    }
+
+    // A step switch paints the new screen once, not once per pass of the back store: every widget
+    // gets one paint event, and the focus that was on the old screen's button moves into the new one.
+    void aStepSwitchPaintsEachWidgetOnceAndKeepsTheFocusOnTheScreen()
+    {
+        auto w = startedWizard();
+        QWidget* window = w->window();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        PaintCounts counts;
+        qApp->installEventFilter(&counts);
+        for (int step = kFirstStep; step < kLastStep; ++step) {
+            QPushButton* next = button(*w, step, "Command2");
+            next->setFocus();
+            counts.paints.clear();
+            next->click();
+            QCoreApplication::processEvents();
+            QVERIFY2(!counts.paints.empty(), qPrintable(QStringLiteral("step %1 was not painted").arg(step + 1)));
+            for (const auto& [widget, paints] : counts.paints)
+                QVERIFY2(paints == 1,
+                    qPrintable(QStringLiteral("step %1: %2 «%3» painted %4 times")
+                            .arg(step + 1)
+                            .arg(QString::fromLatin1(widget->metaObject()->className()), widget->objectName())
+                            .arg(paints)));
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY2(focus && w->form(screenOf(step + 1))->isAncestorOf(focus),
+                qPrintable(QStringLiteral("step %1: the focus left the screen").arg(step + 1)));
+        }
+        qApp->removeEventFilter(&counts);
     }
 
     void everyMenuItemReachesItsStepFromEveryScreen()
