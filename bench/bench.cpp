@@ -370,6 +370,10 @@ ProcessRun runProcess(const std::string& program, const std::vector<std::string>
     for (const std::string& a : args)
         argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
+    // What this process printed must leave before the fork: a child that reopens its output would
+    // otherwise flush a copy of it.
+    std::fflush(stdout);
+    std::fflush(stderr);
     const double start = now();
     const pid_t pid = fork();
     if (pid == 0) {
@@ -442,6 +446,11 @@ int main(int argc, char** argv)
         return 0;
     }
     if (mode == "--road") {
+        // The offscreen platform's notes on window hints it ignores would bury the table.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+            if (!message.startsWith(QLatin1String("This plugin does not support")))
+                std::fprintf(stderr, "%s%s\n", type == QtWarningMsg ? "warning: " : "", qPrintable(message));
+        });
         QApplication app(argc, argv);
         PaintCounter counter;
         paintCounter = &counter;
