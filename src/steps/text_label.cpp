@@ -16,26 +16,64 @@ TextLabel::TextLabel(const QString& text, QWidget* parent)
     layout_.setPerformanceHint(QStaticText::ModerateCaching);
 }
 
+namespace {
+
+constexpr std::size_t kKeptHints = 4; // a screen gives a label a few texts, one per step it shows
+constexpr std::size_t kKeptHeights = 12; // a few texts, a few widths each
+
+// Keeps `entry` first in `kept`, at most `limit` long.
+template <typename T>
+T& keepFirst(std::vector<T>& kept, T entry, std::size_t limit)
+{
+    if (kept.size() == limit)
+        kept.pop_back();
+    return *kept.insert(kept.begin(), std::move(entry));
+}
+
+} // namespace
+
+TextLabel::Shape TextLabel::shape() const
+{
+    return {static_cast<int>(alignment()), indent(), margin(), static_cast<int>(textFormat()), wordWrap()};
+}
+
+TextLabel::Hints& TextLabel::hints() const
+{
+    const QString& current = text();
+    const Shape now = shape();
+    for (Hints& h : hints_)
+        if (h.shape == now && h.text == current)
+            return h;
+    return keepFirst(hints_, Hints{current, now, QLabel::sizeHint(), {}}, kKeptHints);
+}
+
+QSize TextLabel::sizeHint() const { return hints().size; }
+
+QSize TextLabel::minimumSizeHint() const
+{
+    Hints& h = hints();
+    if (!h.minimum.isValid())
+        h.minimum = QLabel::minimumSizeHint();
+    return h.minimum;
+}
+
 int TextLabel::heightForWidth(int width) const
 {
-    if (heightsText_ != text()) {
-        heightsText_ = text();
-        heights_.fill({});
-    }
-    for (const auto& [w, h] : heights_)
-        if (w == width && h != 0)
-            return h;
-    const int height = QLabel::heightForWidth(width);
-    std::move_backward(heights_.begin(), heights_.end() - 1, heights_.end());
-    heights_.front() = {width, height};
-    return height;
+    const QString& current = text();
+    const Shape now = shape();
+    for (const Height& h : heights_)
+        if (h.width == width && h.shape == now && h.text == current)
+            return h.height;
+    return keepFirst(heights_, Height{current, now, width, QLabel::heightForWidth(width)}, kKeptHeights).height;
 }
 
 void TextLabel::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange
+        || event->type() == QEvent::ContentsRectChange) {
         laidOutWidth_ = -1; // lay out again with the new font
-        heights_.fill({});
+        hints_.clear();
+        heights_.clear();
     }
     QLabel::changeEvent(event);
 }

@@ -3,8 +3,7 @@
 #include <QLabel>
 #include <QStaticText>
 
-#include <array>
-#include <utility>
+#include <vector>
 
 namespace kvarton {
 
@@ -17,8 +16,11 @@ class TextLabel final : public QLabel {
 public:
     TextLabel(const QString& text, QWidget* parent);
 
-    // Layouts ask a wrapping label its height for a width many times, and forget the answer each
-    // time any control of the screen shows or hides; the label remembers it for its text.
+    // Layouts ask a label its size hints, and a wrapping label its height for a width, many times,
+    // and a label forgets its answers whenever its text changes, as it does from step to step. The
+    // label remembers its last answers for the few texts and shapes a screen gives it.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
     int heightForWidth(int width) const override;
 
 protected:
@@ -31,8 +33,33 @@ private:
     QStaticText layout_;
     QString laidOutText_;
     int laidOutWidth_ = -1;
-    mutable QString heightsText_;
-    mutable std::array<std::pair<int, int>, 4> heights_{}; // width → height, newest first
+    // What a label's hints depend on besides its text, font, style and contents margins (the
+    // three reset what the label remembers).
+    struct Shape {
+        int alignment = 0;
+        int indent = 0;
+        int margin = 0;
+        int textFormat = 0;
+        bool wordWrap = false;
+        bool operator==(const Shape&) const = default;
+    };
+    struct Hints {
+        QString text;
+        Shape shape;
+        QSize size;
+        QSize minimum; // not asked yet when invalid
+    };
+    struct Height {
+        QString text;
+        Shape shape;
+        int width = 0;
+        int height = 0;
+    };
+    Shape shape() const;
+    Hints& hints() const;
+
+    mutable std::vector<Hints> hints_; // newest first, a few at most
+    mutable std::vector<Height> heights_; // newest first, a dozen at most
 };
 
 } // namespace kvarton

@@ -56,6 +56,52 @@ private slots:
         setUp(ours);
         QCOMPARE(picture(ours), picture(plain));
     }
+
+    // The label remembers its hints for earlier texts and shapes; after every change of text,
+    // alignment, wrapping, indent, margin, format, font or contents margins they must be what a
+    // plain label says, for texts it has had before as well.
+    void remembersHintsOnlyForWhatTheyDependOn()
+    {
+        const QString texts[] = {QStringLiteral("Заработная плата педагогических работников за год"),
+            QStringLiteral("Шаг 9"), QStringLiteral("Численность воспитанников в группах кратковременного пребывания")};
+        TextLabel ours(texts[0], nullptr);
+        QLabel plain(texts[0]);
+        plain.setTextFormat(Qt::PlainText);
+        const auto same = [&](const char* after) {
+            for (int width : {40, 120, 333}) {
+                QVERIFY2(ours.heightForWidth(width) == plain.heightForWidth(width), after);
+                QVERIFY2(ours.hasHeightForWidth() == plain.hasHeightForWidth(), after);
+            }
+            QVERIFY2(ours.sizeHint() == plain.sizeHint(), after);
+            QVERIFY2(ours.minimumSizeHint() == plain.minimumSizeHint(), after);
+        };
+        const std::pair<const char*, std::function<void(QLabel&)>> changes[] = {
+            {"wrapping", [](QLabel& l) { l.setWordWrap(true); }},
+            {"indent", [](QLabel& l) { l.setIndent(24); }},
+            {"margin", [](QLabel& l) { l.setMargin(5); }},
+            {"alignment", [](QLabel& l) { l.setAlignment(Qt::AlignRight | Qt::AlignTop); }},
+            {"contents margins", [](QLabel& l) { l.setContentsMargins(16, 0, 0, 0); }},
+            {"font", [](QLabel& l) {
+                 QFont bold = l.font();
+                 bold.setBold(true);
+                 bold.setPointSize(bold.pointSize() + 3);
+                 l.setFont(bold);
+             }},
+            {"rich text", [](QLabel& l) { l.setTextFormat(Qt::RichText); }},
+            {"no wrapping", [](QLabel& l) { l.setWordWrap(false); }},
+        };
+        for (const auto& [name, change] : changes) {
+            change(ours);
+            change(plain);
+            for (int round = 0; round < 2; ++round) {
+                for (const QString& text : texts) {
+                    ours.setText(text);
+                    plain.setText(text);
+                    same(name);
+                }
+            }
+        }
+    }
 };
 
 QTEST_MAIN(TextLabelTest)
