@@ -2,12 +2,12 @@
 
 #include "address_label.h"
 #include "course_settings.h"
+#include "fresh_name.h"
 #include "report/report.h"
 #include "steps/screens.h"
 #include "steps/widgets.h"
 #include "test_switches.h"
 
-#include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -18,21 +18,6 @@
 #include <QVBoxLayout>
 
 namespace kvarton {
-
-namespace {
-
-// A new file for every press, named after the moment, never after anything the learner typed.
-QString freshName(const QDir& folder)
-{
-    const QString stem = QStringLiteral("Отчет Квартон ")
-        + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
-    QString name = stem + QStringLiteral(".xlsx");
-    for (int n = 2; folder.exists(name); ++n)
-        name = stem + QStringLiteral(" (%1).xlsx").arg(n);
-    return name;
-}
-
-} // namespace
 
 ReportScreen::ReportScreen(const InstitutionModel& model, QWidget* parent)
     : ModalScreen(qs(screenName(Screen::Report)), QStringLiteral("Создание отчета"), parent)
@@ -107,7 +92,7 @@ void ReportScreen::writeReport()
                 .arg(QDir::toNativeSeparators(folderPath)));
         return;
     }
-    const QString name = freshName(folder);
+    const QString name = freshWorkbookName(folder, QStringLiteral("Отчет Квартон")); // a new file for every press
     const QString finalPath = folder.filePath(name);
     const QString partPath = folder.filePath(QStringLiteral(".") + name + QStringLiteral(".part"));
     QFile::remove(partPath);

@@ -1,11 +1,12 @@
 #include "summary_job.h"
 
+#include "fresh_name.h"
+
 #include "summary/input_files.h"
 #include "summary/summary_workbook.h"
 
 #include "report/xlsx_workbook.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -104,17 +105,6 @@ SummaryOutcome makeSummary(const QStringList& inputs, const QString& target)
     return writeSummary(collect(results, unreadPaths(found.problems)), target);
 }
 
-QString freshSummaryName(const QString& folder)
-{
-    const QDir dir(folder);
-    const QString stem = QStringLiteral("Сводка Квартон ")
-        + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
-    QString name = stem + QStringLiteral(".xlsx");
-    for (int n = 2; dir.exists(name); ++n)
-        name = stem + QStringLiteral(" (%1).xlsx").arg(n);
-    return dir.filePath(name);
-}
-
 SummaryJob::SummaryJob(QObject* parent)
     : QObject(parent)
 {
@@ -165,7 +155,8 @@ void SummaryJob::write()
         return;
     }
     Collected c = collect(reading_.future().results(), notReports_);
-    const QString target = freshSummaryName(folder_);
+    const QDir folder(folder_);
+    const QString target = folder.filePath(freshWorkbookName(folder, QStringLiteral("Сводка Квартон")));
     writing_.setFuture(QtConcurrent::run([c = std::move(c), target] { return writeSummary(c, target); }));
 }
 

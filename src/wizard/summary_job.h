@@ -56,7 +56,4 @@ private:
     bool running_ = false;
 };
 
-// A name for a new summary in `folder`, after the moment: "Сводка Квартон 2026-12-09 14.05.31.xlsx".
-QString freshSummaryName(const QString& folder);
-
 } // namespace kvarton
