@@ -16,6 +16,9 @@ namespace {
 constexpr std::string_view kExtension = ".json";
 // Works started in the same second; more than this in one second no learner starts.
 constexpr int kMaxSameSecond = 1000;
+// Files of the works' folder looked at when listing it: a work is one file or two (its previous
+// version), and a learner keeps a few dozen.
+constexpr std::size_t kMaxFolderEntries = 10'000;
 
 bool isWorkName(const fs::path& file) { return file.extension() == kExtension && !isVersionOfAnother(file); }
 
@@ -43,8 +46,10 @@ std::vector<fs::path> workFiles(const fs::path& folder, std::size_t limit)
     std::set<fs::path> seen;
     std::error_code error;
     fs::directory_iterator it(folder, error);
-    // A folder of thousands of files is no learner's; the first ones read are enough to go on with.
-    for (std::size_t read = 0; !error && it != fs::directory_iterator() && read < 20 * limit;
+    // Every file is looked at, whatever `limit` is: the folder lists files in no particular order,
+    // and the newest work may come last. A folder of more than kMaxFolderEntries files is no
+    // learner's; the first ones read are enough to go on with.
+    for (std::size_t read = 0; !error && it != fs::directory_iterator() && read < kMaxFolderEntries;
          it.increment(error), ++read) {
         std::error_code fileError;
         if (!it->is_regular_file(fileError))

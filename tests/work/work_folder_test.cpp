@@ -187,6 +187,25 @@ TEST_F(WorkFolder, WorksAreListedNewestFirst)
     EXPECT_EQ(workFiles(folder_, 2), (std::vector<fs::path>{newer, onlyPrevious}));
 }
 
+// The most recent work is found among many, each with its previous version, wherever the folder
+// lists it: "продолжить" names it, and the list of works starts with it.
+TEST_F(WorkFolder, TheNewestOfManyWorksIsFoundWhereverTheFolderListsIt)
+{
+    constexpr int kWorks = 40;
+    std::vector<fs::path> files;
+    for (int i = 0; i < kWorks; ++i) {
+        files.push_back(folder_ / ("work-" + std::to_string(100 + i) + ".json"));
+        ASSERT_EQ(writeWork(files.back(), work("Сад", 1)), std::nullopt);
+        ASSERT_EQ(writeWork(files.back(), work("Сад", 2)), std::nullopt);
+    }
+    for (int newest = 0; newest < kWorks; ++newest) {
+        for (int i = 0; i < kWorks; ++i)
+            age(files[i], i == newest ? 1 : 100 + i);
+        ASSERT_EQ(workFiles(folder_, 1), std::vector<fs::path>{files[newest]}) << "the newest is work " << newest;
+        EXPECT_EQ(workFiles(folder_).size(), std::size_t{kWorks});
+    }
+}
+
 TEST_F(WorkFolder, ANewWorkNeverTakesTheNameOfAnother)
 {
     const SavedTime t = *parseIsoText("2026-03-14T10:22:05.500+03:00");
