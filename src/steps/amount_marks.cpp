@@ -1,6 +1,7 @@
 #include "amount_marks.h"
 
 #include "calc/amount_rule.h"
+#include "text_field.h"
 #include "widgets.h"
 
 #include <QAction>
@@ -13,8 +14,6 @@ namespace kvarton {
 
 namespace {
 
-const QColor kMarkRed(0xb0, 0x00, 0x00);
-
 // A filled dark red disc with a white "!": dark against the field in colour and in grey alike.
 QIcon markIcon()
 {
@@ -24,7 +23,7 @@ QIcon markIcon()
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(kMarkRed);
+    p.setBrush(kAttentionRed);
     p.drawEllipse(QRectF(1, 1, kSize - 2, kSize - 2));
     p.setBrush(Qt::white);
     p.drawRoundedRect(QRectF(kSize / 2.0 - 2.5, 6, 5, 14), 2, 2);
@@ -39,7 +38,7 @@ QLabel* makeAmountNote(QWidget* parent)
 {
     QLabel* note = makeLabel(parent, QStringLiteral("AmountNote"), {}, true);
     QPalette red = note->palette();
-    red.setColor(QPalette::WindowText, kMarkRed);
+    red.setColor(QPalette::WindowText, kAttentionRed);
     note->setPalette(red);
     note->hide();
     return note;
@@ -52,7 +51,7 @@ AmountMarks::AmountMarks(const std::vector<Binding>& fields, QLabel* note, QObje
     const QIcon icon = markIcon();
     fields_.reserve(fields.size());
     for (const Binding& b : fields) {
-        auto* edit = qobject_cast<QLineEdit*>(b.control);
+        auto* edit = dynamic_cast<AmountField*>(b.control);
         if (!edit)
             continue;
         QAction* mark = edit->addAction(icon, QLineEdit::TrailingPosition);
@@ -88,10 +87,7 @@ void AmountMarks::judge(Field& f)
     f.mark->setToolTip(hint);
     f.edit->setToolTip(hint);
     f.edit->setAccessibleDescription(hint);
-    // Only a field that fails gets a style of its own; the others keep the platform's look.
-    f.edit->setStyleSheet(bad
-            ? QStringLiteral("QLineEdit { border: 2px solid %1; border-radius: 2px; }").arg(kMarkRed.name())
-            : QString());
+    f.edit->setMarked(bad);
 }
 
 void AmountMarks::updateNote()

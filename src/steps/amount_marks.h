@@ -8,10 +8,11 @@
 
 class QAction;
 class QLabel;
-class QLineEdit;
 class QWidget;
 
 namespace kvarton {
+
+class AmountField;
 
 // The note under a box of amount fields ("AmountNote"), hidden until a field needs attention.
 QLabel* makeAmountNote(QWidget* parent);
@@ -33,7 +34,7 @@ public:
 
 private:
     struct Field {
-        QLineEdit* edit;
+        AmountField* edit;
         FieldRef field;
         QAction* mark;
         bool bad = false;
