@@ -1,6 +1,7 @@
 #include "text_label.h"
 
 #include <QEvent>
+#include <QHash>
 #include <QPainter>
 #include <QStyle>
 
@@ -20,6 +21,7 @@ namespace {
 
 constexpr std::size_t kKeptHints = 4; // a screen gives a label a few texts, one per step it shows
 constexpr std::size_t kKeptHeights = 12; // a few texts, a few widths each
+constexpr qsizetype kMaxShared = 20'000; // measures kept for all labels; forgotten all at once beyond
 
 // Keeps `entry` first in `kept`, at most `limit` long.
 template <typename T>
@@ -30,21 +32,71 @@ T& keepFirst(std::vector<T>& kept, T entry, std::size_t limit)
     return *kept.insert(kept.begin(), std::move(entry));
 }
 
+// A text measured by a label of a font, style and shape; `width` for a height, -1 for the hints.
+struct Measured {
+    QString text;
+    TextLabel::Shape shape;
+    QFont font;
+    const QStyle* style = nullptr;
+    int width = -1;
+    bool operator==(const Measured&) const = default;
+};
+
+size_t qHash(const Measured& m, size_t seed = 0)
+{
+    return qHashMulti(seed, m.text, m.font, m.width, m.shape.alignment, m.shape.wordWrap, m.shape.indent);
+}
+
+struct SharedHints {
+    QSize size;
+    QSize minimum; // not asked yet when invalid
+};
+
+// What every label has measured: captions come back from step to step on other labels, values
+// repeat across the panels. Labels live on the screens' thread only.
+QHash<Measured, SharedHints>& sharedHints()
+{
+    static QHash<Measured, SharedHints> hints;
+    return hints;
+}
+
+QHash<Measured, int>& sharedHeights()
+{
+    static QHash<Measured, int> heights;
+    return heights;
+}
+
+template <typename V>
+typename QHash<Measured, V>::iterator findOrMake(QHash<Measured, V>& shared, Measured key, const auto& measure)
+{
+    auto it = shared.find(key);
+    if (it != shared.end())
+        return it;
+    if (shared.size() >= kMaxShared)
+        shared.clear();
+    return shared.insert(std::move(key), measure());
+}
+
 } // namespace
 
 TextLabel::Shape TextLabel::shape() const
 {
-    return {static_cast<int>(alignment()), indent(), margin(), static_cast<int>(textFormat()), wordWrap()};
+    return {static_cast<int>(alignment()), indent(), margin(), static_cast<int>(textFormat()),
+        static_cast<int>(textInteractionFlags()), frameWidth(), contentsMargins(), minimumSize(), maximumSize(),
+        wordWrap(), buddy() != nullptr};
 }
 
 TextLabel::Hints& TextLabel::hints() const
 {
+    ensurePolished(); // the style's polish may change the font the hints are measured in
     const QString& current = text();
     const Shape now = shape();
     for (Hints& h : hints_)
         if (h.shape == now && h.text == current)
             return h;
-    return keepFirst(hints_, Hints{current, now, QLabel::sizeHint(), {}}, kKeptHints);
+    const auto it = findOrMake(sharedHints(), {current, now, font(), style(), -1},
+        [this] { return SharedHints{QLabel::sizeHint(), {}}; });
+    return keepFirst(hints_, Hints{current, now, it->size, it->minimum}, kKeptHints);
 }
 
 QSize TextLabel::sizeHint() const { return hints().size; }
@@ -52,25 +104,32 @@ QSize TextLabel::sizeHint() const { return hints().size; }
 QSize TextLabel::minimumSizeHint() const
 {
     Hints& h = hints();
-    if (!h.minimum.isValid())
-        h.minimum = QLabel::minimumSizeHint();
+    if (!h.minimum.isValid()) {
+        SharedHints& shared = *findOrMake(sharedHints(), {h.text, h.shape, font(), style(), -1},
+            [&h] { return SharedHints{h.size, {}}; });
+        if (!shared.minimum.isValid())
+            shared.minimum = QLabel::minimumSizeHint();
+        h.minimum = shared.minimum;
+    }
     return h.minimum;
 }
 
 int TextLabel::heightForWidth(int width) const
 {
+    ensurePolished();
     const QString& current = text();
     const Shape now = shape();
     for (const Height& h : heights_)
         if (h.width == width && h.shape == now && h.text == current)
             return h.height;
-    return keepFirst(heights_, Height{current, now, width, QLabel::heightForWidth(width)}, kKeptHeights).height;
+    const int height = *findOrMake(sharedHeights(), {current, now, font(), style(), width},
+        [this, width] { return QLabel::heightForWidth(width); });
+    return keepFirst(heights_, Height{current, now, width, height}, kKeptHeights).height;
 }
 
 void TextLabel::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange
-        || event->type() == QEvent::ContentsRectChange) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         laidOutWidth_ = -1; // lay out again with the new font
         hints_.clear();
         heights_.clear();

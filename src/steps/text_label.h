@@ -23,6 +23,24 @@ public:
     QSize minimumSizeHint() const override;
     int heightForWidth(int width) const override;
 
+    // What a label's hints depend on besides its text, font and style (a change of either resets
+    // what the label remembers). Labels alike in all of them measure alike: what one label has
+    // measured, the others take.
+    struct Shape {
+        int alignment = 0;
+        int indent = 0;
+        int margin = 0;
+        int textFormat = 0;
+        int interaction = 0;
+        int frameWidth = 0;
+        QMargins contents;
+        QSize minimum; // a label's hints are never below its minimum size
+        QSize maximum; // a wrapping label lays out within its maximum width
+        bool wordWrap = false;
+        bool hasBuddy = false;
+        bool operator==(const Shape&) const = default;
+    };
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -33,16 +51,6 @@ private:
     QStaticText layout_;
     QString laidOutText_;
     int laidOutWidth_ = -1;
-    // What a label's hints depend on besides its text, font, style and contents margins (the
-    // three reset what the label remembers).
-    struct Shape {
-        int alignment = 0;
-        int indent = 0;
-        int margin = 0;
-        int textFormat = 0;
-        bool wordWrap = false;
-        bool operator==(const Shape&) const = default;
-    };
     struct Hints {
         QString text;
         Shape shape;

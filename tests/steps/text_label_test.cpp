@@ -5,6 +5,8 @@
 #include <QtTest/QTest>
 
 #include <functional>
+#include <memory>
+#include <vector>
 
 using namespace kvarton;
 
@@ -57,30 +59,28 @@ private slots:
         QCOMPARE(picture(ours), picture(plain));
     }
 
-    // The label remembers its hints for earlier texts and shapes; after every change of text,
-    // alignment, wrapping, indent, margin, format, font or contents margins they must be what a
-    // plain label says, for texts it has had before as well.
+    // Labels remember their hints for earlier texts and share what they measured with labels
+    // alike. Labels of every shape, asked in turn for the same texts, must each say what a plain
+    // label of that shape says; so must one label after each change of its shape, font or margins.
     void remembersHintsOnlyForWhatTheyDependOn()
     {
         const QString texts[] = {QStringLiteral("Заработная плата педагогических работников за год"),
             QStringLiteral("Шаг 9"), QStringLiteral("Численность воспитанников в группах кратковременного пребывания")};
-        TextLabel ours(texts[0], nullptr);
-        QLabel plain(texts[0]);
-        plain.setTextFormat(Qt::PlainText);
-        const auto same = [&](const char* after) {
-            for (int width : {40, 120, 333}) {
-                QVERIFY2(ours.heightForWidth(width) == plain.heightForWidth(width), after);
-                QVERIFY2(ours.hasHeightForWidth() == plain.hasHeightForWidth(), after);
-            }
-            QVERIFY2(ours.sizeHint() == plain.sizeHint(), after);
-            QVERIFY2(ours.minimumSizeHint() == plain.minimumSizeHint(), after);
-        };
-        const std::pair<const char*, std::function<void(QLabel&)>> changes[] = {
+        const std::pair<const char*, std::function<void(QLabel&)>> shapes[] = {
+            {"plain", [](QLabel&) {}},
             {"wrapping", [](QLabel& l) { l.setWordWrap(true); }},
             {"indent", [](QLabel& l) { l.setIndent(24); }},
             {"margin", [](QLabel& l) { l.setMargin(5); }},
             {"alignment", [](QLabel& l) { l.setAlignment(Qt::AlignRight | Qt::AlignTop); }},
             {"contents margins", [](QLabel& l) { l.setContentsMargins(16, 0, 0, 0); }},
+            {"frame", [](QLabel& l) { l.setFrameShape(QFrame::Box); }},
+            {"minimum width", [](QLabel& l) { l.setMinimumWidth(100); }},
+            {"fixed width", [](QLabel& l) { l.setFixedWidth(60); }},
+            {"maximum width", [](QLabel& l) {
+                 l.setWordWrap(true);
+                 l.setMaximumWidth(150);
+             }},
+            {"selectable", [](QLabel& l) { l.setTextInteractionFlags(Qt::TextSelectableByMouse); }},
             {"font", [](QLabel& l) {
                  QFont bold = l.font();
                  bold.setBold(true);
@@ -90,16 +90,46 @@ private slots:
             {"rich text", [](QLabel& l) { l.setTextFormat(Qt::RichText); }},
             {"no wrapping", [](QLabel& l) { l.setWordWrap(false); }},
         };
-        for (const auto& [name, change] : changes) {
-            change(ours);
-            change(plain);
-            for (int round = 0; round < 2; ++round) {
-                for (const QString& text : texts) {
-                    ours.setText(text);
-                    plain.setText(text);
-                    same(name);
-                }
+        const auto same = [](TextLabel& ours, QLabel& plain, const char* shape) {
+            for (int width : {40, 120, 333}) {
+                QVERIFY2(ours.heightForWidth(width) == plain.heightForWidth(width), shape);
+                QVERIFY2(ours.hasHeightForWidth() == plain.hasHeightForWidth(), shape);
             }
+            QVERIFY2(ours.sizeHint() == plain.sizeHint(), shape);
+            QVERIFY2(ours.minimumSizeHint() == plain.minimumSizeHint(), shape);
+        };
+
+        // A pair of labels per shape, all asked for each text in turn.
+        std::vector<std::unique_ptr<TextLabel>> ours;
+        std::vector<std::unique_ptr<QLabel>> plain;
+        for (const auto& [name, setUp] : shapes) {
+            ours.push_back(std::make_unique<TextLabel>(texts[0], nullptr));
+            plain.push_back(std::make_unique<QLabel>(texts[0]));
+            plain.back()->setTextFormat(Qt::PlainText);
+            setUp(*ours.back());
+            setUp(*plain.back());
+        }
+        for (int round = 0; round < 2; ++round)
+            for (const QString& text : texts)
+                for (std::size_t i = 0; i < ours.size(); ++i) {
+                    ours[i]->setText(text);
+                    plain[i]->setText(text);
+                    same(*ours[i], *plain[i], shapes[i].first);
+                }
+
+        // One label through every change in turn.
+        TextLabel one(texts[0], nullptr);
+        QLabel twin(texts[0]);
+        twin.setTextFormat(Qt::PlainText);
+        for (const auto& [name, change] : shapes) {
+            change(one);
+            change(twin);
+            for (int round = 0; round < 2; ++round)
+                for (const QString& text : texts) {
+                    one.setText(text);
+                    twin.setText(text);
+                    same(one, twin, name);
+                }
         }
     }
 };
