@@ -126,7 +126,11 @@ kvarton_windows_fetch_source() {
                                  -o APT::Sandbox::User=root "$source" >&2); then
         break
       fi
-      [ "$attempt" = 3 ] && { echo "Не удалось скачать исходники $source" >&2; return 1; }
+      if [ "$attempt" = 3 ]; then
+        echo "Не удалось скачать исходники $source" >&2
+        [ -n "${KVARTON_WINDOWS_UNAVAILABLE:-}" ] && touch "$KVARTON_WINDOWS_UNAVAILABLE"
+        return 1
+      fi
       sleep $((attempt * 10))
     done
     dpkg-source --no-check -x "$work/download"/*.dsc "$version_dir" >/dev/null
