@@ -53,17 +53,18 @@ struct SharedHints {
 };
 
 // What every label has measured: captions come back from step to step on other labels, values
-// repeat across the panels. Labels live on the screens' thread only.
+// repeat across the panels. Labels live on the screens' thread only. Never destroyed: the fonts in
+// the keys must not outlive the application's font cache, which ends before static objects do.
 QHash<Measured, SharedHints>& sharedHints()
 {
-    static QHash<Measured, SharedHints> hints;
-    return hints;
+    static auto* hints = new QHash<Measured, SharedHints>;
+    return *hints;
 }
 
 QHash<Measured, int>& sharedHeights()
 {
-    static QHash<Measured, int> heights;
-    return heights;
+    static auto* heights = new QHash<Measured, int>;
+    return *heights;
 }
 
 template <typename V>
