@@ -13,10 +13,6 @@ using namespace kvarton::calc::test;
 
 namespace {
 
-using O = GroupOrientation;
-constexpr auto Day = StayRegime::Day;
-constexpr auto Short = StayRegime::ShortTerm;
-
 const Labels kFunds{"Label2001", "Label2003", "Label2004", "Label120", "Label62"};
 // Coefficient and amount of Teacher, MusicDirector, PhysicalInstructor, Psychologist, SpeechTherapist.
 const Labels kRolesWithPositions{"Label2022", "Label2007", "Label102", "Label2008", "Label100", "Label2011", "Label95",

@@ -12,10 +12,6 @@ using namespace kvarton::calc::test;
 
 namespace {
 
-using O = GroupOrientation;
-constexpr auto Day = StayRegime::Day;
-constexpr auto Short = StayRegime::ShortTerm;
-
 // Rows top to bottom: total, education, its four parts, care, its four parts.
 const Labels kNormative{"Label48", "Label49", "Label50", "Label51", "Label52", "Label53", "Label54", "Label55",
     "Label56", "Label57", "Label58"};

@@ -11,10 +11,6 @@ using namespace kvarton::calc::test;
 
 namespace {
 
-using O = GroupOrientation;
-constexpr auto Day = StayRegime::Day;
-constexpr auto Short = StayRegime::ShortTerm;
-
 const Labels kAll{"Label1001", "Label1010", "Label1002", "Label1003", "Label1004", "Label1005", "Label1006",
     "Label1007", "Label1008", "Label1009"};
 

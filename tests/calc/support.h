@@ -45,4 +45,9 @@ inline std::vector<std::string> shown(const StepView& view, const Labels& labels
 
 using Texts = std::vector<std::string>;
 
+// Short names the tables of the tests read better with.
+using O = GroupOrientation;
+constexpr auto Day = StayRegime::Day;
+constexpr auto Short = StayRegime::ShortTerm;
+
 } // namespace kvarton::calc::test
