@@ -27,5 +27,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${KVARTON_MAINTAINER}")
 # cannot see them, and without them the program does not start.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# libxlsxwriter is loaded when the first workbook is written (src/report), so dpkg-shlibdeps does not
+# see it either: its package by Debian's naming of libraries, libxlsxwriter.so.4 → libxlsxwriter4.
+if(KVARTON_XLSXWRITER_SONAME MATCHES "^(.+)\\.so\\.([0-9]+)$")
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", ${CMAKE_MATCH_1}${CMAKE_MATCH_2}")
+endif()
 
 include(CPack)

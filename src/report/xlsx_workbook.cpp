@@ -3,10 +3,10 @@
 #include "quiet_standard_error.h"
 #include "xlsx_package_check.h"
 #include "xlsx_text.h"
-
-#include <xlsxwriter.h>
+#include "xlsxwriter_library.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
@@ -22,6 +22,16 @@ namespace kvarton::report {
 namespace fs = std::filesystem;
 
 namespace {
+
+// The library's functions. writeReportWorkbook makes sure they are there before anything here
+// calls one.
+const XlsxWriterLibrary& xlsx()
+{
+    std::string problem;
+    const XlsxWriterLibrary* library = xlsxWriterLibrary(problem);
+    assert(library);
+    return *library;
+}
 
 fs::path fromUtf8(const std::string& s)
 {
@@ -41,28 +51,28 @@ std::string readAll(const fs::path& file)
 
 lxw_format* makeFormat(lxw_workbook* wb, const Style& style)
 {
-    lxw_format* f = workbook_add_format(wb);
+    lxw_format* f = xlsx().workbook_add_format(wb);
     if (style.numberFormat == "General")
-        format_set_num_format_index(f, 0);
+        xlsx().format_set_num_format_index(f, 0);
     else
-        format_set_num_format(f, style.numberFormat.c_str());
+        xlsx().format_set_num_format(f, style.numberFormat.c_str());
     if (style.bold)
-        format_set_bold(f);
+        xlsx().format_set_bold(f);
     if (style.bordered)
-        format_set_border(f, LXW_BORDER_THIN);
+        xlsx().format_set_border(f, LXW_BORDER_THIN);
     static constexpr std::uint8_t kHorizontal[]{LXW_ALIGN_NONE, LXW_ALIGN_LEFT, LXW_ALIGN_CENTER, LXW_ALIGN_RIGHT};
     static constexpr std::uint8_t kVertical[]{
         LXW_ALIGN_NONE, LXW_ALIGN_VERTICAL_CENTER, LXW_ALIGN_VERTICAL_TOP}; // bottom is the default
     if (const auto h = kHorizontal[static_cast<int>(style.horizontal)])
-        format_set_align(f, h);
+        xlsx().format_set_align(f, h);
     if (const auto v = kVertical[static_cast<int>(style.vertical)])
-        format_set_align(f, v);
+        xlsx().format_set_align(f, v);
     if (style.wrap)
-        format_set_text_wrap(f);
+        xlsx().format_set_text_wrap(f);
     if (style.indent > 0)
-        format_set_indent(f, static_cast<std::uint8_t>(std::min(style.indent, 15)));
+        xlsx().format_set_indent(f, static_cast<std::uint8_t>(std::min(style.indent, 15)));
     if (style.fontSize > 0)
-        format_set_font_size(f, style.fontSize);
+        xlsx().format_set_font_size(f, style.fontSize);
     return f;
 }
 
@@ -80,11 +90,11 @@ void setFill(lxw_chart_series* series, const Fill& fill)
     lxw_chart_line edge{};
     edge.color = 0x404040;
     edge.width = 0.75;
-    chart_series_set_line(series, &edge);
+    xlsx().chart_series_set_line(series, &edge);
     if (fill.pattern == FillPattern::Solid) {
         lxw_chart_fill solid{};
         solid.color = fill.rgb;
-        chart_series_set_fill(series, &solid);
+        xlsx().chart_series_set_fill(series, &solid);
         return;
     }
     static constexpr std::uint8_t kPatterns[]{LXW_CHART_PATTERN_NONE, LXW_CHART_PATTERN_WIDE_UPWARD_DIAGONAL,
@@ -93,61 +103,61 @@ void setFill(lxw_chart_series* series, const Fill& fill)
     pattern.type = kPatterns[static_cast<int>(fill.pattern)];
     pattern.fg_color = fill.rgb;
     pattern.bg_color = 0xFFFFFF;
-    chart_series_set_pattern(series, &pattern);
+    xlsx().chart_series_set_pattern(series, &pattern);
 }
 
 // A chart of the sheet's cells; its data are the cells already written, which libxlsxwriter copies
 // into the chart so that a reader shows it without recalculating.
 lxw_error insertChart(lxw_workbook* wb, lxw_worksheet* ws, const std::string& sheetName, const Chart& c)
 {
-    lxw_chart* chart = workbook_add_chart(wb, chartType(c.kind));
+    lxw_chart* chart = xlsx().workbook_add_chart(wb, chartType(c.kind));
     if (!chart)
         return LXW_ERROR_MEMORY_MALLOC_FAILED;
     const std::string valueFormat = c.valueFormat;
     for (const ChartSeries& s : c.series) {
-        lxw_chart_series* series = chart_add_series(chart, nullptr, nullptr);
+        lxw_chart_series* series = xlsx().chart_add_series(chart, nullptr, nullptr);
         if (!series)
             return LXW_ERROR_MEMORY_MALLOC_FAILED;
         const auto row = [](int r) { return static_cast<lxw_row_t>(r - 1); };
         const auto column = [](int col) { return static_cast<lxw_col_t>(col); };
         const std::string& dataSheet = s.sheet.empty() ? sheetName : s.sheet;
-        chart_series_set_categories(series, dataSheet.c_str(), row(s.categories.firstRow),
+        xlsx().chart_series_set_categories(series, dataSheet.c_str(), row(s.categories.firstRow),
             column(s.categories.firstColumn), row(s.categories.lastRow), column(s.categories.lastColumn));
-        chart_series_set_values(series, dataSheet.c_str(), row(s.values.firstRow), column(s.values.firstColumn),
+        xlsx().chart_series_set_values(series, dataSheet.c_str(), row(s.values.firstRow), column(s.values.firstColumn),
             row(s.values.lastRow), column(s.values.lastColumn));
-        chart_series_set_name(series, xlsxCellText(s.name).c_str());
+        xlsx().chart_series_set_name(series, xlsxCellText(s.name).c_str());
         setFill(series, s.fill);
         if (c.valuesOnBars) {
-            chart_series_set_labels(series);
-            chart_series_set_labels_num_format(series, valueFormat.c_str());
+            xlsx().chart_series_set_labels(series);
+            xlsx().chart_series_set_labels_num_format(series, valueFormat.c_str());
         }
     }
-    chart_title_set_name(chart, xlsxCellText(c.title).c_str());
+    xlsx().chart_title_set_name(chart, xlsxCellText(c.title).c_str());
     // The default title (14 pt) takes half of a small chart's height.
     lxw_chart_font titleFont{};
     titleFont.size = 11;
     titleFont.bold = LXW_TRUE;
-    chart_title_set_name_font(chart, &titleFont);
+    xlsx().chart_title_set_name_font(chart, &titleFont);
     // The library names a chart's axes by where they lie: a bar chart's categories stand on the
     // vertical one.
     const bool across = c.kind == ChartKind::Bars;
     lxw_chart_axis* categoryAxis = across ? chart->y_axis : chart->x_axis;
     lxw_chart_axis* valueAxis = across ? chart->x_axis : chart->y_axis;
     if (!c.categoryAxis.empty())
-        chart_axis_set_name(categoryAxis, xlsxCellText(c.categoryAxis).c_str());
+        xlsx().chart_axis_set_name(categoryAxis, xlsxCellText(c.categoryAxis).c_str());
     if (!c.valueAxis.empty())
-        chart_axis_set_name(valueAxis, xlsxCellText(c.valueAxis).c_str());
-    chart_axis_set_num_format(valueAxis, valueFormat.c_str());
-    chart_legend_set_position(chart, LXW_CHART_LEGEND_BOTTOM);
+        xlsx().chart_axis_set_name(valueAxis, xlsxCellText(c.valueAxis).c_str());
+    xlsx().chart_axis_set_num_format(valueAxis, valueFormat.c_str());
+    xlsx().chart_legend_set_position(chart, LXW_CHART_LEGEND_BOTTOM);
     if (c.kind == ChartKind::StackedColumns)
-        chart_set_series_gap(chart, 60);
+        xlsx().chart_set_series_gap(chart, 60);
     // Bars list their categories from the top down, as the rows of the table they come from, with
     // the values' axis under them and the categories' names at the left edge, clear of bars that
     // run left of zero.
     if (across) {
-        chart_axis_set_reverse(categoryAxis);
-        chart_axis_set_crossing_max(categoryAxis);
-        chart_axis_set_label_position(categoryAxis, LXW_CHART_AXIS_LABEL_POSITION_LOW);
+        xlsx().chart_axis_set_reverse(categoryAxis);
+        xlsx().chart_axis_set_crossing_max(categoryAxis);
+        xlsx().chart_axis_set_label_position(categoryAxis, LXW_CHART_AXIS_LABEL_POSITION_LOW);
     }
 
     std::string description = xlsxCellText(c.description);
@@ -155,7 +165,7 @@ lxw_error insertChart(lxw_workbook* wb, lxw_worksheet* ws, const std::string& sh
     options.x_scale = c.width / 480.0;
     options.y_scale = c.height / 288.0;
     options.description = description.empty() ? nullptr : description.data();
-    return worksheet_insert_chart_opt(
+    return xlsx().worksheet_insert_chart_opt(
         ws, static_cast<lxw_row_t>(c.row - 1), static_cast<lxw_col_t>(c.column), chart, &options);
 }
 
@@ -226,7 +236,7 @@ std::string writeFailure(const fs::path& target, lxw_error error, int err)
 // --- The workbook ----------------------------------------------------------------------------
 
 struct WorkbookFree {
-    void operator()(lxw_workbook* wb) const noexcept { lxw_workbook_free(wb); }
+    void operator()(lxw_workbook* wb) const noexcept { xlsx().lxw_workbook_free(wb); }
 };
 using WorkbookPtr = std::unique_ptr<lxw_workbook, WorkbookFree>;
 
@@ -240,9 +250,9 @@ std::string internalError(const std::string& what)
 // libxlsxwriter makes the file only when the workbook is closed, so a failure here leaves none.
 std::optional<std::string> writeSheet(lxw_workbook* wb, const Sheet& sheet)
 {
-    if (const lxw_error e = workbook_validate_sheet_name(wb, sheet.name.c_str()))
-        return internalError(lxw_strerror(e));
-    lxw_worksheet* ws = workbook_add_worksheet(wb, sheet.name.c_str());
+    if (const lxw_error e = xlsx().workbook_validate_sheet_name(wb, sheet.name.c_str()))
+        return internalError(xlsx().lxw_strerror(e));
+    lxw_worksheet* ws = xlsx().workbook_add_worksheet(wb, sheet.name.c_str());
     if (!ws)
         return "Отчет не создан: не хватило памяти.";
     // One format per style: the workbook numbers the distinct ones in the order columns and cells
@@ -254,19 +264,19 @@ std::optional<std::string> writeSheet(lxw_workbook* wb, const Sheet& sheet)
     lxw_error e = LXW_NO_ERROR; // the library's first failure; nothing after it is done
     for (const Column& c : sheet.columns) {
         const auto column = static_cast<lxw_col_t>(c.column);
-        e = e ? e : worksheet_set_column(ws, column, column, c.width, formats(c.style));
+        e = e ? e : xlsx().worksheet_set_column(ws, column, column, c.width, formats(c.style));
     }
     if (sheet.page.paper == Paper::A4)
-        worksheet_set_paper(ws, 9);
+        xlsx().worksheet_set_paper(ws, 9);
     if (sheet.page.landscape)
-        worksheet_set_landscape(ws);
+        xlsx().worksheet_set_landscape(ws);
     std::vector<lxw_row_t> breaks; // before a row is after the row above it, ended by 0
     for (const int row : sheet.page.pageBreaks)
         if (row > 1)
             breaks.push_back(static_cast<lxw_row_t>(row - 1));
     if (!breaks.empty()) {
         breaks.push_back(0);
-        e = e ? e : worksheet_set_h_pagebreaks(ws, breaks.data());
+        e = e ? e : xlsx().worksheet_set_h_pagebreaks(ws, breaks.data());
     }
     std::vector<lxw_col_t> columnBreaks; // before a column is after the column left of it, ended by 0
     for (const int column : sheet.page.columnBreaks)
@@ -274,37 +284,38 @@ std::optional<std::string> writeSheet(lxw_workbook* wb, const Sheet& sheet)
             columnBreaks.push_back(static_cast<lxw_col_t>(column));
     if (!columnBreaks.empty()) {
         columnBreaks.push_back(0);
-        e = e ? e : worksheet_set_v_pagebreaks(ws, columnBreaks.data());
+        e = e ? e : xlsx().worksheet_set_v_pagebreaks(ws, columnBreaks.data());
     }
     if (sheet.page.scale != 100)
-        worksheet_set_print_scale(ws, static_cast<std::uint16_t>(sheet.page.scale));
+        xlsx().worksheet_set_print_scale(ws, static_cast<std::uint16_t>(sheet.page.scale));
     if (sheet.page.fitToPageWidth)
-        worksheet_fit_to_pages(ws, 1, 0);
+        xlsx().worksheet_fit_to_pages(ws, 1, 0);
     if (!sheet.page.header.empty())
-        e = e ? e : worksheet_set_header(ws, xlsxCentredHeader(sheet.page.header).c_str());
+        e = e ? e : xlsx().worksheet_set_header(ws, xlsxCentredHeader(sheet.page.header).c_str());
     if (sheet.page.repeatedRows > 0)
-        e = e ? e : worksheet_repeat_rows(ws, 0, static_cast<lxw_row_t>(sheet.page.repeatedRows - 1));
+        e = e ? e : xlsx().worksheet_repeat_rows(ws, 0, static_cast<lxw_row_t>(sheet.page.repeatedRows - 1));
     if (sheet.page.repeatedColumns > 0)
-        e = e ? e : worksheet_repeat_columns(ws, 0, static_cast<lxw_col_t>(sheet.page.repeatedColumns - 1));
+        e = e ? e : xlsx().worksheet_repeat_columns(ws, 0, static_cast<lxw_col_t>(sheet.page.repeatedColumns - 1));
     if (sheet.frozen.rows > 0 || sheet.frozen.columns > 0)
-        worksheet_freeze_panes(
+        xlsx().worksheet_freeze_panes(
             ws, static_cast<lxw_row_t>(sheet.frozen.rows), static_cast<lxw_col_t>(sheet.frozen.columns));
     if (const auto& f = sheet.autofilter)
-        e = e
-            ? e
-            : worksheet_autofilter(ws, static_cast<lxw_row_t>(f->firstRow - 1), static_cast<lxw_col_t>(f->firstColumn),
-                static_cast<lxw_row_t>(f->lastRow - 1), static_cast<lxw_col_t>(f->lastColumn));
+        e = e ? e
+              : xlsx().worksheet_autofilter(ws, static_cast<lxw_row_t>(f->firstRow - 1),
+                  static_cast<lxw_col_t>(f->firstColumn), static_cast<lxw_row_t>(f->lastRow - 1),
+                  static_cast<lxw_col_t>(f->lastColumn));
     for (const auto& [row, height] : sheet.rowHeights)
-        e = e ? e : worksheet_set_row(ws, static_cast<lxw_row_t>(row - 1), height, nullptr);
+        e = e ? e : xlsx().worksheet_set_row(ws, static_cast<lxw_row_t>(row - 1), height, nullptr);
     for (const Merge& m : sheet.merges) {
         if (m.firstRow == m.lastRow && m.firstColumn == m.lastColumn)
             continue; // one cell is merged already
         const auto first = std::find_if(sheet.cells.begin(), sheet.cells.end(),
             [&](const Cell& c) { return c.row == m.firstRow && c.column == m.firstColumn; });
-        e = e ? e
-              : worksheet_merge_range(ws, static_cast<lxw_row_t>(m.firstRow - 1), static_cast<lxw_col_t>(m.firstColumn),
-                  static_cast<lxw_row_t>(m.lastRow - 1), static_cast<lxw_col_t>(m.lastColumn), "",
-                  first == sheet.cells.end() ? nullptr : formats(first->style));
+        e = e
+            ? e
+            : xlsx().worksheet_merge_range(ws, static_cast<lxw_row_t>(m.firstRow - 1),
+                static_cast<lxw_col_t>(m.firstColumn), static_cast<lxw_row_t>(m.lastRow - 1),
+                static_cast<lxw_col_t>(m.lastColumn), "", first == sheet.cells.end() ? nullptr : formats(first->style));
     }
     for (const Cell& cell : sheet.cells) {
         const auto row = static_cast<lxw_row_t>(cell.row - 1);
@@ -316,16 +327,16 @@ std::optional<std::string> writeSheet(lxw_workbook* wb, const Sheet& sheet)
                 return "Отчет не создан: текст для ячейки " + cellAddress(cell.row, cell.column)
                     + " слишком длинный (в ячейке помещается не больше 32767 знаков). Сократите его.";
             // Never worksheet_write() or a formula: a text stays a text.
-            e = e ? e : worksheet_write_string(ws, row, column, stored.c_str(), format);
+            e = e ? e : xlsx().worksheet_write_string(ws, row, column, stored.c_str(), format);
         } else if (const double number = std::get<double>(cell.value); std::isfinite(number)) {
-            e = e ? e : worksheet_write_number(ws, row, column, number, format);
+            e = e ? e : xlsx().worksheet_write_number(ws, row, column, number, format);
         } else { // a spreadsheet has no such numbers
             return internalError("в ячейку " + cellAddress(cell.row, cell.column) + " записывается не число");
         }
     }
     for (const Chart& chart : sheet.charts)
         e = e ? e : insertChart(wb, ws, sheet.name, chart);
-    return e ? std::optional(internalError(lxw_strerror(e))) : std::nullopt;
+    return e ? std::optional(internalError(xlsx().lxw_strerror(e))) : std::nullopt;
 }
 
 } // namespace
@@ -378,10 +389,13 @@ std::optional<ReportProblem> writeReportWorkbook(const Workbook& workbook, const
             return ReportProblem{creationFailure(target, ENOENT)};
     }
 
+    std::string unloaded;
+    if (!xlsxWriterLibrary(unloaded))
+        return ReportProblem{"Отчет не создан: " + unloaded};
     // The library prints its own failures ("[ERROR] …") to the standard error; ours are the
     // messages above, so its lines are dropped.
     const QuietStandardError quiet;
-    WorkbookPtr wb(workbook_new(path.c_str()));
+    WorkbookPtr wb(xlsx().workbook_new(path.c_str()));
     if (!wb)
         return ReportProblem{"Отчет не создан: не хватило памяти."};
     for (const Sheet& sheet : workbook.sheets)
@@ -390,7 +404,7 @@ std::optional<ReportProblem> writeReportWorkbook(const Workbook& workbook, const
 
     // libxlsxwriter creates the file only now, and leaves whatever it got written when it fails.
     errno = 0;
-    const lxw_error closed = workbook_close(wb.release());
+    const lxw_error closed = xlsx().workbook_close(wb.release());
     const int err = errno;
     if (closed != LXW_NO_ERROR) {
         fs::remove(target, ec);
