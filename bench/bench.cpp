@@ -501,8 +501,10 @@ int main(int argc, char** argv)
     const double startupRatio = programMedian / floorMedian;
     std::printf("\nstart-up ratio (medians): %.2f (target at most 1.5)\n", startupRatio);
     const double tenWorksMedian = startup.row("kvarton, ten saved works: the same").median();
-    std::printf("start-up ratio with ten saved works: %.2f × floor, %.2f × without saved works\n\n",
-        tenWorksMedian / floorMedian, tenWorksMedian / programMedian);
+    const double tenWorksRatio = tenWorksMedian / floorMedian;
+    std::printf(
+        "start-up ratio with ten saved works: %.3f × floor (target at most 1.2), %.2f × without saved works\n\n",
+        tenWorksRatio, tenWorksMedian / programMedian);
     unsetenv("XDG_DATA_HOME");
 
     unsetenv(testSwitches::kExitAfterFirstPaint);
@@ -521,7 +523,7 @@ int main(int argc, char** argv)
         static_cast<double>(oneRun.maxRssKb) / static_cast<double>(floorRss));
     std::printf("\n");
     const bool summaryMet = summaryOfReports(program, std::min(rounds, 10));
-    const bool met = startupRatio <= 1.5 && memoryRatio <= 1.3 && WIFEXITED(roadRun.status)
+    const bool met = startupRatio <= 1.5 && tenWorksRatio <= 1.2 && memoryRatio <= 1.3 && WIFEXITED(roadRun.status)
         && WEXITSTATUS(roadRun.status) == 0 && summaryMet;
     std::printf("\n%s\n", met ? "every target met" : "TARGETS MISSED");
     return met ? 0 : 1;
