@@ -27,8 +27,10 @@ namespace {
 // calls one.
 const XlsxWriterLibrary& xlsx()
 {
-    std::string problem;
-    const XlsxWriterLibrary* library = xlsxWriterLibrary(problem);
+    static const XlsxWriterLibrary* const library = [] {
+        std::string unloaded;
+        return xlsxWriterLibrary(unloaded);
+    }();
     assert(library);
     return *library;
 }
