@@ -12,16 +12,24 @@ AllResults allResults(InstitutionModel work) noexcept
     for (Method m : allOf<Method>())
         for (StayRegime v : allOf<StayRegime>())
             all.incentives[m][v] = enterStep14(work, m, v);
-    // The other groups are clicked on the panel the entry showed; after the error panel there is
-    // none to click.
-    constexpr NormativeGroup first = NormativeGroup::JuniorShortTerm;
-    all.normativeTables[first] = enterStep15(work, first);
-    const bool shown = !all.normativeTables[first].showError;
     for (NormativeGroup g : allOf<NormativeGroup>())
-        if (g != first)
-            all.normativeTables[g] = shown ? clickGroup15(work, g) : errorPanel();
+        all.normativeTables[g] = enterStep15(work, g);
     all.estimate = enterStep16(work);
     return all;
+}
+
+const StepView& shownUnder(const AllResults& all, const StepOptions& options) noexcept
+{
+    switch (options.step) {
+    case 13:
+        return all.pupilHours[options.method];
+    case 14:
+        return all.incentives[options.method][options.view];
+    case 15:
+        return all.normativeTables[options.group];
+    default:
+        return all.estimate;
+    }
 }
 
 } // namespace kvarton::calc

@@ -15,17 +15,14 @@ struct AllResults {
     StepView estimate;
 };
 
-// Enters the calculation steps on `work`, a copy of the learner's model, in the order of the
-// wizard, as a learner would who goes from step 13 to step 16 and tries every option:
-// - step 13 entered with each method;
-// - step 14 entered with each method and each view, so that the amounts are tested for working
-//   time with the hours of the method shown (a click on a view after a click on the second method
-//   would test them with the first method's hours);
-// - step 15 entered with the first group, the other groups clicked;
-// - step 16 entered.
-// Steps 15 and 16 read the pupil counts of the last pupil-hour calculation, which this road has
-// just made; so every figure follows from the inputs alone, whatever the learner's own road was.
-// The learner's model and its results stay as they are.
+// What entering each calculation step with each of its options shows, computed on `work`, a copy
+// of the learner's model: step 13 with each method, step 14 with each method and view, step 15 with
+// each group, and step 16. A figure depends on the inputs and its panel's options alone
+// (steps.h), so this is what the screens show for the same options on whatever road the learner
+// took. The learner's model and its results stay as they are.
 AllResults allResults(InstitutionModel work) noexcept;
+
+// The panel of `all` that a step shows under its options.
+const StepView& shownUnder(const AllResults& all, const StepOptions& options) noexcept;
 
 } // namespace kvarton::calc

@@ -41,7 +41,7 @@ public:
         passed_ = false;
         if (lines_) {
             const int step = fieldPlace(onStep).step;
-            lines_->emplace_back(step, "Шаг " + std::to_string(step) + ": " + describe());
+            lines_->emplace_back(step, stepName(step) + ": " + describe());
         }
     }
 
@@ -50,8 +50,9 @@ private:
     bool passed_ = true;
 };
 
-// A text as the learner typed it, quoted; a long one is shortened, never within a character.
-std::string quoted(const std::string& text)
+} // namespace
+
+std::string quotedInput(const std::string& text)
 {
     constexpr std::size_t kShown = 40; // characters
     std::size_t end = 0;
@@ -65,7 +66,12 @@ std::string quoted(const std::string& text)
     return "«" + text.substr(0, end) + (end < text.size() ? "…»" : "»");
 }
 
-std::string notANumber(const ModelValue& v) { return quoted(v.displayText()) + " не является числом"; }
+std::string notANumberText(const ModelValue& v) { return quotedInput(v.displayText()) + " не является числом"; }
+
+namespace {
+
+std::string quoted(const std::string& text) { return quotedInput(text); }
+std::string notANumber(const ModelValue& v) { return notANumberText(v); }
 
 // A value as the screen shows it: a number as typed, anything else quoted.
 std::string shown(const ModelValue& v) { return v.holdsNumber() ? v.displayText() : quoted(v.displayText()); }

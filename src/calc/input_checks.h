@@ -17,4 +17,9 @@ bool runInputChecks(InstitutionModel& model) noexcept;
 // "Шаг 8: Воспитатель — 0 ставок при фонде 120000". Empty exactly when the check passes.
 std::vector<std::string> inputCheckFailures(const InstitutionModel& model);
 
+// A text as the learner typed it, in guillemets; a long one is shortened, never within a character.
+std::string quotedInput(const std::string& text);
+// The words for an input that is no number: "«12 000» не является числом".
+std::string notANumberText(const ModelValue& v);
+
 } // namespace kvarton::calc

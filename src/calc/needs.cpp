@@ -2,6 +2,7 @@
 
 #include "number_reader.h"
 #include "pay_and_positions.h"
+#include "pupil_hour_cost.h"
 
 #include "model/conversion.h"
 
@@ -140,7 +141,10 @@ bool computeNeeds(const InstitutionModel& in, double f, CalcResults& results) no
                 = stored(isSingleGroup(a, s), f * out.assistantNeedWeighted[a][s] / (1 - special / 100));
         }
 
-    // Administrative staff: the head's salary grows with the pupils beyond the floor.
+    // Administrative staff: the head's salary grows with the pupils beyond the floor. The pupils are
+    // counted here from the inputs, as the pupil-hour calculation counts them, so that the figure
+    // never depends on whether step 13 or 14 was computed before.
+    countPupilHours(in, read, p);
     double pupils = 0;
     for (StayRegime s : {StayRegime::Day, StayRegime::ShortTerm})
         for (O o : allOf<O>())

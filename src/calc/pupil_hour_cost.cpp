@@ -21,24 +21,6 @@ double perYear(double dailyHours, double months, double days) noexcept
     return dailyHours * months * kWeeksPerYear * days / kMonthsPerYear;
 }
 
-// A: hours of stay of all pupils of the cell in a year, and their number.
-void countPupilHours(const Services& services, double months, double days, PupilHourResults& out) noexcept
-{
-    for (StayRegime s : allOf<StayRegime>())
-        for (O o : allOf<O>()) {
-            double hours = 0;
-            double pupils = 0;
-            for (AgeGroup a : allOf<AgeGroup>())
-                for (StayMode m : allOf<StayMode>())
-                    if (belongsTo(m, s)) {
-                        hours += info(m).hours * services[a][o][m];
-                        pupils += services[a][o][m];
-                    }
-            out.annualPupilHours[s][o] = perYear(hours, months, days);
-            out.pupilCount[s][o] = pupils;
-        }
-}
-
 // C, second method: a position serves an hour of direct work received, not an hour of stay.
 void perDirectHour(const InstitutionModel& in, NumberReader& read, PupilHourResults& out) noexcept
 {
@@ -97,6 +79,26 @@ double weightedCost(const PupilHourResults& r, const PerCell<double>& hours, Sta
 
 } // namespace
 
+void countPupilHours(const InstitutionModel& in, NumberReader& read, PupilHourResults& out) noexcept
+{
+    const Services services = read(in.providedServices);
+    const double months = read(in.monthsPerYear);
+    const double days = read(in.daysPerWeek);
+    for (StayRegime s : allOf<StayRegime>())
+        for (O o : allOf<O>()) {
+            double hours = 0;
+            double pupils = 0;
+            for (AgeGroup a : allOf<AgeGroup>())
+                for (StayMode m : allOf<StayMode>())
+                    if (belongsTo(m, s)) {
+                        hours += info(m).hours * services[a][o][m];
+                        pupils += services[a][o][m];
+                    }
+            out.annualPupilHours[s][o] = perYear(hours, months, days);
+            out.pupilCount[s][o] = pupils;
+        }
+}
+
 const PerCell<double>& hoursBasis(const PupilHourResults& r, Method method) noexcept
 {
     return method == Method::ByRecommendations ? r.annualPupilHours : r.staffHoursNeed;
@@ -111,7 +113,7 @@ bool calculatePupilHourCost(const InstitutionModel& in, Method method, CalcResul
     const double days = read(in.daysPerWeek);
     const auto groupSizes = read(in.groupSize);
 
-    countPupilHours(services, months, days, out);
+    countPupilHours(in, read, out);
     computePayAndPositions(in, read, out);
     if (method == Method::ByAllNeeds) {
         perDirectHour(in, read, out);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "number_reader.h"
 #include "step_view.h"
 
 #include "model/institution_model.h"
@@ -13,6 +14,10 @@ namespace kvarton::calc {
 // computed (a typed zero stay mode or group size, no direct hours of roles 1–11 under the second
 // method) stays not finite in `out` and shows "-".
 bool calculatePupilHourCost(const InstitutionModel& in, Method method, CalcResults& out) noexcept;
+
+// The pupils of each cell and their hours of stay in a year (calculation A), from the inputs alone:
+// the same under both methods, and what the head's salary of steps 15 and 16 counts.
+void countPupilHours(const InstitutionModel& in, NumberReader& read, PupilHourResults& out) noexcept;
 
 // The hours basis of a method: hours of stay, or hours of direct work received.
 const PerCell<double>& hoursBasis(const PupilHourResults& r, Method method) noexcept;

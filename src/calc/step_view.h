@@ -28,6 +28,15 @@ constexpr bool isEducationOnly(NormativeGroup g) noexcept
     return g == NormativeGroup::MiddleShortTerm || g == NormativeGroup::SeniorShortTerm;
 }
 
+// A calculation step and the options of its panel: with the inputs, all that a figure depends on.
+// Members a step has no option for keep their first value.
+struct StepOptions {
+    int step = 13; // 13–16
+    Method method = Method::ByRecommendations; // steps 13 and 14
+    StayRegime view = StayRegime::Day; // step 14
+    NormativeGroup group = NormativeGroup::JuniorShortTerm; // step 15
+};
+
 } // namespace kvarton::calc
 
 namespace kvarton {

@@ -1,5 +1,6 @@
 #include "steps.h"
 
+#include "computation_failures.h"
 #include "estimate.h"
 #include "incentives.h"
 #include "input_checks.h"
@@ -24,18 +25,28 @@ StepView guarded(Show&& show) noexcept
     }
 }
 
-// How every step keeps its results: `run` computes into a copy of the results and builds the
-// panel's texts from it; the copy replaces the model's results only when the panel can be shown,
-// so that the error panel leaves every earlier result in place.
+// An error panel always says why: after a passed check, the causes the calculation met.
+StepView withCauses(StepView view, const InstitutionModel& model, const StepOptions& options)
+{
+    if (view.showError && view.failures.empty())
+        view.failures = computationFailures(model, options);
+    return view;
+}
+
+// How every entry and option click computes: `run` computes into empty results from the inputs
+// alone, so that nothing an earlier step or another road left behind can reach a figure, and builds
+// the panel's texts from them. They replace the model's results only when the panel can be shown;
+// the error panel leaves every earlier result in place.
 template <typename Run>
-StepView keepWhenShown(InstitutionModel& model, Run&& run) noexcept
+StepView computeAfresh(InstitutionModel& model, const StepOptions& options, Run&& run) noexcept
 {
     return guarded([&] {
-        CalcResults results = model.results;
+        CalcResults results;
+        results.checks = model.results.checks;
         StepView view = std::forward<Run>(run)(results);
         if (!view.showError)
             model.results = std::move(results);
-        return view;
+        return withCauses(std::move(view), model, options);
     });
 }
 
@@ -49,7 +60,7 @@ StepView failedCheck(const InstitutionModel& model) noexcept
 
 StepView clickMethod13(InstitutionModel& model, Method method) noexcept
 {
-    return keepWhenShown(model, [&](CalcResults& results) {
+    return computeAfresh(model, {.step = 13, .method = method}, [&](CalcResults& results) {
         return calculatePupilHourCost(model, method, results) ? showPupilHourCost(results, method) : errorPanel();
     });
 }
@@ -61,8 +72,7 @@ StepView enterStep13(InstitutionModel& model, Method method) noexcept
 
 StepView clickMethod14(InstitutionModel& model, Method method, StayRegime view) noexcept
 {
-    // The end of a computation tests the amounts with the hours just computed.
-    return keepWhenShown(model, [&](CalcResults& results) {
+    return computeAfresh(model, {.step = 14, .method = method, .view = view}, [&](CalcResults& results) {
         return computeIncentives(model, method, results) ? showIncentiveView(model, results, view, method)
                                                          : errorPanel();
     });
@@ -73,16 +83,18 @@ StepView enterStep14(InstitutionModel& model, Method method, StayRegime view) no
     return runInputChecks(model) ? clickMethod14(model, method, view) : failedCheck(model);
 }
 
-StepView clickView14(const InstitutionModel& model, StayRegime view) noexcept
+StepView clickView14(InstitutionModel& model, Method method, StayRegime view) noexcept
 {
-    return guarded([&] { return showIncentiveView(model, model.results, view, Method::ByRecommendations); });
+    // The view shows what entering the step with it shows: the amounts are judged with the hours of
+    // the method chosen, whichever option was clicked last.
+    return clickMethod14(model, method, view);
 }
 
 StepView enterStep15(InstitutionModel& model, NormativeGroup group) noexcept
 {
     if (!runInputChecks(model))
         return failedCheck(model);
-    return keepWhenShown(model, [&](CalcResults& results) {
+    return computeAfresh(model, {.step = 15, .group = group}, [&](CalcResults& results) {
         return computeNeeds(model, PayrollAccrualRate, results) ? showNormativeTable(model, group, results)
                                                                 : errorPanel();
     });
@@ -90,15 +102,22 @@ StepView enterStep15(InstitutionModel& model, NormativeGroup group) noexcept
 
 StepView clickGroup15(InstitutionModel& model, NormativeGroup group) noexcept
 {
-    // Nothing is recomputed; the table writes only the needs it shows.
-    return keepWhenShown(model, [&](CalcResults& results) { return showNormativeTable(model, group, results); });
+    // Nothing is recomputed: the needs are those the entry computed from the inputs, which cannot
+    // change while the step is shown. The table writes only the needs it shows.
+    return guarded([&] {
+        CalcResults results = model.results;
+        StepView view = showNormativeTable(model, group, results);
+        if (!view.showError)
+            model.results = std::move(results);
+        return withCauses(std::move(view), model, {.step = 15, .group = group});
+    });
 }
 
 StepView enterStep16(InstitutionModel& model) noexcept
 {
     if (!runInputChecks(model))
         return failedCheck(model);
-    return keepWhenShown(model, [&](CalcResults& results) {
+    return computeAfresh(model, {.step = 16}, [&](CalcResults& results) {
         return computeNeeds(model, 1, results) && computeEstimatePayrolls(model, results) ? showEstimate(model, results)
                                                                                           : errorPanel();
     });

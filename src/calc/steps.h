@@ -7,9 +7,13 @@
 namespace kvarton::calc {
 
 // What the calculation screen runs on entering steps 13–16 and on clicking their option buttons.
-// Each returns what the step's panel shows; the screen copies it. Each computes into a copy of the
-// results and stores it only when the panel can be shown, so the error panel always leaves every
-// earlier result in place (only the check flags are rewritten on entry). None throws.
+// Each returns what the step's panel shows; the screen copies it. A figure depends on the inputs and
+// the options of its own panel alone, never on the road: each entry and option click computes from
+// the inputs into empty results (steps 15 and 16 count the pupils themselves, step 14 computes the
+// pupil-hour cost by its own method), and stores them only when the panel can be shown, so the
+// error panel leaves every earlier result in place (only the check flags are rewritten on entry).
+// An error panel always lists why: what the input check found, or after a passed check the causes
+// the calculation met (computation_failures.h). None throws.
 //
 // What cannot be computed, decided here for all four steps:
 // - an input the step reads that is not a number (typed text where a list stands) shows the error
@@ -31,9 +35,10 @@ StepView enterStep16(InstitutionModel& model) noexcept;
 StepView clickMethod13(InstitutionModel& model, Method method) noexcept;
 // Option3/Option4: the incentive payments by the other method, shown for the selected view.
 StepView clickMethod14(InstitutionModel& model, Method method, StayRegime view) noexcept;
-// Option5/Option6: the stored incentive results for the other view; the amounts are tested for
-// working time with the first method's hours, whichever method was computed last.
-StepView clickView14(const InstitutionModel& model, StayRegime view) noexcept;
+// Option5/Option6: the incentive payments by the method selected, shown for the other view, as
+// entering the step with that view shows them (the amounts are tested for working time with the
+// hours of the method selected).
+StepView clickView14(InstitutionModel& model, Method method, StayRegime view) noexcept;
 // Option11…Option23: the table of another group from the stored needs; nothing is recomputed.
 StepView clickGroup15(InstitutionModel& model, NormativeGroup group) noexcept;
 

@@ -173,6 +173,8 @@ std::string fieldCaption(FieldRef r)
     return caption;
 }
 
-std::string fieldName(FieldRef r) { return "Шаг " + std::to_string(fieldPlace(r).step) + ": " + fieldCaption(r); }
+std::string stepName(int step) { return "Шаг " + std::to_string(step); }
+
+std::string fieldName(FieldRef r) { return stepName(fieldPlace(r).step) + ": " + fieldCaption(r); }
 
 } // namespace kvarton

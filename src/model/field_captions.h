@@ -24,6 +24,8 @@ FieldPlace fieldPlace(FieldRef r);
 // The parts joined as a person reads them: by ", ", after a colon by a blank.
 // "Воспитатель", "Бухгалтер, экономист, оклад на должность".
 std::string fieldCaption(FieldRef r);
+// How the program names a step to the learner: "Шаг 7".
+std::string stepName(int step);
 // The step and the caption: "Шаг 7: Воспитатель".
 std::string fieldName(FieldRef r);
 

@@ -48,7 +48,7 @@ CalculationForm::CalculationForm(InstitutionModel& model, QWidget* parent)
         = {{"Option5", StayRegime::Day}, {"Option6", StayRegime::ShortTerm}};
     for (const auto& [name, regime] : views)
         connect(options_.value(QString::fromLatin1(name)), &QRadioButton::clicked, this,
-            [this, v = regime] { present(14, calc::clickView14(model_, v)); });
+            [this, v = regime] { present(14, calc::clickView14(model_, method14(), v)); });
     connect(groups15_, &QButtonGroup::idClicked, this,
         [this](int id) { present(15, calc::clickGroup15(model_, static_cast<NormativeGroup>(id))); });
 }

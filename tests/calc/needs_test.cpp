@@ -108,27 +108,25 @@ TEST(Step15, OptionClicksShowStoredNeedsAndChangeOnlyWhatTheTableShows)
     EXPECT_NE(texts(senior), texts(middle));
 }
 
-TEST(Step15, HeadSalaryFollowsThePupilsOfTheLastPupilHourCalculation)
+// The head's salary counts the pupils of the inputs (compensating pupils twice, as the pupil-hour
+// calculation counts them), whether or not step 13 or 14 was computed before.
+TEST(Step15, HeadSalaryFollowsThePupilsOfTheInputs)
 {
     const double average = 6726023 / 25.9;
     auto m = defaults();
-    // Never computed: no pupils counted, the floor of 60 applies.
     ASSERT_FALSE(enterStep15(m, NormativeGroup::MiddleDay).showError);
-    EXPECT_EQ(m.results.needs.headSalaryPupilCount, 60);
-    EXPECT_DOUBLE_EQ(m.results.needs.headSalaryBase, average);
+    EXPECT_EQ(m.results.needs.headSalaryPupilCount, 120);
 
     const auto middleDay = fields::providedServices(AgeGroup::Middle, O::GeneralDevelopment, StayMode::Hours10);
     commitText(m, middleDay, "20"); // 45 pupils: day 20 + 20 compensating counted twice, short-term 5
     commitText(m, fields::providedServices(AgeGroup::Senior, O::GeneralDevelopment, StayMode::Hours14), "0");
     commitText(m, fields::providedServices(AgeGroup::Middle, O::GeneralDevelopment, StayMode::Hours3), "5");
-    ASSERT_FALSE(enterStep14(m, Method::ByAllNeeds, Day).showError);
     ASSERT_FALSE(enterStep15(m, NormativeGroup::MiddleDay).showError);
     EXPECT_EQ(m.results.needs.headSalaryPupilCount, 60);
     EXPECT_DOUBLE_EQ(m.results.needs.headSalaryBase, average);
 
     commitText(m, middleDay, "155"); // 180 pupils
-    ASSERT_FALSE(enterStep13(m, Method::ByRecommendations).showError);
-    ASSERT_FALSE(enterStep15(m, NormativeGroup::MiddleDay).showError);
+    ASSERT_FALSE(enterStep16(m).showError);
     EXPECT_DOUBLE_EQ(m.results.needs.headSalaryBase, 2 * average);
 }
 

@@ -63,7 +63,7 @@ TEST(RandomInputs, EveryStepShowsPlainTextsOrTheErrorPanel)
         expectSound(enterStep13(m, method), ResultsPanel::PupilHourCost, seed);
         expectSound(clickMethod13(m, random.method()), ResultsPanel::PupilHourCost, seed);
         expectSound(enterStep14(m, method, view), ResultsPanel::Incentives, seed);
-        expectSound(clickView14(m, random.view()), ResultsPanel::Incentives, seed);
+        expectSound(clickView14(m, method, random.view()), ResultsPanel::Incentives, seed);
         expectSound(clickMethod14(m, random.method(), random.view()), ResultsPanel::Incentives, seed);
         const StepView step15 = enterStep15(m, random.group());
         expectSound(step15, ResultsPanel::NormativeTable, seed);

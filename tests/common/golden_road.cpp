@@ -33,9 +33,9 @@ std::string goldenRoad(InstitutionModel m)
     append(out, "enter 13 method 1", enterStep13(m, Method::ByRecommendations));
     append(out, "click 13 method 2", clickMethod13(m, Method::ByAllNeeds));
     append(out, "enter 14 method 1 day", enterStep14(m, Method::ByRecommendations, StayRegime::Day));
-    append(out, "view 14 short", clickView14(m, StayRegime::ShortTerm));
+    append(out, "view 14 short", clickView14(m, Method::ByRecommendations, StayRegime::ShortTerm));
     append(out, "click 14 method 2 short", clickMethod14(m, Method::ByAllNeeds, StayRegime::ShortTerm));
-    append(out, "view 14 day", clickView14(m, StayRegime::Day));
+    append(out, "view 14 day", clickView14(m, Method::ByAllNeeds, StayRegime::Day));
     append(out, "enter 15 group 1", enterStep15(m, NormativeGroup::JuniorShortTerm));
     for (int g = 1; g < 6; ++g)
         append(out, ("group 15 " + std::to_string(g + 1)).c_str(), clickGroup15(m, static_cast<NormativeGroup>(g)));

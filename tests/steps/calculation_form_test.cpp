@@ -36,7 +36,7 @@ private slots:
             {13, "Option2", [](InstitutionModel& m) { return calc::clickMethod13(m, Method::ByAllNeeds); }},
             {14, nullptr,
                 [](InstitutionModel& m) { return calc::enterStep14(m, Method::ByRecommendations, StayRegime::Day); }},
-            {14, "Option6", [](InstitutionModel& m) { return calc::clickView14(m, StayRegime::ShortTerm); }},
+            {14, "Option6", [](InstitutionModel& m) { return calc::clickView14(m, Method::ByRecommendations, StayRegime::ShortTerm); }},
             {14, "Option4",
                 [](InstitutionModel& m) { return calc::clickMethod14(m, Method::ByAllNeeds, StayRegime::ShortTerm); }},
             {15, nullptr, [](InstitutionModel& m) { return calc::enterStep15(m, NormativeGroup::JuniorShortTerm); }},
