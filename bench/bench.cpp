@@ -15,6 +15,7 @@
 #include "wizard/work_keeper.h"
 #include "work/work_folder.h"
 
+#include "model/numeric_locale.h"
 #include "model/personal_data.h"
 
 #include "common/random_work.h"
@@ -452,6 +453,7 @@ int main(int argc, char** argv)
                 std::fprintf(stderr, "%s%s\n", type == QtWarningMsg ? "warning: " : "", qPrintable(message));
         });
         QApplication app(argc, argv);
+        useFileNotationForNumbers();
         PaintCounter counter;
         paintCounter = &counter;
         app.installEventFilter(&counter);

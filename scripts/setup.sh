@@ -8,8 +8,11 @@ KVARTON_PACKAGES=(
   nlohmann-json3-dev
   libgtest-dev libgmock-dev
   fonts-dejavu-core python3 python3-openpyxl
-  desktop-file-utils appstream
+  desktop-file-utils appstream locales
 )
+# The locales the tests run under besides C: Russian, as learners' computers have it, and German
+# and Turkish, whose numbers and letters differ from C's in other ways.
+KVARTON_TEST_LOCALES=(ru_RU.UTF-8 de_DE.UTF-8 tr_TR.UTF-8)
 # scripts/package-windows: the MinGW-w64 cross compiler, Qt's host tools of the same version as
 # the Qt source, Debian's source packages (dpkg-dev), the installer maker, and Wine with a font for
 # the tests.
@@ -41,6 +44,23 @@ kvarton_install() {
   # shellcheck disable=SC2086
   DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 -o Acquire::Retries=3 \
     install -y -qq --no-install-recommends $missing
+}
+
+# Generates the test locales that are missing (package locales).
+kvarton_locales() {
+  local loc missing=()
+  for loc in "${KVARTON_TEST_LOCALES[@]}"; do
+    locale -a 2>/dev/null | grep -qix "$(echo "$loc" | sed 's/UTF-8/utf8/')" || missing+=("$loc")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+  fi
+  echo "Создаются локали: ${missing[*]}" >&2
+  for loc in "${missing[@]}"; do
+    $sudo localedef -i "${loc%%.*}" -f UTF-8 "$loc"
+  done
 }
 
 kvarton_build() {

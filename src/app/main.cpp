@@ -1,3 +1,4 @@
+#include "model/numeric_locale.h"
 #include "wizard/main_window.h"
 #include "wizard/summary_command.h"
 #include "wizard/test_switches.h"
@@ -77,6 +78,7 @@ int main(int argc, char** argv)
         int status = 0;
         {
             QCoreApplication app(argc, argv);
+            kvarton::useFileNotationForNumbers();
             status = kvarton::runSummaryCommand(QCoreApplication::arguments().mid(2));
         }
 #ifdef Q_OS_WIN
@@ -87,6 +89,9 @@ int main(int argc, char** argv)
         return status;
     }
     QApplication app(argc, argv);
+    // The application object took the locale from the environment: the numbers of the workbooks
+    // must not follow it (numeric_locale.h). The screens format their numbers themselves.
+    kvarton::useFileNotationForNumbers();
     QApplication::setApplicationName(QStringLiteral("kvarton"));
     QApplication::setApplicationDisplayName(QStringLiteral("Квартон"));
     // Lets the desktop match the window to the installed menu entry and its icon (the Wayland app id).

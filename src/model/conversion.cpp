@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <limits>
 
@@ -21,8 +20,10 @@ struct Digits {
 
 Digits toDigits(double value, int significant)
 {
+    // to_chars, not printf: the digits never depend on the user's locale.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", significant - 1, value);
+    const auto written = std::to_chars(buf, buf + sizeof buf - 1, value, std::chars_format::scientific, significant - 1);
+    *written.ptr = '\0';
     Digits d;
     const char* p = buf;
     if (*p == '-') {

@@ -5,6 +5,8 @@
 #include "xlsx_text.h"
 #include "xlsxwriter_library.h"
 
+#include "model/numeric_locale.h"
+
 #include <algorithm>
 #include <cassert>
 #include <cerrno>
@@ -378,6 +380,10 @@ std::optional<ReportProblem> writeReportWorkbook(const Workbook& workbook, const
 {
     if (workbook.sheets.empty())
         return ReportProblem{internalError("в книге нет листов")};
+    // The library would print the numbers as the user's locale writes them, and spreadsheets would
+    // find the workbook damaged: better no workbook than that (numeric_locale.h).
+    if (!numbersInFileNotation())
+        return ReportProblem{internalError("числа записались бы в обозначении языка системы, а не файла")};
     const fs::path target = fromUtf8(path);
     std::error_code ec;
     // What cannot be looked at (type none) is left to the library, which then fails to create it.

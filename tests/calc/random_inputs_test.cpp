@@ -15,12 +15,13 @@ using namespace kvarton::calc::test;
 
 namespace {
 
-// A panel the learner may see: the error panel alone, or every value label of the panel's table,
-// each once, with a plain text.
+// A panel the learner may see: the error panel alone, with what to mend, or every value label of
+// the panel's table, each once, with a plain text.
 void expectSound(const StepView& v, ResultsPanel panel, std::uint32_t seed)
 {
     if (v.showError) {
         EXPECT_TRUE(v.labels.empty()) << "seed " << seed;
+        EXPECT_FALSE(v.failures.empty()) << "seed " << seed;
         return;
     }
     std::vector<std::string_view> written;

@@ -9,8 +9,10 @@
 #include "common/golden_road.h"
 #include "common/random_work.h"
 
+#include "model/numeric_locale.h"
 #include "report/report.h"
 
+#include <clocale>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -70,6 +72,9 @@ std::uint32_t number(const char* text) { return static_cast<std::uint32_t>(std::
 
 int main(int argc, char** argv)
 {
+    // The locale as the program has it: from the environment, the numbers in the files' notation.
+    std::setlocale(LC_ALL, "");
+    useFileNotationForNumbers();
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "calc" && argc == 5)
         return dumpCalc(number(argv[2]), number(argv[3]), number(argv[4]));

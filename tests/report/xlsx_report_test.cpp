@@ -4,10 +4,12 @@
 #include "sample_model.h"
 
 #include "model/defaults.h"
+#include "model/numeric_locale.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -265,4 +267,11 @@ TEST_F(XlsxReport, AMistakenDescriptionIsReportedNotWritten)
     refused(book, "a header too long");
     book.sheets[0].page.header = "Отчет & итоги";
     EXPECT_FALSE(writeWorkbook(book, path("ok.xlsx")));
+
+    // Numbers that would follow a locale's decimal comma: no workbook rather than a damaged one.
+    for (const char* comma : {"ru_RU.UTF-8", "de_DE.UTF-8"})
+        if (std::setlocale(LC_NUMERIC, comma)) {
+            refused(book, comma);
+            useFileNotationForNumbers();
+        }
 }

@@ -9,6 +9,7 @@
 //
 //   random_learner [--seeds FIRST:LAST] [--actions N]
 
+#include "model/numeric_locale.h"
 #include "offscreen_screen.h"
 #include "report/xlsx_package_check.h"
 #include "scenario_runner.h"
@@ -250,6 +251,7 @@ int main(int argc, char** argv)
     QTemporaryFile screenConfig;
     useOffscreenLaptopScreen(screenConfig);
     QApplication app(argc, argv);
+    useFileNotationForNumbers();
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
         if (type == QtFatalMsg || type == QtCriticalMsg)
             std::fprintf(stderr, "%s\n", qPrintable(message));

@@ -1,3 +1,4 @@
+#include "support/qtest_main.h"
 #include "support/wizard_fixture.h"
 
 #include "model/field_captions.h"
@@ -108,5 +109,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(AmountMarksTest)
+KVARTON_QTEST_MAIN(AmountMarksTest)
 #include "amount_marks_test.moc"

@@ -1,3 +1,4 @@
+#include "support/qtest_main.h"
 #include "support/wizard_fixture.h"
 
 #include "calc/panels.h"
@@ -106,5 +107,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CalculationFormTest)
+KVARTON_QTEST_MAIN(CalculationFormTest)
 #include "calculation_form_test.moc"

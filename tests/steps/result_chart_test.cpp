@@ -2,6 +2,7 @@
 #include "support/wizard_fixture.h"
 
 #include "calc/result_charts.h"
+#include "model/numeric_locale.h"
 #include "steps/result_chart.h"
 #include "wizard/step_controller.h"
 
@@ -101,6 +102,7 @@ int main(int argc, char** argv)
         qunsetenv("QT_QPA_PLATFORM");
     useOffscreenLaptopScreen(screen);
     QApplication app(argc, argv);
+    useFileNotationForNumbers();
     ResultChartTest test;
     return QTest::qExec(&test, argc, argv);
 }

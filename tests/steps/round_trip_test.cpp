@@ -1,3 +1,4 @@
+#include "support/qtest_main.h"
 #include "support/wizard_fixture.h"
 
 #include "steps/choice_list.h"
@@ -155,5 +156,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(RoundTripTest)
+KVARTON_QTEST_MAIN(RoundTripTest)
 #include "round_trip_test.moc"

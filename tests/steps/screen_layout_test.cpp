@@ -1,3 +1,4 @@
+#include "support/qtest_main.h"
 #include "support/wizard_fixture.h"
 
 #include "steps/choice_list.h"
@@ -194,5 +195,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ScreenLayoutTest)
+KVARTON_QTEST_MAIN(ScreenLayoutTest)
 #include "screen_layout_test.moc"

@@ -1,3 +1,4 @@
+#include "support/qtest_main.h"
 #include "steps/text_label.h"
 
 #include <QImage>
@@ -134,5 +135,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TextLabelTest)
+KVARTON_QTEST_MAIN(TextLabelTest)
 #include "text_label_test.moc"

@@ -1,3 +1,4 @@
+#include "support/qtest_main.h"
 #include "support/wizard_fixture.h"
 
 #include "steps/menu_table.h"
@@ -192,5 +193,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(NavigationTest)
+KVARTON_QTEST_MAIN(NavigationTest)
 #include "navigation_test.moc"

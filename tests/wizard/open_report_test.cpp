@@ -1,3 +1,4 @@
+#include "support/qtest_main.h"
 #include "support/wizard_fixture.h"
 
 #include "steps/step_form.h"
@@ -105,5 +106,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(OpenReportTest)
+KVARTON_QTEST_MAIN(OpenReportTest)
 #include "open_report_test.moc"

@@ -1,3 +1,4 @@
+#include "support/qtest_main.h"
 #include "support/environment.h"
 #include "support/wizard_fixture.h"
 
@@ -134,5 +135,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ReportScreenTest)
+KVARTON_QTEST_MAIN(ReportScreenTest)
 #include "report_screen_test.moc"

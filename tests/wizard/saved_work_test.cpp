@@ -1,3 +1,4 @@
+#include "support/qtest_main.h"
 #include "support/wizard_fixture.h"
 
 #include "model/personal_data.h"
@@ -139,5 +140,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SavedWorkTest)
+KVARTON_QTEST_MAIN(SavedWorkTest)
 #include "saved_work_test.moc"

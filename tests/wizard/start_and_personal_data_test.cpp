@@ -1,3 +1,4 @@
+#include "support/qtest_main.h"
 #include "support/wizard_fixture.h"
 
 #include "steps/choice_list.h"
@@ -169,5 +170,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(StartAndPersonalDataTest)
+KVARTON_QTEST_MAIN(StartAndPersonalDataTest)
 #include "start_and_personal_data_test.moc"

@@ -1,3 +1,4 @@
+#include "support/qtest_main.h"
 #include "support/environment.h"
 #include "support/wizard_fixture.h"
 
@@ -120,5 +121,5 @@ private:
     QTemporaryDir summaries_;
 };
 
-QTEST_MAIN(SummaryScreenTest)
+KVARTON_QTEST_MAIN(SummaryScreenTest)
 #include "summary_screen_test.moc"

@@ -1,4 +1,5 @@
 #include "offscreen_screen.h"
+#include "model/numeric_locale.h"
 #include "scenario_runner.h"
 #include "wizard/wizard.h"
 #include "wizard/work_keeper.h"
@@ -47,6 +48,7 @@ int main(int argc, char** argv)
     QTemporaryFile screenConfig;
     kvarton::useOffscreenLaptopScreen(screenConfig);
     QApplication app(argc, argv);
+    kvarton::useFileNotationForNumbers();
     QApplication::setApplicationName(QStringLiteral("kvarton"));
 
     QStringList args = QApplication::arguments().mid(1);
@@ -82,6 +84,12 @@ int main(int argc, char** argv)
     std::fputs(runner.output().toUtf8().constData(), stdout);
     for (const QString& message : runner.messages())
         std::fputs(qPrintable(message + u'\n'), stderr);
+    // Whatever the scenario opened (a dialog, a platform theme) must have left the numbers of the
+    // workbooks alone: under a Russian locale every scenario checks it.
+    if (!kvarton::numbersInFileNotation()) {
+        std::fputs("the C library's numbers follow the user's locale again: workbooks would be damaged\n", stderr);
+        status = ScenarioRunner::ExpectationFailed;
+    }
 
     if (!expectedPath.isEmpty() && status != ScenarioRunner::CannotRun) {
         QFile expected(expectedPath);
