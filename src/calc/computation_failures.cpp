@@ -62,8 +62,8 @@ std::string nameOf(FieldRef r)
         "всего", "обучение, воспитание и развитие", "уход и присмотр"};
     const auto s = static_cast<StayRegime>(r.index(0));
     const auto a = static_cast<AgeGroup>(r.index(1));
-    return "Норматив финансирования региона: " + std::string(texts(s).screen) + ", "
-        + std::string(texts(a).calculation) + ", " + std::string(kParts[r.index(2)]);
+    return "Норматив финансирования региона: " + std::string(texts(s).screen) + ", " + std::string(texts(a).calculation)
+        + ", " + std::string(kParts[r.index(2)]);
 }
 
 class Causes final {
@@ -133,7 +133,8 @@ std::vector<std::string> computationFailures(const InstitutionModel& model, cons
         zeroDivisors(model, causes);
         if (causes.empty() && payrollsCompute(model, options.step))
             causes.add(stepName(options.step)
-                + ": суммы слишком велики, чтобы их рассчитать и показать — проверьте фонд оплаты труда (Шаг 7), ставки "
+                + ": суммы слишком велики, чтобы их рассчитать и показать — проверьте фонд оплаты труда (Шаг 7), "
+                  "ставки "
                   "(Шаг 8, Шаг 12) и оклады (Шаг 12)");
     }
     if (causes.empty())

@@ -22,7 +22,8 @@ Digits toDigits(double value, int significant)
 {
     // to_chars, not printf: the digits never depend on the user's locale.
     char buf[64];
-    const auto written = std::to_chars(buf, buf + sizeof buf - 1, value, std::chars_format::scientific, significant - 1);
+    const auto written
+        = std::to_chars(buf, buf + sizeof buf - 1, value, std::chars_format::scientific, significant - 1);
     *written.ptr = '\0';
     Digits d;
     const char* p = buf;

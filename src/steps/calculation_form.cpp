@@ -111,13 +111,10 @@ void CalculationForm::present(int step, const calc::StepView& view)
     QStringList failures;
     for (const std::string& line : view.failures)
         failures << QString::fromStdString(line);
-    failures_->setText(failures.join(u'\n'));
+    failures_.list->setText(failures.join(u'\n'));
     failuresHead_->setVisible(!failures.isEmpty());
-    failuresArea_->setVisible(!failures.isEmpty());
-    // As tall as the list up to twelve lines; a longer one scrolls.
-    constexpr qsizetype kShownLines = 12;
-    failuresArea_->setFixedHeight(
-        failures_->fontMetrics().lineSpacing() * static_cast<int>(std::min(failures.size(), kShownLines) + 1));
+    failures_.area->setVisible(!failures.isEmpty());
+    fitScrollingList(failures_);
     for (calc::ResultsPanel p : allOf<calc::ResultsPanel>())
         panels_[p]->setVisible(!view.showError && p == shown);
     for (const calc::LabelText& t : view.labels) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "step_form.h"
+#include "widgets.h"
 
 #include "calc/step_view.h"
 
@@ -51,8 +52,7 @@ private:
     InstitutionModel& model_;
     QFrame* errorPanel_ = nullptr;
     QLabel* failuresHead_ = nullptr; // the inputs the check found wrong, under the fixed lines
-    QLabel* failures_ = nullptr;
-    QWidget* failuresArea_ = nullptr;
+    ScrollingList failures_;
     EnumArray<calc::ResultsPanel, QFrame*> panels_{};
     QHash<QString, QLabel*> values_; // every value label of the panel tables by name
     QHash<QString, QRadioButton*> options_;

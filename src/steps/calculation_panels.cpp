@@ -97,11 +97,9 @@ void CalculationForm::buildErrorPanel()
         errorPanel_, QStringLiteral("InputFailuresHead"), QStringLiteral("Значения, которые нужно исправить:"), true);
     setBold(failuresHead_);
     layout->addWidget(failuresHead_);
-    const ScrollingList failures
-        = makeScrollingList(errorPanel_, QStringLiteral("InputFailureList"), QStringLiteral("InputFailures"));
-    failures_ = failures.list;
-    failuresArea_ = failures.area;
-    layout->addWidget(failuresArea_);
+    // As tall as the list up to twelve lines; a longer one scrolls.
+    failures_ = makeScrollingList(errorPanel_, QStringLiteral("InputFailureList"), QStringLiteral("InputFailures"), 12);
+    layout->addWidget(failures_.area);
     bodyLayout()->addWidget(errorPanel_);
 }
 

@@ -4,6 +4,8 @@
 
 #include <QScrollArea>
 
+#include <algorithm>
+
 namespace kvarton {
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, bool wrap)
@@ -39,9 +41,51 @@ QFrame* makeBox(QWidget* parent, const QString& name)
     return box;
 }
 
-ScrollingList makeScrollingList(QWidget* parent, const QString& listName, const QString& areaName)
+namespace {
+
+// A box as tall as its wrapped list, up to a number of lines, scrolling beyond: its height follows
+// the width the layout gives it.
+class FittedArea final : public QScrollArea {
+public:
+    FittedArea(QWidget* parent, int lines)
+        : QScrollArea(parent)
+        , lines_(lines)
+    {
+    }
+
+    void fit()
+    {
+        const auto* list = qobject_cast<QLabel*>(widget());
+        if (!list)
+            return;
+        const int most = list->fontMetrics().lineSpacing() * lines_ + list->contentsMargins().top()
+            + list->contentsMargins().bottom();
+        const int needed = list->heightForWidth(viewport()->width());
+        setFixedHeight(std::min(needed < 0 ? most : needed, most) + 2 * frameWidth());
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QScrollArea::resizeEvent(event);
+        fit();
+    }
+
+private:
+    int lines_;
+};
+
+} // namespace
+
+void fitScrollingList(const ScrollingList& list)
 {
-    auto* area = new QScrollArea(parent);
+    if (auto* area = dynamic_cast<FittedArea*>(list.area))
+        area->fit();
+}
+
+ScrollingList makeScrollingList(QWidget* parent, const QString& listName, const QString& areaName, int fittedLines)
+{
+    QScrollArea* area = fittedLines > 0 ? new FittedArea(parent, fittedLines) : new QScrollArea(parent);
     area->setObjectName(areaName);
     area->setWidgetResizable(true);
     QLabel* list = makeLabel(area, listName, {}, true);

@@ -23,11 +23,14 @@ QFrame* makeBox(QWidget* parent, const QString& name);
 
 // A list of lines a learner reads and may copy (inputs to mend), in a box of its own that scrolls
 // when the list is long: `list` is the label named `listName`, `area` the box named `areaName`.
+// With `fittedLines`, the box is as tall as the wrapped list up to that many lines; after a change
+// of the list's text, fitScrollingList gives it its new height.
 struct ScrollingList {
     QLabel* list = nullptr;
     QWidget* area = nullptr;
 };
-ScrollingList makeScrollingList(QWidget* parent, const QString& listName, const QString& areaName);
+ScrollingList makeScrollingList(QWidget* parent, const QString& listName, const QString& areaName, int fittedLines = 0);
+void fitScrollingList(const ScrollingList& list);
 
 // A value cell of a results table: right-aligned, in tabular figures where the font has them, so that
 // digits line up.

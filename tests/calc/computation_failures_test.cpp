@@ -48,7 +48,9 @@ TEST(ComputationFailures, TheErrorPanelSaysWhy)
             {"Шаг 11: 2. Введите долю специальной части ФОТ педагогических работников — 100 %: без этой доли фонд "
              "оплаты труда равен нулю, а на него делится вся сумма"}},
         {"typed text where a list stands",
-            [](InstitutionModel& m) { commitText(m, fields::otherHours(GroupKind::GeneralDay, StaffRole::Teacher), "abc"); },
+            [](InstitutionModel& m) {
+                commitText(m, fields::otherHours(GroupKind::GeneralDay, StaffRole::Teacher), "abc");
+            },
             step13, {"Шаг 2: Воспитатель — «abc» не является числом"}},
         {"a regional normative that is no number",
             [](InstitutionModel& m) {

@@ -9,7 +9,9 @@
 
 int main(int argc, char** argv)
 {
+#ifndef _WIN32 // Qt leaves the C library's locale alone on Windows
     std::setlocale(LC_ALL, "");
+#endif
     kvarton::useFileNotationForNumbers();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

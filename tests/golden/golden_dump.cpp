@@ -73,7 +73,9 @@ std::uint32_t number(const char* text) { return static_cast<std::uint32_t>(std::
 int main(int argc, char** argv)
 {
     // The locale as the program has it: from the environment, the numbers in the files' notation.
+#ifndef _WIN32 // Qt leaves the C library's locale alone on Windows
     std::setlocale(LC_ALL, "");
+#endif
     useFileNotationForNumbers();
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "calc" && argc == 5)

@@ -51,7 +51,8 @@ calc::StepOptions selectedOptions(Wizard& w)
     };
     calc::StepOptions o;
     o.step = w.model().currentStep;
-    o.method = checked(o.step == 13 ? "Option2" : "Option4") ? calc::Method::ByAllNeeds : calc::Method::ByRecommendations;
+    o.method
+        = checked(o.step == 13 ? "Option2" : "Option4") ? calc::Method::ByAllNeeds : calc::Method::ByRecommendations;
     o.view = checked("Option6") ? StayRegime::ShortTerm : StayRegime::Day;
     const char* groups[] = {"Option11", "Option12", "Option13", "Option21", "Option22", "Option23"};
     for (int g = 0; g < 6; ++g)
@@ -78,7 +79,8 @@ public:
             return QStringLiteral("no step shown");
         const int kind = pick(0, 99);
         if (kind < 30) { // Back or Next
-            auto* button = form->findChild<QPushButton*>(pick(0, 1) ? QStringLiteral("Command2") : QStringLiteral("Command1"));
+            auto* button
+                = form->findChild<QPushButton*>(pick(0, 1) ? QStringLiteral("Command2") : QStringLiteral("Command1"));
             if (usable(button)) {
                 const QString caption = button->text();
                 button->click();
@@ -121,8 +123,7 @@ public:
             return QStringLiteral("closed and continued");
         } else { // the report written and opened
             const QString file = reports_.filePath(QStringLiteral("report-%1.xlsx").arg(++reportCount_));
-            if (!report::writeXlsxReport(wizard_->model(), file.toStdString())
-                && !wizard_->openReport(file)) {
+            if (!report::writeXlsxReport(wizard_->model(), file.toStdString()) && !wizard_->openReport(file)) {
                 QApplication::processEvents();
                 return QStringLiteral("report opened");
             }
@@ -143,7 +144,9 @@ public:
         const calc::StepView& expected = calc::shownUnder(report, options);
         auto* errorPanel = form->findChild<QWidget*>(QStringLiteral("Frame1"));
         if (errorPanel->isVisible() != expected.showError) {
-            failure = QStringLiteral("step %1: the error panel %2").arg(options.step).arg(errorPanel->isVisible() ? "shows" : "does not show");
+            failure = QStringLiteral("step %1: the error panel %2")
+                          .arg(options.step)
+                          .arg(errorPanel->isVisible() ? "shows" : "does not show");
             return -1;
         }
         if (expected.showError) {
@@ -214,8 +217,8 @@ private slots:
                     calculationViews += compared > 0 ? 1 : 0;
                 }
             }
-        qInfo("%d works, %d roads of %d actions: %d panels of steps 13-16 with %lld figures, each the report's",
-            works, works * kRoadsPerWork, actions, calculationViews, figures);
+        qInfo("%d works, %d roads of %d actions: %d panels of steps 13-16 with %lld figures, each the report's", works,
+            works * kRoadsPerWork, actions, calculationViews, figures);
         QVERIFY(calculationViews > works);
     }
 };

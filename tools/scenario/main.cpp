@@ -1,5 +1,5 @@
-#include "offscreen_screen.h"
 #include "model/numeric_locale.h"
+#include "offscreen_screen.h"
 #include "scenario_runner.h"
 #include "wizard/wizard.h"
 #include "wizard/work_keeper.h"
