@@ -24,6 +24,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+#include <cstdio>
 #include <memory>
 #include <random>
 
