@@ -9,7 +9,14 @@ namespace {
 // Steps 1–6: the stay hours above the roles.
 constexpr std::string_view kStayHours = "Режим пребывания";
 
-constexpr std::array<StaffGroupCaptions, kCount<StaffGroup>> kStaffGroups{{
+// Rows 13–16 of steps 7 and 8, beyond the twelve roles: each row's caption names the step's
+// quantity (the payroll on step 7, the positions on step 8).
+enum class StaffGroup { PedagogicalTotal, Admin, Medical, Service };
+struct StaffGroupCaptions {
+    std::string_view payroll;
+    std::string_view positions;
+};
+constexpr std::array<StaffGroupCaptions, 4> kStaffGroups{{
     {"Фонд оплаты труда педагогического персонала и УВП (всего)",
         "Количество ставок педагогического персонала и УВП (всего)"},
     {"Фонд оплаты труда заведующих и заместителей заведующих",
@@ -67,7 +74,8 @@ int workingTimeStep(GroupKind g, bool direct) { return 1 + 2 * static_cast<int>(
 FieldPlace staffPlace(FieldRef r)
 {
     const auto group = [&](StaffGroup g, bool payroll) {
-        return FieldPlace{payroll ? 7 : 8, {payroll ? captions(g).payroll : captions(g).positions}};
+        const StaffGroupCaptions& captions = kStaffGroups[static_cast<std::size_t>(g)];
+        return FieldPlace{payroll ? 7 : 8, {payroll ? captions.payroll : captions.positions}};
     };
     switch (r.family()) {
     case Field::Payroll2011:
@@ -106,8 +114,6 @@ FieldPlace simulationPlace(FieldRef r)
 }
 
 } // namespace
-
-const StaffGroupCaptions& captions(StaffGroup g) noexcept { return kStaffGroups[ix(g)]; }
 
 FieldPlace fieldPlace(FieldRef r)
 {
@@ -161,6 +167,8 @@ FieldPlace fieldPlace(FieldRef r)
     }
     return {};
 }
+
+std::string_view fieldCaptionPart(FieldRef r, std::size_t part) { return fieldPlace(r).parts.at(part); }
 
 std::string fieldCaption(FieldRef r)
 {

@@ -21,6 +21,9 @@ struct FieldPlace {
 };
 FieldPlace fieldPlace(FieldRef r);
 
+// One part of the caption, as the screen shows it over or beside the control.
+std::string_view fieldCaptionPart(FieldRef r, std::size_t part);
+
 // The parts joined as a person reads them: by ", ", after a colon by a blank.
 // "Воспитатель", "Бухгалтер, экономист, оклад на должность".
 std::string fieldCaption(FieldRef r);
@@ -28,17 +31,6 @@ std::string fieldCaption(FieldRef r);
 std::string stepName(int step);
 // The step and the caption: "Шаг 7: Воспитатель".
 std::string fieldName(FieldRef r);
-
-// Rows 13–16 of steps 7 and 8, beyond the twelve roles: each row's caption names the step's
-// quantity (the payroll on step 7, the positions on step 8).
-enum class StaffGroup { PedagogicalTotal, Admin, Medical, Service };
-template <>
-inline constexpr std::size_t kCount<StaffGroup> = 4;
-struct StaffGroupCaptions {
-    std::string_view payroll;
-    std::string_view positions;
-};
-const StaffGroupCaptions& captions(StaffGroup g) noexcept;
 
 // The head of the salary column of step 12.
 inline constexpr std::string_view kSalaryHead = "оклад на должность";

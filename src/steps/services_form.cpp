@@ -4,6 +4,8 @@
 #include "item_list.h"
 #include "widgets.h"
 
+#include "model/field_captions.h"
+
 #include <QFrame>
 #include <QGridLayout>
 #include <QVBoxLayout>
@@ -12,6 +14,7 @@ namespace kvarton {
 
 namespace {
 
+// The object names of a box of an age group, as the screen has always had them ("Labe2" too).
 struct BoxNames {
     const char* frame;
     const char* header;
@@ -19,14 +22,26 @@ struct BoxNames {
     const char* sixthColumn; // column 6, "10 часов"; on step 9 the head of the other regimes
     const char* subHeader;
     int firstCombo; // first row: firstCombo, then the next nine (Junior skips Combo2)
-    const char* ages; // the age part of the header
 };
 
 constexpr std::array<BoxNames, 3> kBoxes{{
-    {"Frame1", "Labe2", "Label4", "Label8", "Label3", 1, "от 1,5 до 3-х лет (младшая группа)"},
-    {"Frame2", "Label24", "Label23", "Label17", "Label22", 22, "от 3-х до 5-ти лет (средняя группа)"},
-    {"Frame3", "Label25", "Label26", "Label32", "Label27", 42, "от 5-ти до 7-ми лет (старшая группа)"},
+    {"Frame1", "Labe2", "Label4", "Label8", "Label3", 1},
+    {"Frame2", "Label24", "Label23", "Label17", "Label22", 22},
+    {"Frame3", "Label25", "Label26", "Label32", "Label27", 42},
 }};
+
+// The captions are those the program names the inputs by (field_captions.h): the ages of a box,
+// the heads of step 9's two lists, the row of compensating groups.
+QString captionPart(FieldRef field, std::size_t part) { return qs(fieldCaptionPart(field, part)); }
+QString ages(std::size_t box)
+{
+    return captionPart(fields::assignedServices(StayRegime::Day, static_cast<AgeGroup>(box)), 0);
+}
+QString assignmentHead(StayRegime regime) { return captionPart(fields::assignedServices(regime, AgeGroup::Junior), 1); }
+QString compensatingRow()
+{
+    return captionPart(fields::providedServices(AgeGroup::Junior, GroupOrientation::Compensating, StayMode::Hours3), 1);
+}
 
 // The step-9 lists: short-term modes under column 3, the other regimes under column 8.
 constexpr int kShortTermColumn = 2;
@@ -52,7 +67,7 @@ QString headerText(std::size_t box, bool services)
 {
     QString text = QStringLiteral("Количество воспитанников в возрасте %1, посещающих группы с соответствующим режимом "
                                   "пребавания")
-                       .arg(QString::fromUtf8(kBoxes[box].ages));
+                       .arg(ages(box));
     if (services)
         text += QStringLiteral(", в том числе коррекционные");
     return text;
@@ -80,8 +95,7 @@ ServicesForm::ServicesForm(QWidget* parent)
             box.columns[c]->setAlignment(Qt::AlignCenter);
             box.grid->addWidget(box.columns[c], 1, static_cast<int>(c));
         }
-        box.subHeader = makeLabel(frame, QString::fromLatin1(names.subHeader),
-            QStringLiteral("в том числе группы коррекционной направленности с соответствующим режимом"), true);
+        box.subHeader = makeLabel(frame, QString::fromLatin1(names.subHeader), compensatingRow(), true);
         box.grid->addWidget(box.subHeader, 3, 0, 1, 10);
 
         const auto age = static_cast<AgeGroup>(b);
@@ -124,8 +138,8 @@ void ServicesForm::applyLayout(int step)
         box.grid->removeWidget(shortTerm);
         box.grid->removeWidget(otherRegimes);
         if (assignment) {
-            shortTerm->setText(QStringLiteral("в группах с краткосрочным режимом"));
-            otherRegimes->setText(QStringLiteral("в группах с иными режимами пребывания"));
+            shortTerm->setText(assignmentHead(StayRegime::ShortTerm));
+            otherRegimes->setText(assignmentHead(StayRegime::Day));
             box.grid->addWidget(shortTerm, 1, kShortTermHeadColumn, 1, kStep9HeadSpan);
             box.grid->addWidget(otherRegimes, 1, kDayHeadColumn, 1, kStep9HeadSpan);
         } else {

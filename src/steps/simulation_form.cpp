@@ -7,6 +7,8 @@
 #include "text_field.h"
 #include "widgets.h"
 
+#include "model/field_captions.h"
+
 #include <QFrame>
 #include <QGridLayout>
 #include <QLineEdit>
@@ -19,40 +21,28 @@ namespace kvarton {
 namespace {
 
 // A question of step 11 with one list; questions 12 and 13 have several and are laid out apart.
+// Their texts are those the program names the inputs by (field_captions.h).
 struct Question {
     int number;
-    const char* text;
     int combo;
     ListKind kind;
     FieldRef field;
 };
 
 constexpr std::array<Question, 10> kQuestions{{
-    {1,
-        "1. Введите долю стимулирующих выплат в общем фонде оплаты труда работников, не относящихся к "
-        "педагогическому персоналу",
-        13, ListKind::Percent1To99, fields::incentiveShareNonPed()},
-    {2, "2. Введите долю специальной части ФОТ педагогических работников", 22, ListKind::Percent1To99,
-        fields::specialPartSharePed()},
-    {3, "3. Введите долю компенсационных выплат в ФОТ педперсонала", 14, ListKind::Percent0To30,
-        fields::compensationSharePed()},
-    {4, "4. Введите долю доплат за звания и награды в ФОТ педперсонала", 15, ListKind::Percent0To30,
-        fields::awardsSharePed()},
-    {6, "6. Введите коэффициент оклада заместителей руководителя", 16, ListKind::Percent40To100,
-        fields::deputySalaryCoefficient()},
-    {7, "7. Введите долю оплаты труда АУП, относимую на услуги по обучению", 17, ListKind::Percent0To100,
-        fields::adminPayrollTeachingShare()},
-    {8, "8. Введите долю оплаты труда обслуживающего персонала, относимую на услуги по обучению воспитанников", 18,
-        ListKind::Percent0To100, fields::servicePayrollTeachingShare()},
-    {9,
-        "9. Введите объем расходов на обеспечение материальных затрат как процент от фонда оплаты труда "
-        "педагогического персонала",
-        19, ListKind::Percent0To20, fields::materialCostsPercentOfPedPayroll()},
-    {10, "10. Из него доля расходов, относимая на оказание услуг по обучению", 20, ListKind::Percent0To100,
-        fields::materialCostsTeachingShare()},
-    {11, "11. Введите процент увеличения средней з/п педперсонала в 2012 году по отношению к 2011 году", 23,
-        ListKind::Percent0To50, fields::pedSalaryGrowthPercent2012()},
+    {1, 13, ListKind::Percent1To99, fields::incentiveShareNonPed()},
+    {2, 22, ListKind::Percent1To99, fields::specialPartSharePed()},
+    {3, 14, ListKind::Percent0To30, fields::compensationSharePed()},
+    {4, 15, ListKind::Percent0To30, fields::awardsSharePed()},
+    {6, 16, ListKind::Percent40To100, fields::deputySalaryCoefficient()},
+    {7, 17, ListKind::Percent0To100, fields::adminPayrollTeachingShare()},
+    {8, 18, ListKind::Percent0To100, fields::servicePayrollTeachingShare()},
+    {9, 19, ListKind::Percent0To20, fields::materialCostsPercentOfPedPayroll()},
+    {10, 20, ListKind::Percent0To100, fields::materialCostsTeachingShare()},
+    {11, 23, ListKind::Percent0To50, fields::pedSalaryGrowthPercent2012()},
 }};
+
+QString captionPart(FieldRef field, std::size_t part) { return qs(fieldCaptionPart(field, part)); }
 
 // A row of the service staff: positions list, and the salary field except for the deputies.
 struct StaffRow {
@@ -116,7 +106,7 @@ QFrame* SimulationForm::buildParameters()
     int row = 0;
     for (const Question& q : kQuestions) {
         const ListRow question
-            = makeListRow(frame, {QStringLiteral("Question%1").arg(q.number), QString::fromUtf8(q.text), true}, q.kind,
+            = makeListRow(frame, {QStringLiteral("Question%1").arg(q.number), qs(fieldCaption(q.field)), true}, q.kind,
                 comboName(q.combo), {comboName(q.combo) + QStringLiteral("Unit"), QStringLiteral("%")});
         b.push_back({question.list, q.field});
         lists.push_back(question.list);
@@ -125,17 +115,14 @@ QFrame* SimulationForm::buildParameters()
     }
 
     // 12: months per year and days per week, each list with its unit, one under the other.
-    QLabel* regime
-        = makeLabel(frame, QStringLiteral("Question12"), QStringLiteral("12. Укажите режим работы  ДОУ:"), true);
+    QLabel* regime = makeLabel(frame, QStringLiteral("Question12"), captionPart(fields::monthsPerYear(), 0), true);
     grid->addWidget(regime, row, 0);
-    grid->addWidget(
-        addList(24, ListKind::Months, fields::monthsPerYear(), QStringLiteral("месяцев в году")), row, kListColumn);
-    grid->addWidget(
-        makeLabel(frame, QStringLiteral("Combo24Unit"), QStringLiteral("месяцев в году")), row++, kUnitColumn);
-    grid->addWidget(
-        addList(25, ListKind::Days, fields::daysPerWeek(), QStringLiteral("дней в неделю")), row, kListColumn);
-    grid->addWidget(
-        makeLabel(frame, QStringLiteral("Combo25Unit"), QStringLiteral("дней в неделю")), row++, kUnitColumn);
+    const QString months = captionPart(fields::monthsPerYear(), 1);
+    const QString days = captionPart(fields::daysPerWeek(), 1);
+    grid->addWidget(addList(24, ListKind::Months, fields::monthsPerYear(), months), row, kListColumn);
+    grid->addWidget(makeLabel(frame, QStringLiteral("Combo24Unit"), months), row++, kUnitColumn);
+    grid->addWidget(addList(25, ListKind::Days, fields::daysPerWeek(), days), row, kListColumn);
+    grid->addWidget(makeLabel(frame, QStringLiteral("Combo25Unit"), days), row++, kUnitColumn);
 
     // 13: group sizes by orientation and age band, a small table whose columns are the list column
     // and the unit column; the age bands head them on the line of the question.
@@ -146,17 +133,15 @@ QFrame* SimulationForm::buildParameters()
     grid->addWidget(underThree, row, kListColumn, Qt::AlignLeft);
     grid->addWidget(makeLabel(frame, QStringLiteral("Question13Head2"), qs(text(AgeBand::ThreeAndOver))), row++,
         kUnitColumn, Qt::AlignLeft);
-    const std::array<const char*, 2> rowTexts{
-        "в группах общеразвивающей направленности", "в группах коррекционной направленности"};
     for (GroupOrientation o : allOf<GroupOrientation>()) {
         const int r = static_cast<int>(ix(o));
-        QLabel* label
-            = makeLabel(frame, QStringLiteral("Question13Row%1").arg(r + 1), QString::fromUtf8(rowTexts[ix(o)]));
+        QLabel* label = makeLabel(frame, QStringLiteral("Question13Row%1").arg(r + 1),
+            captionPart(fields::groupSize(o, AgeBand::UnderThree), 0));
         grid->addWidget(label, row, 0);
         for (AgeBand band : allOf<AgeBand>()) {
             const int combo = 26 + r * 2 + static_cast<int>(ix(band));
             grid->addWidget(addList(combo, ListKind::GroupSize, fields::groupSize(o, band),
-                                label->text() + QStringLiteral(", ") + qs(text(band))),
+                                qs(fieldCaption(fields::groupSize(o, band)))),
                 row, band == AgeBand::UnderThree ? kListColumn : kUnitColumn, Qt::AlignLeft);
         }
         ++row;
@@ -178,20 +163,20 @@ QFrame* SimulationForm::buildServiceStaff()
     auto* frame = makeBox(bodyWidget(), QStringLiteral("Frame1"));
     auto* grid = new QGridLayout(frame);
     grid->setColumnStretch(0, 1);
-    grid->addWidget(makeLabel(frame, QStringLiteral("SalaryHead"), QStringLiteral("оклад на должность")), 0, 3, 1, 2,
-        Qt::AlignHCenter);
+    grid->addWidget(makeLabel(frame, QStringLiteral("SalaryHead"), qs(kSalaryHead)), 0, 3, 1, 2, Qt::AlignHCenter);
     auto& b = bindings_[1];
     int row = 1;
     for (const StaffRow& s : kStaffRows) {
         const ListRow staff = makeListRow(frame,
-            {QStringLiteral("Row%1Caption").arg(row), qs(texts(s.position).screen), true}, ListKind::Positions,
-            comboName(s.combo), {comboName(s.combo) + QStringLiteral("Unit"), QStringLiteral("ст.")});
+            {QStringLiteral("Row%1Caption").arg(row), qs(fieldCaption(fields::servicePositions(s.position))), true},
+            ListKind::Positions, comboName(s.combo),
+            {comboName(s.combo) + QStringLiteral("Unit"), QStringLiteral("ст.")});
         b.push_back({staff.list, fields::servicePositions(s.position)});
         staff.addTo(grid, row, 0);
         if (s.text != 0) {
             const QString name = QStringLiteral("Text%1").arg(s.text);
             QLineEdit* salary = makeAmountField(frame, name);
-            salary->setAccessibleName(staff.caption->text() + QStringLiteral(", оклад на должность"));
+            salary->setAccessibleName(qs(fieldCaption(fields::serviceSalary(s.position))));
             b.push_back({salary, fields::serviceSalary(s.position)});
             grid->addWidget(salary, row, 3);
             grid->addWidget(makeLabel(frame, name + QStringLiteral("Unit"), QStringLiteral("рублей")), row, 4);

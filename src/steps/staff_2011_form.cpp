@@ -6,6 +6,8 @@
 #include "text_field.h"
 #include "widgets.h"
 
+#include "model/field_captions.h"
+
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -18,31 +20,23 @@ namespace kvarton {
 
 namespace {
 
-// Rows 1–12 are the roles; 13–16 the totals and the other staff, whose labels name the step's
-// quantity.
+// Rows 1–12 are the roles; 13–16 the totals and the other staff, whose captions name the step's
+// quantity. The captions are those the program names the inputs by (field_captions.h).
 struct RowInfo {
     int control; // TextN and ComboN
     FieldRef payroll;
     FieldRef positions;
-    const char* payrollLabel; // only rows 13–16; rows 1–12 show the role
-    const char* positionsLabel;
 };
 
 std::array<RowInfo, 16> rowTable()
 {
     std::array<RowInfo, 16> rows{};
     for (StaffRole r : allOf<StaffRole>())
-        rows[ix(r)] = {static_cast<int>(ix(r)) + 2, fields::payroll2011(r), fields::positions2011(r), nullptr, nullptr};
-    rows[12] = {1, fields::payroll2011PedTotal(), fields::positions2011PedTotal(),
-        "Фонд оплаты труда педагогического персонала и УВП (всего)",
-        "Количество ставок педагогического персонала и УВП (всего)"};
-    rows[13] = {14, fields::payroll2011Admin(), fields::positions2011Admin(),
-        "Фонд оплаты труда заведующих и заместителей заведующих",
-        "Количество ставок заведующих и заместителей заведующих"};
-    rows[14] = {15, fields::payroll2011Medical(), fields::positions2011Medical(),
-        "Фонд оплаты труда медицинского персонала", "Количество ставок медицинского персонала"};
-    rows[15] = {16, fields::payroll2011Service(), fields::positions2011Service(),
-        "Фонд оплаты труда прочего (обслуживающего персонала)", "Количество ставок прочего (обслуживающего персонала)"};
+        rows[ix(r)] = {static_cast<int>(ix(r)) + 2, fields::payroll2011(r), fields::positions2011(r)};
+    rows[12] = {1, fields::payroll2011PedTotal(), fields::positions2011PedTotal()};
+    rows[13] = {14, fields::payroll2011Admin(), fields::positions2011Admin()};
+    rows[14] = {15, fields::payroll2011Medical(), fields::positions2011Medical()};
+    rows[15] = {16, fields::payroll2011Service(), fields::positions2011Service()};
     return rows;
 }
 
@@ -76,7 +70,7 @@ Staff2011Form::Staff2011Form(QWidget* parent)
         const RowInfo& info = rowInfo()[i];
         const QString rowName = QStringLiteral("Row%1").arg(i + 1);
         Row& row = rows_[i];
-        const QString caption = i < 12 ? qs(texts(static_cast<StaffRole>(i)).screen) : QString();
+        const QString caption = qs(fieldCaption(info.positions));
         // The positions of step 8 are a row of caption, list and unit; step 7 shows the amount instead.
         const ListRow positions
             = makeListRow(frame, {rowName + QStringLiteral("Caption"), caption}, ListKind::Positions,
@@ -138,8 +132,7 @@ void Staff2011Form::applyLayout(int step)
         row.amount->setVisible(payroll);
         row.positions->setVisible(!payroll);
         row.unit->setVisible(!payroll);
-        if (i >= 12)
-            row.caption->setText(QString::fromUtf8(payroll ? rowInfo()[i].payrollLabel : rowInfo()[i].positionsLabel));
+        row.caption->setText(qs(fieldCaption(payroll ? rowInfo()[i].payroll : rowInfo()[i].positions)));
         QWidget* control = payroll ? static_cast<QWidget*>(row.amount) : row.positions;
         control->setAccessibleName(row.caption->text());
         row.caption->setBuddy(control);

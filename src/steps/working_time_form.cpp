@@ -4,6 +4,8 @@
 #include "list_row.h"
 #include "widgets.h"
 
+#include "model/field_captions.h"
+
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,7 +32,9 @@ WorkingTimeForm::WorkingTimeForm(QWidget* parent)
     std::array<ChoiceList*, 13> lists{};
 
     auto* stayRow = new QHBoxLayout;
-    const ListRow stay = makeListRow(body, {QStringLiteral("Label3"), QStringLiteral("Режим пребывания")},
+    // The captions are those the program names the inputs by (field_captions.h).
+    const ListRow stay = makeListRow(body,
+        {QStringLiteral("Label3"), qs(fieldCaption(fields::directStayHours(GroupKind::GeneralDay)))},
         ListKind::StayModeHours, QStringLiteral("Combo1"), {QStringLiteral("Label2"), QStringLiteral("часов в день")});
     lists[0] = stay.list;
     stayRow->addWidget(stay.caption);
@@ -50,7 +54,8 @@ WorkingTimeForm::WorkingTimeForm(QWidget* parent)
         const QString name = QStringLiteral("Combo%1").arg(k);
         const int row = static_cast<int>(ix(r)) / 2;
         const int column = static_cast<int>(ix(r)) % 2 * 4;
-        const ListRow role = makeListRow(frame, {name + QStringLiteral("Caption"), qs(texts(r).screen)},
+        const ListRow role = makeListRow(frame,
+            {name + QStringLiteral("Caption"), qs(fieldCaption(fields::directHours(GroupKind::GeneralDay, r)))},
             ListKind::RoleHours, name, {name + QStringLiteral("Unit"), QStringLiteral("часов")});
         role.addTo(grid, row, column);
         lists[static_cast<std::size_t>(k - 1)] = role.list;
