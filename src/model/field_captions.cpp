@@ -183,6 +183,16 @@ std::string fieldCaption(FieldRef r)
 
 std::string stepName(int step) { return "Шаг " + std::to_string(step); }
 
+std::string stepsName(std::span<const int> steps)
+{
+    if (steps.size() == 1)
+        return stepName(steps.front());
+    std::string name = "Шаги";
+    for (std::size_t i = 0; i < steps.size(); ++i)
+        name += (i == 0 ? " " : ", ") + std::to_string(steps[i]);
+    return name;
+}
+
 std::string fieldName(FieldRef r) { return stepName(fieldPlace(r).step) + ": " + fieldCaption(r); }
 
 } // namespace kvarton

@@ -2,6 +2,7 @@
 
 #include "field_ref.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,8 +28,9 @@ std::string_view fieldCaptionPart(FieldRef r, std::size_t part);
 // The parts joined as a person reads them: by ", ", after a colon by a blank.
 // "Воспитатель", "Бухгалтер, экономист, оклад на должность".
 std::string fieldCaption(FieldRef r);
-// How the program names a step to the learner: "Шаг 7".
+// How the program names a step to the learner: "Шаг 7", and several steps: "Шаги 13, 15".
 std::string stepName(int step);
+std::string stepsName(std::span<const int> steps);
 // The step and the caption: "Шаг 7: Воспитатель".
 std::string fieldName(FieldRef r);
 

@@ -1,6 +1,7 @@
 #include "step_table.h"
 
 #include "calc/panels.h"
+#include "model/field_captions.h"
 
 #include <array>
 
@@ -63,14 +64,10 @@ constexpr std::array<StepInfo, kLastStep> kSteps{{
     {Screen::Calculation, calc::stepTitle(calc::ResultsPanel::Estimate), "raschet4"},
 }};
 
-constexpr std::array<std::string_view, kLastStep + 2> kStepCaptions{"Шаг 0", "Шаг 1", "Шаг 2", "Шаг 3", "Шаг 4",
-    "Шаг 5", "Шаг 6", "Шаг 7", "Шаг 8", "Шаг 9", "Шаг 10", "Шаг 11", "Шаг 12", "Шаг 13", "Шаг 14", "Шаг 15", "Шаг 16",
-    "Шаг 17"};
-
 } // namespace
 
 const StepInfo& stepInfo(int step) noexcept { return kSteps[static_cast<std::size_t>(step - 1)]; }
-std::string_view backCaption(int step) noexcept { return kStepCaptions[static_cast<std::size_t>(step - 1)]; }
-std::string_view nextCaption(int step) noexcept { return kStepCaptions[static_cast<std::size_t>(step + 1)]; }
+std::string backCaption(int step) { return stepName(step - 1); }
+std::string nextCaption(int step) { return stepName(step + 1); }
 
 } // namespace kvarton

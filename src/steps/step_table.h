@@ -2,6 +2,7 @@
 
 #include "screens.h"
 
+#include <string>
 #include <string_view>
 
 namespace kvarton {
@@ -18,7 +19,7 @@ struct StepInfo {
 const StepInfo& stepInfo(int step) noexcept;
 
 // Back and Next name the step they lead to: "Шаг 0" and "Шаг 17" exist only as hidden captions.
-std::string_view backCaption(int step) noexcept;
-std::string_view nextCaption(int step) noexcept;
+std::string backCaption(int step);
+std::string nextCaption(int step);
 
 } // namespace kvarton

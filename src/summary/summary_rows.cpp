@@ -6,6 +6,7 @@
 
 #include "calc/all_results.h"
 #include "model/conversion.h"
+#include "model/field_captions.h"
 #include "reader/report_reader.h"
 #include "report/results_layout.h"
 
@@ -45,10 +46,9 @@ std::string errorNote(const calc::AllResults& results)
             steps.insert(calc::kFirstResultsStep + static_cast<int>(c.panel));
     if (steps.empty())
         return {};
-    std::string note = steps.size() == 1 ? "Шаг " : "Шаги ";
-    for (const int step : steps)
-        note += (step == *steps.begin() ? "" : ", ") + std::to_string(step);
-    return note + ": на экране вместо результатов показана панель ошибок «Проверьте правильность ввода параметров».";
+    const std::vector<int> ordered(steps.begin(), steps.end());
+    return stepsName(ordered)
+        + ": на экране вместо результатов показана панель ошибок «Проверьте правильность ввода параметров».";
 }
 
 } // namespace
