@@ -107,7 +107,7 @@ int main(int argc, char** argv)
         }
         left += static_cast<int>(begun.size());
         if (begun != std::set<std::string>(kInstitutions.begin(), kInstitutions.end()))
-            std::fprintf(stderr, "round %d: %zu works left of %d\n", round, begun.size(), kCopies);
+            std::fprintf(stderr, "round %d: %d works left of %d\n", round, static_cast<int>(begun.size()), kCopies);
     }
     const int lost = rounds * kCopies - left;
     std::printf(
