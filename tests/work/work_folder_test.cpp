@@ -10,8 +10,6 @@
 #include <functional>
 #include <map>
 #include <random>
-#include <set>
-#include <thread>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -290,33 +288,6 @@ TEST_F(WorkFolder, ANewWorkNeverTakesTheNameOfAnother)
     EXPECT_EQ(asked, (std::vector<std::string>{"work-20260314-102205-5.json", "work-20260314-102205-6.json"}));
     EXPECT_EQ(held.file.filename(), "work-20260314-102205-6.json");
     EXPECT_FALSE(fs::exists(folder_ / "work-20260314-102205-5.json"));
-}
-
-// Copies of the program beginning works in the same second, each on a thread of its own here: the
-// creation takes each name once, so every work keeps a file of its own.
-TEST_F(WorkFolder, WorksBegunTogetherGetAFileEach)
-{
-    constexpr int kCopies = 8;
-    constexpr int kRounds = 5;
-    for (int round = 0; round < kRounds; ++round) {
-        const fs::path folder = folder_ / std::to_string(round);
-        std::vector<NewWorkFile> made(kCopies);
-        {
-            std::vector<std::jthread> copies;
-            for (int i = 0; i < kCopies; ++i)
-                copies.emplace_back([&, i] { made[i] = createWorkFile(folder, work("Сад " + std::to_string(i), 1)); });
-        }
-        std::set<fs::path> files;
-        for (int i = 0; i < kCopies; ++i) {
-            EXPECT_EQ(made[i].problem, "");
-            files.insert(made[i].file);
-            const WorkEntry entry = readEntry(made[i].file);
-            ASSERT_TRUE(entry.work) << entry.problem;
-            EXPECT_EQ(entry.work->institution, "Сад " + std::to_string(i));
-        }
-        EXPECT_EQ(files.size(), std::size_t{kCopies});
-        EXPECT_EQ(workFiles(folder).size(), std::size_t{kCopies});
-    }
 }
 
 // What stands where the folder of works should be, said with the folder's whole path.
