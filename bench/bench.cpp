@@ -326,8 +326,8 @@ bool writeTenWorks(const QString& dataHome)
         confirmPersonalData(model, {model.regionName, "Детский сад № " + std::to_string(i + 1), "Иванова", "А", "Б"});
         model.currentStep = 1 + i;
         const work::SavedTime at{savedTimeNow().unixMs - (10 - i) * 60'000, 180};
-        if (const auto problem = work::writeWork(work::newWorkFile(folder, at), work::captureWork(model, at))) {
-            std::fprintf(stderr, "%s\n", problem->c_str());
+        if (const auto created = work::createWorkFile(folder, work::captureWork(model, at)); created.file.empty()) {
+            std::fprintf(stderr, "%s\n", created.problem.c_str());
             return false;
         }
     }

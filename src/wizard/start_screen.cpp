@@ -84,7 +84,14 @@ StartScreen::StartScreen(QWidget* parent)
     problem_ = makeLabel(this, QStringLiteral("OpenReportProblem"), {}, true);
     problem_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     problem_->hide();
-    layout->addWidget(problem_);
+    // A work open in another window can be continued as a copy, right where the problem is said.
+    auto* problemRow = new QHBoxLayout;
+    QPushButton* continueCopy = makeButton(this, QStringLiteral("ContinueCopy"), QStringLiteral("продолжить копию"));
+    continueCopy->hide();
+    problemRow->addWidget(problem_, 1);
+    problemRow->addWidget(continueCopy, 0, Qt::AlignBottom);
+    layout->addLayout(problemRow);
+    continueCopy_ = continueCopy;
 
     // The saved works, above the ways to begin: continuing is what a returning learner wants.
     auto* saved = new QHBoxLayout;
@@ -118,6 +125,7 @@ StartScreen::StartScreen(QWidget* parent)
     connect(start, &QPushButton::clicked, this, &StartScreen::startRequested);
     connect(continueWork, &QPushButton::clicked, this, &StartScreen::continueRequested);
     connect(openWork, &QPushButton::clicked, this, &StartScreen::openWorkRequested);
+    connect(continueCopy, &QPushButton::clicked, this, &StartScreen::continueCopyRequested);
 }
 
 void StartScreen::showLastWork(const QString& line)
@@ -127,10 +135,11 @@ void StartScreen::showLastWork(const QString& line)
         w->setVisible(!line.isEmpty());
 }
 
-void StartScreen::showProblem(const QString& message)
+void StartScreen::showProblem(const QString& message, bool copyOffered)
 {
     problem_->setText(message);
     problem_->setVisible(!message.isEmpty());
+    continueCopy_->setVisible(copyOffered && !message.isEmpty());
 }
 
 InfoScreen::InfoScreen(QWidget* parent)

@@ -15,7 +15,8 @@ public:
     explicit StartScreen(QWidget* parent);
 
     // Why the report or the work the learner chose was not opened; an empty text hides the line.
-    void showProblem(const QString& message);
+    // With `copyOffered`, "продолжить копию" stands beside it: the work is open in another window.
+    void showProblem(const QString& message, bool copyOffered = false);
     // The line naming the most recent saved work; an empty text hides it with "продолжить" and
     // "открыть…", which only saved works need.
     void showLastWork(const QString& line);
@@ -27,9 +28,11 @@ signals:
     void continueRequested(); // "продолжить": the most recent saved work
     void openWorkRequested(); // "открыть…": the list of saved works
     void summaryRequested(); // "сводка отчетов…"
+    void continueCopyRequested(); // "продолжить копию": of the work open in another window
 
 private:
     QLabel* problem_ = nullptr;
+    QWidget* continueCopy_ = nullptr;
     QLabel* lastWork_ = nullptr;
     QWidget* continue_ = nullptr;
     QWidget* openWork_ = nullptr;

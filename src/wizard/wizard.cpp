@@ -51,9 +51,29 @@ QString workLine(const work::WorkEntry& entry)
         .arg(QString::fromStdString(work::russianText(w.saved)));
 }
 
+// The entries of the works' folder that the list passes over, each named with the reason, under
+// the folder's whole path; "" when there are none.
+QString skippedText(const work::WorkListing& listing, const std::filesystem::path& folder)
+{
+    // A folder of many such entries is no learner's: the first ones say enough.
+    constexpr std::size_t kShown = 10;
+    QStringList lines;
+    for (std::size_t i = 0; i < listing.skipped.size() && i < kShown; ++i)
+        lines << QStringLiteral("«%1»: %2")
+                     .arg(QString::fromStdString(listing.skipped[i].name),
+                         QString::fromStdString(listing.skipped[i].reason));
+    if (listing.skipped.size() > kShown)
+        lines << QStringLiteral("и другие, всего %1").arg(listing.skipped.size());
+    if (listing.cutShort)
+        lines << QStringLiteral("остальные файлы папки: их слишком много, чтобы просмотреть все");
+    if (lines.isEmpty())
+        return {};
+    return QStringLiteral("В папке «%1» пропущены:\n").arg(pathText(folder)) + lines.join(u'\n');
+}
+
 } // namespace
 
-Wizard::Wizard(std::filesystem::path workFolder)
+Wizard::Wizard(WorksFolder workFolder)
     : window_(std::make_unique<MainWindow>())
     , chooseFile_(askWithDialog)
 {
@@ -66,6 +86,7 @@ Wizard::Wizard(std::filesystem::path workFolder)
     connect(start_, &StartScreen::openReportRequested, this, &Wizard::chooseReport);
     connect(start_, &StartScreen::continueRequested, this, &Wizard::continueLastWork);
     connect(start_, &StartScreen::openWorkRequested, this, &Wizard::listSavedWorks);
+    connect(start_, &StartScreen::continueCopyRequested, this, &Wizard::continueCopy);
     connect(window_.get(), &MainWindow::closeRequested, this, &Wizard::finish);
     connect(start_, &StartScreen::summaryRequested, this, &Wizard::showSummary);
 }
@@ -170,7 +191,7 @@ void Wizard::confirmPersonalData()
     startWork(std::move(work), kFirstStep);
 }
 
-void Wizard::startWork(InstitutionModel model, int step, std::optional<ContinuedWork> continued)
+void Wizard::showWork(InstitutionModel model, int step)
 {
     model_ = std::move(model);
     if (!steps_) {
@@ -180,16 +201,31 @@ void Wizard::startWork(InstitutionModel model, int step, std::optional<Continued
         window_->fitAndCentre();
     }
     steps_->showStep(step);
-    if (continued) {
-        keeper_->resume(std::move(continued->file), std::move(continued->kept));
-    } else {
-        keeper_->beginNew();
-        keeper_->saveSoon(model_);
-    }
+}
+
+void Wizard::startWork(InstitutionModel model, int step, std::optional<ContinuedWork> continued)
+{
+    showWork(std::move(model), step);
+    if (continued)
+        keeper_->resume(std::move(continued->file), std::move(continued->kept), std::move(continued->lock));
+    else
+        keeper_->beginNew(model_);
 }
 
 std::optional<QString> Wizard::continueWork(const std::filesystem::path& file)
 {
+    // Held before it is read: the version read is the newest, and no other copy writes it any more.
+    WorkLock lock;
+    if (!keeper_->holds(file) && !lock.take(file)) {
+        const QString message
+            = QStringLiteral("Сохраненная работа «%1» не открыта: она открыта в другом окне программы. Продолжите ее "
+                             "в том окне или нажмите «продолжить копию»: копия станет новой работой с теми же "
+                             "данными, а эта останется как есть.")
+                  .arg(pathText(file.filename()));
+        heldElsewhere_ = file;
+        start_->showProblem(message, true);
+        return message;
+    }
     work::WorkEntry entry = work::readEntry(file);
     if (!entry.work) {
         const QString message = QStringLiteral("Сохраненная работа «%1» не открыта: %2.")
@@ -200,20 +236,39 @@ std::optional<QString> Wizard::continueWork(const std::filesystem::path& file)
     start_->showProblem({});
     const int step = entry.work->step;
     InstitutionModel model = work::restoreModel(*entry.work);
-    startWork(std::move(model), step, ContinuedWork{std::move(entry.file), std::move(entry.work->kept)});
+    startWork(
+        std::move(model), step, ContinuedWork{std::move(entry.file), std::move(entry.work->kept), std::move(lock)});
     return std::nullopt;
+}
+
+// The work another copy of the program shows, as it was last saved, becomes a new work of this one.
+void Wizard::continueCopy()
+{
+    const std::filesystem::path file = std::exchange(heldElsewhere_, {});
+    work::WorkEntry entry = work::readEntry(file);
+    if (!entry.work) {
+        start_->showProblem(QStringLiteral("Копия работы «%1» не сделана: %2.")
+                                .arg(pathText(file.filename()), QString::fromStdString(entry.problem)));
+        return;
+    }
+    start_->showProblem({});
+    const int step = entry.work->step;
+    showWork(work::restoreModel(*entry.work), step);
+    keeper_->beginNew(model_, std::move(entry.work->kept));
 }
 
 // The start screen names the most recent work; reading only that one keeps the start quick
 // however many works there are.
 void Wizard::offerSavedWorks()
 {
-    const auto newest = keeper_->keeps() ? work::workFiles(keeper_->folder(), 1) : std::vector<std::filesystem::path>{};
+    const auto newest = keeper_->lists() ? work::workFiles(keeper_->folder(), 1) : std::vector<std::filesystem::path>{};
     start_->showLastWork(newest.empty() ? QString() : workLine(work::readEntry(newest.front())));
 }
 
 void Wizard::continueLastWork()
 {
+    if (!keeper_->lists())
+        return;
     const auto newest = work::workFiles(keeper_->folder(), 1);
     if (!newest.empty())
         continueWork(newest.front());
@@ -230,11 +285,12 @@ void Wizard::listSavedWorks()
                 continueWork(listedWorks_[static_cast<std::size_t>(row)]);
         });
     }
-    listedWorks_ = work::workFiles(keeper_->folder(), kListedWorks);
+    work::WorkListing listing = work::listWorks(keeper_->folder(), kListedWorks);
+    listedWorks_ = std::move(listing.works);
     QStringList lines;
     for (const std::filesystem::path& file : listedWorks_)
         lines << workLine(work::readEntry(file));
-    workList_->setWorks(lines);
+    workList_->setWorks(lines, skippedText(listing, keeper_->folder()));
     start_->setEnabled(false);
     workList_->show();
     workList_->raise();

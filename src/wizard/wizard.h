@@ -1,5 +1,8 @@
 #pragma once
 
+#include "work_keeper.h"
+#include "work_lock.h"
+
 #include "model/institution_model.h"
 #include "steps/screens.h"
 #include "work/saved_work.h"
@@ -20,15 +23,15 @@ class MainWindow;
 class PersonalDataScreen;
 class StartScreen;
 class StepController;
-class WorkKeeper;
 class WorkListScreen;
 class SummaryScreen;
 
-// A saved work being continued: its file, and what the file held that this program does not know,
-// to be written back.
+// A saved work being continued: its file, what the file held that this program does not know, to
+// be written back, and this copy's hold on it.
 struct ContinuedWork {
     std::filesystem::path file;
     work::KeptMembers kept;
+    WorkLock lock;
 };
 
 // The program: the model, the main window and the screens around the step controller. The start
@@ -39,7 +42,7 @@ class Wizard final : public QObject {
 public:
     // `workFolder` holds the saved works (savedWorksFolder() for the program); empty, no work is
     // saved or offered, as the tests that do not look at saved works want.
-    explicit Wizard(std::filesystem::path workFolder = {});
+    explicit Wizard(WorksFolder workFolder = {});
     ~Wizard() override;
 
     void start();
@@ -51,7 +54,8 @@ public:
 
     // Continues the saved work of `file` on the step last shown, every field as it was saved. On
     // failure nothing changes but the start screen, which shows the message; the message is
-    // returned as well.
+    // returned as well. A work that another copy of the program shows is not continued: the start
+    // screen offers to continue a copy of it as a new work.
     std::optional<QString> continueWork(const std::filesystem::path& file);
 
     // Reads the report workbook at `path` into a new work and shows its first results, step 13;
@@ -84,6 +88,7 @@ signals:
     void quitRequested();
 
 private:
+    void showWork(InstitutionModel model, int step);
     void showDetails();
     void closeDetails();
     void showPersonalData();
@@ -91,6 +96,7 @@ private:
     void chooseReport();
     void offerSavedWorks();
     void continueLastWork();
+    void continueCopy();
     void listSavedWorks();
     void closeWorkList();
     void finish();
@@ -107,6 +113,7 @@ private:
     WorkKeeper* keeper_ = nullptr;
     QPointer<WorkListScreen> workList_;
     std::vector<std::filesystem::path> listedWorks_; // the files of workList_'s lines
+    std::filesystem::path heldElsewhere_; // the work another copy shows, whose copy is offered
     QString saveProblem_; // the last failure shown, so that it is not shown on every commit
     ReportsChooser chooseReports_;
     QPointer<SummaryScreen> summary_;

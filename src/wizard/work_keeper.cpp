@@ -7,10 +7,9 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QEvent>
 #include <QStandardPaths>
-
-#include <system_error>
 
 namespace kvarton {
 
@@ -22,45 +21,100 @@ const QEvent::Type kSaveEvent = static_cast<QEvent::Type>(QEvent::registerEventT
 
 } // namespace
 
-WorkKeeper::WorkKeeper(std::filesystem::path folder, QObject* parent)
+WorkKeeper::WorkKeeper(WorksFolder folder, QObject* parent)
     : QObject(parent)
-    , folder_(std::move(folder))
+    , keeps_(!folder.path.empty() || !folder.unusable.isEmpty())
+    , folder_(std::move(folder.path))
+    , unusable_(std::move(folder.unusable))
 {
     if (!keeps())
         return;
-    writer_ = std::make_unique<work::WorkWriter>([this](std::uint64_t, const std::optional<std::string>& problem) {
-        if (!problem)
-            return;
-        const QString message = QString::fromStdString(*problem);
-        // Called on the writer's thread: the message goes to the screens' thread.
-        QMetaObject::invokeMethod(
-            this, [this, message] { emit saveFailed(message); }, Qt::QueuedConnection);
-    });
+    writer_ = std::make_unique<work::WorkWriter>(
+        [this](std::uint64_t, const std::optional<std::string>& problem) {
+            if (!problem)
+                return;
+            const QString message = QString::fromStdString(*problem);
+            // Called on the writer's thread: the message goes to the screens' thread.
+            QMetaObject::invokeMethod(
+                this, [this, message] { emit saveFailed(message); }, Qt::QueuedConnection);
+        },
+        [this](const work::SavedWork& work) { return newFile(work); });
 }
 
 WorkKeeper::~WorkKeeper() = default; // the writer writes what still waits before its thread ends
 
-void WorkKeeper::beginNew()
+std::filesystem::path WorkKeeper::file() const
 {
-    if (!keeps())
-        return;
-    std::error_code ignored; // a folder that cannot be made shows as a failed save
-    std::filesystem::create_directories(folder_, ignored);
-    file_ = work::newWorkFile(folder_, savedTimeNow());
-    kept_ = {};
+    const std::lock_guard lock(mutex_);
+    return file_;
 }
 
-void WorkKeeper::resume(std::filesystem::path file, work::KeptMembers kept)
+bool WorkKeeper::holds(const std::filesystem::path& file) const
+{
+    const std::lock_guard lock(mutex_);
+    return !file.empty() && file == file_;
+}
+
+void WorkKeeper::beginNew(const InstitutionModel& model, work::KeptMembers kept)
 {
     if (!keeps())
         return;
-    file_ = std::move(file);
+    letGo();
     kept_ = std::move(kept);
+    wantsFile_ = true;
+    saveSoon(model);
+}
+
+void WorkKeeper::resume(std::filesystem::path file, work::KeptMembers kept, WorkLock lock)
+{
+    if (!keeps())
+        return;
+    if (!holds(file)) {
+        letGo();
+        const std::lock_guard hold(mutex_);
+        lock_ = std::move(lock);
+        file_ = std::move(file);
+    }
+    kept_ = std::move(kept);
+}
+
+// The work kept so far is let go once what waits for its file has been written: from then on
+// another copy of the program may continue it.
+void WorkKeeper::letGo()
+{
+    if (writer_)
+        writer_->waitUntilWritten();
+    wantsFile_ = false;
+    const std::lock_guard lock(mutex_);
+    lock_.release();
+    file_.clear();
+}
+
+// On the writer's thread: the new work's file, made under a name that this copy holds and that no
+// work had. Holding a name waits for the disk, which the screens should not.
+work::NewWorkFile WorkKeeper::newFile(const work::SavedWork& work)
+{
+    {
+        const std::lock_guard lock(mutex_);
+        if (!file_.empty()) // made by an earlier writing of the same work
+            return {file_, {}};
+    }
+    if (!unusable_.isEmpty())
+        return {{}, unusable_.toStdString()};
+    WorkLock candidate;
+    work::NewWorkFile made = work::createWorkFile(
+        folder_, work, [&candidate](const std::filesystem::path& name) { return candidate.take(name); });
+    if (!made.file.empty()) {
+        const std::lock_guard lock(mutex_);
+        file_ = made.file;
+        lock_ = std::move(candidate);
+    }
+    return made;
 }
 
 void WorkKeeper::saveSoon(const InstitutionModel& model)
 {
-    if (!keeps() || file_.empty())
+    if (!keeps() || (!wantsFile_ && file().empty()))
         return;
     if (!waiting_)
         QCoreApplication::postEvent(this, new QEvent(kSaveEvent), Qt::LowEventPriority);
@@ -77,7 +131,7 @@ void WorkKeeper::customEvent(QEvent* event)
 
 void WorkKeeper::saveNow(const InstitutionModel& model)
 {
-    if (!keeps() || file_.empty())
+    if (!keeps() || (!wantsFile_ && file().empty()))
         return;
     waiting_ = nullptr;
     hand(model);
@@ -92,14 +146,30 @@ void WorkKeeper::waitUntilSaved()
 
 void WorkKeeper::hand(const InstitutionModel& model)
 {
-    writer_->write(file_, work::captureWork(model, savedTimeNow(), kept_));
+    // Without a file yet, the writer makes the new work's.
+    writer_->write(file(), work::captureWork(model, savedTimeNow(), kept_));
 }
 
-std::filesystem::path savedWorksFolder()
+WorksFolder savedWorksFolder()
 {
     if (const QString folder = testSwitches::worksFolder(); !folder.isEmpty())
-        return pathOf(folder);
-    return pathOf(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        return {pathOf(folder)};
+    const QString location = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+#ifndef Q_OS_WIN
+    // Without a home folder Qt names a folder under the root of the file system, which is no
+    // learner's: a work saved there would be found by nobody, if it could be written at all.
+    if (!QDir::isAbsolutePath(qEnvironmentVariable("XDG_DATA_HOME"))
+        && !QDir::isAbsolutePath(qEnvironmentVariable("HOME")))
+        return {pathOf(location),
+            QStringLiteral("не задана домашняя папка (переменная окружения HOME), а сохраненные работы хранятся в "
+                           "ней, в папке «.local/share/kvarton»")};
+#endif
+    if (!QDir::isAbsolutePath(location))
+        return {pathOf(location),
+            QStringLiteral("не найдена папка данных программы, в которой хранятся сохраненные работы (система "
+                           "назвала «%1»)")
+                .arg(location)};
+    return {pathOf(location)};
 }
 
 QString pathText(const std::filesystem::path& path)

@@ -3,6 +3,7 @@
 #include "steps/screens.h"
 #include "steps/widgets.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
 
@@ -18,6 +19,9 @@ WorkListScreen::WorkListScreen(QWidget* parent)
     works_->setAccessibleName(QStringLiteral("Сохраненные работы"));
     works_->setSelectionMode(QAbstractItemView::SingleSelection);
     content()->addWidget(works_, 1);
+    skipped_ = makeLabel(this, QStringLiteral("SkippedWorks"), {}, true);
+    skipped_->hide();
+    content()->addWidget(skipped_);
     QPushButton* open = makeButton(this, QStringLiteral("ContinueChosen"), QStringLiteral("продолжить"));
     open->setDefault(true);
     addButton(open);
@@ -26,10 +30,12 @@ WorkListScreen::WorkListScreen(QWidget* parent)
     resize(640, 360);
 }
 
-void WorkListScreen::setWorks(const QStringList& lines)
+void WorkListScreen::setWorks(const QStringList& lines, const QString& skipped)
 {
     works_->clear();
     works_->addItems(lines);
+    skipped_->setText(skipped);
+    skipped_->setVisible(!skipped.isEmpty());
     works_->setCurrentRow(0);
     works_->setFocus();
 }

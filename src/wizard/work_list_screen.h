@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+class QLabel;
 class QListWidget;
 
 namespace kvarton {
@@ -15,8 +16,9 @@ class WorkListScreen final : public ModalScreen {
 public:
     explicit WorkListScreen(QWidget* parent);
 
-    // One line per work, newest first; the first is chosen.
-    void setWorks(const QStringList& lines);
+    // One line per work, newest first; the first is chosen. Under the list, what the folder holds
+    // that the list passes over, and why; nothing when `skipped` is empty.
+    void setWorks(const QStringList& lines, const QString& skipped = {});
 
 signals:
     // The learner continues the work of that line.
@@ -26,6 +28,7 @@ private:
     void continueChosen();
 
     QListWidget* works_ = nullptr;
+    QLabel* skipped_ = nullptr;
 };
 
 } // namespace kvarton

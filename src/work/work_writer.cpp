@@ -4,8 +4,9 @@
 
 namespace kvarton::work {
 
-WorkWriter::WorkWriter(Written written)
+WorkWriter::WorkWriter(Written written, NewFile newFile)
     : written_(std::move(written))
+    , newFile_(std::move(newFile))
     , thread_([this] { run(); })
 {
 }
@@ -59,7 +60,17 @@ void WorkWriter::run()
             job = std::move(waiting_.front());
             waiting_.pop_front();
         }
-        const std::optional<std::string> problem = writeWork(job.file, job.work);
+        std::optional<std::string> problem;
+        bool written = false;
+        if (job.file.empty()) {
+            NewWorkFile made = newFile_ ? newFile_(job.work) : NewWorkFile{{}, "не удалось записать файл новой работы"};
+            job.file = std::move(made.file);
+            if (job.file.empty())
+                problem = std::move(made.problem);
+            written = made.holdsWork;
+        }
+        if (!problem && !written)
+            problem = writeWork(job.file, job.work);
         if (written_)
             written_(job.sequence, problem);
         {

@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(again.kept.fields.size(), std::size_t{1});
     }
 
-    // A work that cannot be written is said once, with the file and the reason; the learner goes on.
+    // A work that cannot be written is said once, with the folder and the reason; the learner goes on.
     void aSaveThatFailsIsShown()
     {
         QTemporaryDir folder;
@@ -133,10 +133,124 @@ private slots:
         QApplication::processEvents();
         w.keeper().waitUntilSaved();
         QTRY_COMPARE(failed.count(), 1);
-        QVERIFY(failed.at(0).at(0).toString().contains(QStringLiteral("«work-")));
+        QCOMPARE(failed.at(0).at(0).toString(),
+            QStringLiteral("папка сохраненных работ «%1» не создана: «%2» — это файл, а не папка")
+                .arg(pathText(blocked / "works"), pathText(blocked)));
         auto* box = w.window()->findChild<QMessageBox*>(QStringLiteral("SaveProblem"));
         QVERIFY(box && box->isVisible());
         QCOMPARE(w.model().currentStep, 1);
+        // Each later commit tries again, without saying the same again.
+        control<QPushButton>(w, Screen::WorkingTime, QStringLiteral("Command2"))->click();
+        QApplication::processEvents();
+        w.keeper().waitUntilSaved();
+        QTRY_COMPARE(failed.count(), 2);
+        QCOMPARE(w.window()->findChildren<QMessageBox*>(QStringLiteral("SaveProblem")).size(), 1);
+    }
+
+#ifndef Q_OS_WIN
+    // Without a home folder the program keeps no work under the root of the file system: it says
+    // which folder it needed and why.
+    void noHomeFolderIsSaid()
+    {
+        const QByteArray home = qgetenv("HOME");
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        const QByteArray works = qgetenv("KVARTON_WORKS_DIR");
+        qunsetenv("HOME");
+        qunsetenv("XDG_DATA_HOME");
+        qunsetenv("KVARTON_WORKS_DIR");
+        const WorksFolder none = savedWorksFolder();
+        qputenv("HOME", home);
+        qputenv("XDG_DATA_HOME", dataHome);
+        qputenv("KVARTON_WORKS_DIR", works);
+        QCOMPARE(none.unusable,
+            QStringLiteral("не задана домашняя папка (переменная окружения HOME), а сохраненные работы хранятся в ней, "
+                           "в папке «.local/share/kvarton»"));
+
+        Wizard w(none);
+        QSignalSpy failed(&w.keeper(), &WorkKeeper::saveFailed);
+        begin(w, QStringLiteral("Сад № 4"));
+        QApplication::processEvents();
+        w.keeper().waitUntilSaved();
+        QTRY_COMPARE(failed.count(), 1);
+        QCOMPARE(failed.at(0).at(0).toString(), none.unusable);
+        QVERIFY(w.keeper().file().empty());
+        QVERIFY(!control<QPushButton>(w, Screen::Start, QStringLiteral("Continue"))->isVisibleTo(w.window()));
+    }
+#endif
+
+    // Two copies of the program on one folder: the second cannot continue the work the first
+    // shows, is told so, and may continue a copy of it, a new work; neither writes the other's file.
+    void aWorkOpenInAnotherWindowIsContinuedAsACopy()
+    {
+        QTemporaryDir folder;
+        const std::filesystem::path works = pathOf(folder.path());
+        {
+            Wizard first(works);
+            begin(first, QStringLiteral("Сад № 5"));
+            first.window()->close();
+        }
+        auto first = std::make_unique<Wizard>(works);
+        first->start();
+        control<QPushButton>(*first, Screen::Start, QStringLiteral("Continue"))->click();
+        const std::filesystem::path file = first->keeper().file();
+        QVERIFY(!file.empty());
+
+        Wizard second(works);
+        second.start();
+        control<QPushButton>(second, Screen::Start, QStringLiteral("Continue"))->click();
+        QVERIFY(second.form(Screen::WorkingTime) == nullptr);
+        QCOMPARE(control<QLabel>(second, Screen::Start, QStringLiteral("OpenReportProblem"))->text(),
+            QStringLiteral("Сохраненная работа «%1» не открыта: она открыта в другом окне программы. Продолжите ее в "
+                           "том окне или нажмите «продолжить копию»: копия станет новой работой с теми же данными, а "
+                           "эта останется как есть.")
+                .arg(pathText(file.filename())));
+        auto* copy = control<QPushButton>(second, Screen::Start, QStringLiteral("ContinueCopy"));
+        QVERIFY(copy->isVisibleTo(second.window()));
+
+        // The first goes on; then the second continues a copy and goes on too.
+        control<ChoiceList>(*first, Screen::WorkingTime, QStringLiteral("Combo2"))->choose(QStringLiteral("9,5"));
+        control<QPushButton>(*first, Screen::WorkingTime, QStringLiteral("Command2"))->click();
+        QApplication::processEvents();
+        QCOMPARE(saved(*first).step, 2);
+        copy->click();
+        QCOMPARE(second.model().institutionName, std::string("Сад № 5"));
+        QApplication::processEvents();
+        QCOMPARE(saved(second).step, 2);
+        QVERIFY(second.keeper().file() != file);
+        control<QPushButton>(second, Screen::WorkingTime, QStringLiteral("Command2"))->click();
+        QApplication::processEvents();
+        QCOMPARE(saved(second).step, 3);
+        QCOMPARE(saved(*first).step, 2);
+        QCOMPARE(work::workFiles(works).size(), std::size_t{2});
+
+        // Once the first has ended, the work is free to continue.
+        first->window()->close();
+        first.reset();
+        Wizard third(works);
+        QCOMPARE(third.continueWork(file), std::nullopt);
+        QCOMPARE(third.keeper().file(), file);
+        QCOMPARE(third.model().currentStep, 2);
+    }
+
+    // The list of works names the entries of the folder it passes over, and why.
+    void theListNamesWhatItPassesOver()
+    {
+        QTemporaryDir folder;
+        const std::filesystem::path works = pathOf(folder.path());
+        {
+            Wizard first(works);
+            begin(first, QStringLiteral("Сад № 6"));
+            first.window()->close();
+        }
+        std::filesystem::create_directories(works / "work-20260101-080000.json" / "inside");
+        Wizard w(works);
+        w.start();
+        control<QPushButton>(w, Screen::Start, QStringLiteral("OpenWork"))->click();
+        auto* skipped = control<QLabel>(w, Screen::WorkList, QStringLiteral("SkippedWorks"));
+        QVERIFY(skipped->isVisibleTo(w.form(Screen::WorkList)));
+        QCOMPARE(skipped->text(),
+            QStringLiteral("В папке «%1» пропущены:\n«work-20260101-080000.json»: это не файл, а папка")
+                .arg(folder.path()));
     }
 };
 

@@ -7,7 +7,13 @@
 
 #include <chrono>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <random>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 using namespace kvarton;
 using namespace kvarton::work;
@@ -50,6 +56,15 @@ protected:
         fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::seconds(secondsAgo));
     }
 
+    // Every file of the folder with its bytes.
+    std::map<fs::path, std::string> folderBytes() const
+    {
+        std::map<fs::path, std::string> bytes;
+        for (const auto& entry : fs::directory_iterator(folder_))
+            bytes[entry.path().filename()] = bytesOf(entry.path());
+        return bytes;
+    }
+
     fs::path folder_;
 };
 
@@ -65,42 +80,84 @@ TEST_F(WorkFolder, AWorkIsReadBackAndEachWritingKeepsThePreviousOne)
 
     const WorkEntry entry = readEntry(file);
     ASSERT_TRUE(entry.work);
-    EXPECT_FALSE(entry.fromPrevious);
+    EXPECT_EQ(entry.version, Version::Current);
     EXPECT_EQ(entry.work->step, 5);
     EXPECT_EQ(std::get<SavedWork>(readWorkJson(bytesOf(previousVersionOf(file)))).step, 4);
     EXPECT_FALSE(fs::exists(pendingVersionOf(file)));
     EXPECT_EQ(previousVersionOf(file).filename(), "work-a.previous.json");
 }
 
-// An interruption leaves one of these states; each still gives the work.
-TEST_F(WorkFolder, EveryMomentOfAnInterruptedWritingLeavesAWork)
+// The writing of version 6 over 5 (previous 4), interrupted after each of its steps, and the
+// first writing of a work cut off: the work continues from the newest version that reads whole,
+// and reading it changes no file, so that nothing newer is lost before it is read.
+TEST_F(WorkFolder, AnInterruptedWritingContinuesFromTheNewestWholeVersion)
 {
-    const fs::path file = folder_ / "work-b.json";
-    ASSERT_EQ(writeWork(file, work("Сад", 4)), std::nullopt);
-    ASSERT_EQ(writeWork(file, work("Сад", 5)), std::nullopt);
-    const std::string five = bytesOf(file);
     const std::string six = workJson(work("Сад", 6));
+    const std::string partSix = six.substr(0, six.size() / 3);
+    struct Moment {
+        const char* name;
+        std::function<void(const fs::path& file)> cut;
+        Version version;
+        int step; // 0: the work cannot be read
+    };
+    const Moment moments[] = {
+        {"nothing begun", [](const fs::path&) {}, Version::Current, 5},
+        {"the new version half written", [&](const fs::path& f) { put(pendingVersionOf(f), partSix); },
+            Version::Current, 5},
+        {"the new version whole, not yet in place", [&](const fs::path& f) { put(pendingVersionOf(f), six); },
+            Version::Pending, 6},
+        {"the file as it was become the previous version",
+            [&](const fs::path& f) {
+                put(pendingVersionOf(f), six);
+                fs::rename(f, previousVersionOf(f));
+            },
+            Version::Pending, 6},
+        {"between the renamings, the new version half written",
+            [&](const fs::path& f) {
+                put(pendingVersionOf(f), partSix);
+                fs::rename(f, previousVersionOf(f));
+            },
+            Version::Previous, 5},
+        {"the new version in place", [&](const fs::path& f) { ASSERT_EQ(writeWork(f, work("Сад", 6)), std::nullopt); },
+            Version::Current, 6},
+        // Kept after a cut-off writing: the previous version at the step 249 stood for, the new one
+        // whole at the step of 261; the work's file missing.
+        {"the issue's folder",
+            [&](const fs::path& f) {
+                fs::rename(f, previousVersionOf(f));
+                put(pendingVersionOf(f), workJson(work("Сад", 12)));
+            },
+            Version::Pending, 12},
+        {"a work's first writing half done",
+            [&](const fs::path& f) {
+                fs::remove(f);
+                fs::remove(previousVersionOf(f));
+                put(pendingVersionOf(f), partSix);
+            },
+            Version::Pending, 0},
+    };
+    int n = 0;
+    for (const Moment& m : moments) {
+        SCOPED_TRACE(m.name);
+        const fs::path file = folder_ / ("work-" + std::to_string(++n) + ".json");
+        ASSERT_EQ(writeWork(file, work("Сад", 4)), std::nullopt);
+        ASSERT_EQ(writeWork(file, work("Сад", 5)), std::nullopt);
+        m.cut(file);
+        const auto before = folderBytes();
 
-    // While the new version is being written, or written but not yet in place.
-    put(pendingVersionOf(file), six.substr(0, six.size() / 3));
-    EXPECT_EQ(readEntry(file).work->step, 5);
-    EXPECT_EQ(workFiles(folder_), std::vector<fs::path>{file});
-    put(pendingVersionOf(file), six);
-    EXPECT_EQ(readEntry(file).work->step, 5);
+        const WorkEntry entry = readEntry(file);
+        EXPECT_EQ(entry.version, m.version);
+        EXPECT_EQ(entry.work ? entry.work->step : 0, m.step) << entry.problem;
+        EXPECT_EQ(workFiles(folder_, 1), std::vector<fs::path>{file});
+        EXPECT_EQ(folderBytes(), before);
+        if (!entry.work)
+            continue;
 
-    // After the file as it was has become the previous version, before the new one takes its name.
-    fs::rename(file, previousVersionOf(file));
-    const WorkEntry between = readEntry(file);
-    ASSERT_TRUE(between.work);
-    EXPECT_TRUE(between.fromPrevious);
-    EXPECT_EQ(between.work->step, 5);
-    EXPECT_EQ(workFiles(folder_), std::vector<fs::path>{file});
-
-    // The next writing finishes the work's file over whatever was left.
-    ASSERT_EQ(writeWork(file, work("Сад", 7)), std::nullopt);
-    EXPECT_EQ(readEntry(file).work->step, 7);
-    EXPECT_EQ(bytesOf(previousVersionOf(file)), five);
-    EXPECT_FALSE(fs::exists(pendingVersionOf(file)));
+        // Continuing writes the next version over whatever the interruption left.
+        ASSERT_EQ(writeWork(file, work("Сад", 14)), std::nullopt);
+        EXPECT_EQ(readEntry(file).work->step, 14);
+        EXPECT_FALSE(fs::exists(pendingVersionOf(file)));
+    }
 }
 
 // A damaged file is named with its reason and left as it is; its previous version is not taken in
@@ -115,7 +172,7 @@ TEST_F(WorkFolder, ADamagedFileIsNamedNotReplaced)
 
     const WorkEntry entry = readEntry(file);
     EXPECT_FALSE(entry.work);
-    EXPECT_FALSE(entry.fromPrevious);
+    EXPECT_EQ(entry.version, Version::Current);
     EXPECT_EQ(entry.problem, "файл поврежден: запись обрывается");
     EXPECT_EQ(bytesOf(file), damaged); // reading changes nothing
     EXPECT_EQ(std::get<SavedWork>(readWorkJson(bytesOf(previousVersionOf(file)))).step, 4);
@@ -125,7 +182,7 @@ TEST_F(WorkFolder, ADamagedFileIsNamedNotReplaced)
     put(previousVersionOf(file), "");
     const WorkEntry neither = readEntry(file);
     EXPECT_FALSE(neither.work);
-    EXPECT_TRUE(neither.fromPrevious);
+    EXPECT_EQ(neither.version, Version::Previous);
     EXPECT_EQ(neither.problem, "файл поврежден: запись обрывается");
 }
 
@@ -141,7 +198,8 @@ TEST_F(WorkFolder, AFailedWritingLeavesTheWorkAsItWas)
     fs::create_directory(pendingVersionOf(file));
 #ifdef _WIN32
     // Windows refuses to open a folder as a file with "access denied".
-    EXPECT_EQ(writeWork(file, work("Сад", 6)), "нет прав на запись файла «work-d.json»");
+    EXPECT_EQ(writeWork(file, work("Сад", 6)),
+        "нет прав на запись файла «work-d.json» в папку «" + displayPath(folder_) + "»");
 #else
     EXPECT_EQ(writeWork(file, work("Сад", 6)), "не удалось записать файл «work-d.json»");
 #endif
@@ -156,8 +214,10 @@ TEST_F(WorkFolder, AFailedWritingLeavesTheWorkAsItWas)
     EXPECT_FALSE(fs::exists(pendingVersionOf(file)));
     EXPECT_EQ(readEntry(file).work->step, 5);
 
-    // A folder that is not there.
-    EXPECT_EQ(writeWork(folder_ / "missing" / "work.json", work("Сад", 6)), "нет папки для файла «work.json»");
+    // A folder that is not there, named by its whole path.
+    const fs::path missing = folder_ / "missing";
+    EXPECT_EQ(writeWork(missing / "work.json", work("Сад", 6)),
+        "нет папки «" + displayPath(missing) + "» для файла «work.json»");
 }
 
 TEST_F(WorkFolder, WorksAreListedNewestFirst)
@@ -178,12 +238,15 @@ TEST_F(WorkFolder, WorksAreListedNewestFirst)
     age(newer, 10);
     age(previousVersionOf(onlyPrevious), 20);
     age(damaged, 30);
-    // Not works: other files, a pending version, a folder.
+    // A work whose first writing was cut off, dated by its pending version.
+    const fs::path onlyPending = folder_ / "work-5.json";
+    put(pendingVersionOf(onlyPending), "{}");
+    age(pendingVersionOf(onlyPending), 60);
+    // Not works: other files, a folder.
     put(folder_ / "notes.txt", "x");
-    put(folder_ / "work-5.json.saving", "{}");
     fs::create_directory(folder_ / "folder.json");
 
-    EXPECT_EQ(workFiles(folder_), (std::vector<fs::path>{newer, onlyPrevious, damaged, older}));
+    EXPECT_EQ(workFiles(folder_), (std::vector<fs::path>{newer, onlyPrevious, damaged, older, onlyPending}));
     EXPECT_EQ(workFiles(folder_, 2), (std::vector<fs::path>{newer, onlyPrevious}));
 }
 
@@ -208,21 +271,70 @@ TEST_F(WorkFolder, TheNewestOfManyWorksIsFoundWhereverTheFolderListsIt)
 
 TEST_F(WorkFolder, ANewWorkNeverTakesTheNameOfAnother)
 {
-    const SavedTime t = *parseIsoText("2026-03-14T10:22:05.500+03:00");
-    const fs::path first = newWorkFile(folder_, t);
-    EXPECT_EQ(first.filename(), "work-20260314-102205.json");
-    ASSERT_EQ(writeWork(first, work("Сад", 1)), std::nullopt);
-    const fs::path second = newWorkFile(folder_, t);
-    EXPECT_EQ(second.filename(), "work-20260314-102205-2.json");
-    // A name whose work has only its previous version left is taken too.
-    put(previousVersionOf(second), "{}");
-    EXPECT_EQ(newWorkFile(folder_, t).filename(), "work-20260314-102205-3.json");
+    const SavedWork begun = work("Сад", 1, "2026-03-14T10:22:05.500+03:00");
+    const NewWorkFile first = createWorkFile(folder_, begun);
+    EXPECT_EQ(first.file.filename(), "work-20260314-102205.json");
+    EXPECT_EQ(readEntry(first.file).work, begun);
+    EXPECT_EQ(createWorkFile(folder_, begun).file.filename(), "work-20260314-102205-2.json");
+    // A name whose work has only another version left is that work's; one that another copy of
+    // the program holds is passed over too.
+    put(folder_ / "work-20260314-102205-3.previous.json", "{}");
+    put(folder_ / "work-20260314-102205-4.json.saving", "{}");
+    std::vector<std::string> asked;
+    const NewWorkFile held = createWorkFile(folder_, begun, [&](const fs::path& name) {
+        asked.push_back(name.filename().string());
+        return asked.size() > 1;
+    });
+    EXPECT_EQ(asked, (std::vector<std::string>{"work-20260314-102205-5.json", "work-20260314-102205-6.json"}));
+    EXPECT_EQ(held.file.filename(), "work-20260314-102205-6.json");
+    EXPECT_FALSE(fs::exists(folder_ / "work-20260314-102205-5.json"));
 }
+
+// What stands where the folder of works should be, said with the folder's whole path.
+TEST_F(WorkFolder, AFolderThatCannotBeMadeIsNamed)
+{
+    const fs::path aFile = folder_ / "file";
+    put(aFile, "x");
+    const std::string under = "папка сохраненных работ «" + displayPath(aFile / "kvarton") + "» не создана: ";
+    EXPECT_EQ(makeWorksFolder(aFile),
+        "папка сохраненных работ «" + displayPath(aFile) + "» не создана: под этим именем уже есть файл");
+    EXPECT_EQ(makeWorksFolder(aFile / "kvarton"), under + "«" + displayPath(aFile) + "» — это файл, а не папка");
+    EXPECT_EQ(createWorkFile(aFile / "kvarton", work("Сад", 1)).problem,
+        under + "«" + displayPath(aFile) + "» — это файл, а не папка");
+    EXPECT_EQ(makeWorksFolder(folder_ / "new" / "kvarton"), std::nullopt);
+    EXPECT_TRUE(fs::is_directory(folder_ / "new" / "kvarton"));
+}
+
+#ifndef _WIN32
+// Entries named as works' files that hold no work are listed with the reason, never in silence.
+TEST_F(WorkFolder, EntriesThatAreNoFilesAreNamedWithTheReason)
+{
+    ASSERT_EQ(writeWork(folder_ / "work-1.json", work("Сад", 2)), std::nullopt);
+    ASSERT_EQ(::mkfifo((folder_ / "work-2.json").c_str(), 0600), 0);
+    fs::create_directory(folder_ / "work-3.previous.json");
+    fs::create_symlink("work-4.json", folder_ / "work-4.json");
+    fs::create_symlink("missing.json", folder_ / "work-5.json");
+    fs::create_directory(folder_ / "notes"); // no work's name: passed over in silence
+    put(folder_ / "notes.txt", "x");
+
+    const WorkListing listing = listWorks(folder_);
+    EXPECT_EQ(listing.works, std::vector<fs::path>{folder_ / "work-1.json"});
+    EXPECT_EQ(listing.skipped,
+        (std::vector<SkippedEntry>{
+            {"work-2.json", "это не файл с данными, а устройство или канал"},
+            {"work-3.previous.json", "это не файл, а папка"},
+            {"work-4.json", "ссылка ведет по кругу"},
+            {"work-5.json", "ссылка ведет на файл, которого нет"},
+        }));
+    EXPECT_FALSE(listing.cutShort);
+    EXPECT_EQ(readEntry(folder_ / "work-2.json").problem, "это не файл с данными, а устройство или канал");
+}
+#endif
 
 TEST_F(WorkFolder, ReadingRefusesWhatIsNoSmallFile)
 {
     EXPECT_EQ(readSmallFile(folder_ / "none.json", 10).problem, "файл не найден");
-    EXPECT_EQ(readSmallFile(folder_, 10).problem, "это не файл");
+    EXPECT_EQ(readSmallFile(folder_, 10).problem, "это не файл, а папка");
     put(folder_ / "big.json", std::string(11, 'x'));
     EXPECT_EQ(readSmallFile(folder_ / "big.json", 10).problem, "файл больше, чем бывает сохраненная работа");
     EXPECT_EQ(readSmallFile(folder_ / "big.json", 11).bytes, std::string(11, 'x'));
@@ -233,8 +345,8 @@ TEST_F(WorkFolder, FoldersNamedInCyrillic)
 {
     const fs::path folder = folder_ / fs::path(u8"Работы слушателя");
     fs::create_directories(folder);
-    const fs::path file = newWorkFile(folder, *parseIsoText("2026-03-14T10:22:05Z"));
-    ASSERT_EQ(writeWork(file, work("Сад", 2)), std::nullopt);
+    const fs::path file = createWorkFile(folder, work("Сад", 2)).file;
+    ASSERT_FALSE(file.empty());
     ASSERT_EQ(writeWork(file, work("Сад", 3)), std::nullopt);
     EXPECT_EQ(readEntry(file).work->step, 3);
     EXPECT_EQ(workFiles(folder), std::vector<fs::path>{file});

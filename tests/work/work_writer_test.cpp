@@ -1,3 +1,4 @@
+#include "work/durable_file.h"
 #include "work/work_folder.h"
 #include "work/work_writer.h"
 
@@ -96,5 +97,5 @@ TEST(WorkWriter, AFailureIsReportedWithItsNumber)
     const std::uint64_t sequence = writer.write(folder.path / "missing" / "w.json", workOnStep(1));
     writer.waitUntilWritten();
     EXPECT_EQ(failed, sequence);
-    EXPECT_EQ(failure, "нет папки для файла «w.json»");
+    EXPECT_EQ(failure, "нет папки «" + displayPath(folder.path / "missing") + "» для файла «w.json»");
 }
