@@ -132,6 +132,12 @@ std::string numberTooLarge(std::string_view cell, std::string_view input)
     return "число в ячейке " + std::string(cell) + " (" + std::string(input) + ") слишком велико.";
 }
 
+std::string unknownRegion(std::string_view cell, std::string_view caption, std::string_view found)
+{
+    return "в ячейке " + std::string(cell) + " (" + std::string(caption)
+        + ") должно быть название региона из списка программы, а стоит " + excerpt(found) + ".";
+}
+
 std::string outOfMemory() { return "не хватило памяти."; }
 std::string internalError() { return "внутренняя ошибка программы."; }
 

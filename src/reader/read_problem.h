@@ -46,6 +46,8 @@ std::string notReport(std::string_view cell, std::string_view expected, std::str
 // An input's cell, named by its address and by its step and caption ("Шаг 7: Воспитатели").
 std::string noNumber(std::string_view cell, std::string_view input, std::string_view found);
 std::string numberTooLarge(std::string_view cell, std::string_view input);
+// The region's cell holds a text that names none of the program's regions.
+std::string unknownRegion(std::string_view cell, std::string_view caption, std::string_view found);
 std::string outOfMemory();
 std::string internalError();
 
