@@ -41,6 +41,7 @@ namespace why {
 std::string notFound() { return "файл не найден."; }
 std::string notAFile() { return "это не файл, а папка."; }
 std::string notARegularFile() { return "это не файл с данными, а устройство или канал."; }
+std::string brokenLink() { return "это ссылка, которая не ведет к файлу: файла нет или ссылки ведут по кругу."; }
 std::string unreadable() { return "файл не удалось прочитать: нет прав на чтение или диск недоступен."; }
 std::string emptyFile() { return "файл пустой."; }
 

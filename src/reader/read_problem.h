@@ -23,6 +23,8 @@ namespace why {
 std::string notFound();
 std::string notAFile();
 std::string notARegularFile();
+// A symbolic link to a file that is not there, or one of links that lead round in a circle.
+std::string brokenLink();
 std::string unreadable();
 std::string emptyFile();
 std::string fileTooLarge(std::size_t limitBytes);

@@ -107,6 +107,13 @@ TEST(ReportReader, ReadsAFileByItsUtf8Path)
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     EXPECT_EQ(problem(readReport(pipe.string())),
         "Файл «pipe.xlsx» не открыт: это не файл с данными, а устройство или канал.");
+    // Links that lead round in a circle, or to nothing.
+    std::filesystem::create_symlink("loop.xlsx", folder / "loop.xlsx");
+    std::filesystem::create_symlink("нет такого.xlsx", folder / "link.xlsx");
+    for (const char* link : {"loop.xlsx", "link.xlsx"})
+        EXPECT_EQ(problem(readReport((folder / link).string())),
+            "Файл «" + std::string(link)
+                + "» не открыт: это ссылка, которая не ведет к файлу: файла нет или ссылки ведут по кругу.");
 #endif
     std::filesystem::remove_all(folder);
 }
