@@ -8,6 +8,10 @@
 
 #include "reader/report_reader.h"
 
+#include "model/regions.h"
+#include "report/report_layout.h"
+#include "report/xlsx_text.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -50,5 +54,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto* problem = std::get_if<kvarton::reader::ReadProblem>(&read))
         if (problem->reason.empty() || !problem->message.starts_with("Файл «fuzz.xlsx» не открыт: "))
             std::abort(); // a failure must say why
+    // A work read is one the program can write and continue: texts a cell holds, a region of its own.
+    if (const auto* work = std::get_if<kvarton::InstitutionModel>(&read)) {
+        for (const kvarton::report::IdentityRow& row : kvarton::report::identityRows())
+            if (kvarton::report::cellTextLength(work->*row.field) > kvarton::report::kMaxCellText)
+                std::abort();
+        if (kvarton::keptRegionName(work->regionName) != work->regionName)
+            std::abort();
+    }
     return 0;
 }

@@ -113,7 +113,9 @@ std::array<std::pair<FieldRef, FieldRef>, 16> payrollPositionPairs() noexcept
 // numeric-pay check rejects it as well); positions that are no number fail the pair.
 void checkPositionsForPayrolls(const InstitutionModel& m, Findings& found)
 {
-    for (const auto& [payroll, positions] : payrollPositionPairs()) {
+    // Named copies rather than a structured binding, which clang 14 (the fuzz build) cannot capture.
+    for (const auto& pair : payrollPositionPairs()) {
+        const FieldRef payroll = pair.first, positions = pair.second;
         const auto pay = field(m, payroll).toNumber();
         const auto count = field(m, positions).toNumber();
         if (!count)

@@ -1,6 +1,7 @@
 #include "regions.h"
 
 #include <array>
+#include <cstdint>
 
 namespace kvarton {
 
@@ -92,15 +93,90 @@ constexpr std::array<Region, 83> kRegions{{
     {"Чеченская республика", 0.239992978760751},
 }};
 
+// The blanks a text may carry around a name: those a keyboard types, and the no-break space that
+// spreadsheet programs and texts copied from web pages leave.
+constexpr std::string_view kBlanks[] = {" ", "\t", "\r", "\n", "\xC2\xA0"};
+
+std::string_view withoutBlanks(std::string_view text) noexcept
+{
+    for (bool cut = true; cut;) {
+        cut = false;
+        for (const std::string_view blank : kBlanks) {
+            if (text.starts_with(blank)) {
+                text.remove_prefix(blank.size());
+                cut = true;
+            }
+            if (text.ends_with(blank)) {
+                text.remove_suffix(blank.size());
+                cut = true;
+            }
+        }
+    }
+    return text;
+}
+
+constexpr char32_t kNoCharacter = 0xFFFFFFFF;
+
+// The character that starts at `at` (moving `at` past it), as the rule compares it: capital
+// Latin and Cyrillic letters as small ones, «ё» as «е». A byte that starts no character is
+// kNoCharacter, which equals no character of a name.
+char32_t nextFolded(std::string_view s, std::size_t& at) noexcept
+{
+    const auto lead = static_cast<std::uint8_t>(s[at++]);
+    const std::size_t more = lead < 0x80 ? 0 : (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2 : 3;
+    if ((lead & 0xC0) == 0x80 || (lead & 0xF8) == 0xF8 || more > s.size() - at)
+        return kNoCharacter;
+    char32_t c = more == 0 ? lead : lead & (0x3Fu >> more);
+    for (std::size_t i = 0; i < more; ++i) {
+        const auto next = static_cast<std::uint8_t>(s[at++]);
+        if ((next & 0xC0) != 0x80)
+            return kNoCharacter;
+        c = (c << 6) | (next & 0x3Fu);
+    }
+    if (c >= U'A' && c <= U'Z')
+        return c + (U'a' - U'A');
+    if (c >= U'А' && c <= U'Я')
+        c += U'а' - U'А';
+    else if (c >= U'Ѐ' && c <= U'Џ') // Ё and the capitals of other Cyrillic alphabets
+        c += U'ѐ' - U'Ѐ';
+    return c == U'ё' ? U'е' : c;
+}
+
+bool sameName(std::string_view text, std::string_view name) noexcept
+{
+    std::size_t i = 0, j = 0;
+    while (i < text.size() && j < name.size())
+        if (nextFolded(text, i) != nextFolded(name, j))
+            return false;
+    return i == text.size() && j == name.size();
+}
+
 } // namespace
 
 std::span<const Region> regions() noexcept { return kRegions; }
 
+const Region* findRegion(std::string_view text) noexcept
+{
+    const std::string_view name = withoutBlanks(text);
+    for (const Region& r : kRegions)
+        if (sameName(name, r.name))
+            return &r;
+    return nullptr;
+}
+
+std::optional<std::string_view> keptRegionName(std::string_view text) noexcept
+{
+    if (withoutBlanks(text).empty())
+        return std::string_view();
+    if (const Region* region = findRegion(text))
+        return region->name;
+    return std::nullopt;
+}
+
 std::optional<double> regionCoefficient(std::string_view name) noexcept
 {
-    for (const Region& r : kRegions)
-        if (r.name == name)
-            return r.coefficient;
+    if (const Region* region = findRegion(name))
+        return region->coefficient;
     return std::nullopt;
 }
 

@@ -15,6 +15,9 @@ Read<std::string> readFileBytes(const std::string& path, std::size_t limit)
     const fs::path file(std::u8string(reinterpret_cast<const char8_t*>(path.data()), path.size()));
     std::error_code ec;
     const fs::file_status status = fs::status(file, ec);
+    std::error_code linkError;
+    if (ec && fs::is_symlink(fs::symlink_status(file, linkError)))
+        return Refusal{why::brokenLink()};
     if (status.type() == fs::file_type::not_found)
         return Refusal{why::notFound()};
     if (status.type() == fs::file_type::directory)

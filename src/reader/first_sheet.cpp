@@ -4,6 +4,7 @@
 #include "xml_part.h"
 
 #include "report/workbook.h"
+#include "report/xlsx_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -206,14 +207,6 @@ std::string unescaped(std::string_view text)
     return out;
 }
 
-std::size_t characters(std::string_view utf8)
-{
-    std::size_t n = 0;
-    for (const char c : utf8)
-        n += (static_cast<std::uint8_t>(c) & 0xC0) != 0x80;
-    return n;
-}
-
 // The text of a shared or inline string: its own text, or its rich-text runs joined; the
 // phonetic hints of East Asian texts are no part of it.
 std::string stringItemText(pugi::xml_node item)
@@ -325,7 +318,7 @@ private:
 
     std::optional<Refusal> checkLength(const SheetCell& cell, Address at) const
     {
-        if (characters(cell.text) > limits_.cellCharacters)
+        if (report::cellTextLength(cell.text) > limits_.cellCharacters)
             return Refusal{why::textTooLong(report::cellAddress(at.row, at.column), limits_.cellCharacters)};
         return std::nullopt;
     }
@@ -353,9 +346,10 @@ std::optional<Refusal> fillSharedStrings(ZipPackage& package, const std::string&
             continue;
         if (next->second == index) {
             const std::string text = stringItemText(si);
+            const bool tooLong = report::cellTextLength(text) > limits.cellCharacters;
             for (; next != wanted.end() && next->second == index; ++next) {
                 const Address at = next->first;
-                if (characters(text) > limits.cellCharacters)
+                if (tooLong)
                     return Refusal{why::textTooLong(report::cellAddress(at.row, at.column), limits.cellCharacters)};
                 block.at(at.row, at.column).text = text;
             }

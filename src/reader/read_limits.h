@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/xlsx_text.h"
+
 #include <cstddef>
 
 namespace kvarton::reader {
@@ -19,7 +21,9 @@ struct ReadLimits {
     // size: sheets pack some 5 to 20 times, a zip bomb a thousand times.
     std::size_t ratio = 100;
     std::size_t ratioFrom = std::size_t{1} << 20;
-    std::size_t cellCharacters = 32767; // a spreadsheet's own limit for the text of a cell
+    // A cell's text, measured as the writers measure it (report::cellTextLength), so that every
+    // text a report is read with can be written again.
+    std::size_t cellCharacters = report::kMaxCellText;
     int rows = 1048576; // the largest sheet a spreadsheet program makes
     int columns = 16384; // A … XFD
 };

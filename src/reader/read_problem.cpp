@@ -41,6 +41,7 @@ namespace why {
 std::string notFound() { return "файл не найден."; }
 std::string notAFile() { return "это не файл, а папка."; }
 std::string notARegularFile() { return "это не файл с данными, а устройство или канал."; }
+std::string brokenLink() { return "это ссылка, которая не ведет к файлу: файла нет или ссылки ведут по кругу."; }
 std::string unreadable() { return "файл не удалось прочитать: нет прав на чтение или диск недоступен."; }
 std::string emptyFile() { return "файл пустой."; }
 
@@ -130,6 +131,12 @@ std::string noNumber(std::string_view cell, std::string_view input, std::string_
 std::string numberTooLarge(std::string_view cell, std::string_view input)
 {
     return "число в ячейке " + std::string(cell) + " (" + std::string(input) + ") слишком велико.";
+}
+
+std::string unknownRegion(std::string_view cell, std::string_view caption, std::string_view found)
+{
+    return "в ячейке " + std::string(cell) + " (" + std::string(caption)
+        + ") должно быть название региона из списка программы, а стоит " + excerpt(found) + ".";
 }
 
 std::string outOfMemory() { return "не хватило памяти."; }

@@ -23,6 +23,8 @@ namespace why {
 std::string notFound();
 std::string notAFile();
 std::string notARegularFile();
+// A symbolic link to a file that is not there, or one of links that lead round in a circle.
+std::string brokenLink();
 std::string unreadable();
 std::string emptyFile();
 std::string fileTooLarge(std::size_t limitBytes);
@@ -46,6 +48,8 @@ std::string notReport(std::string_view cell, std::string_view expected, std::str
 // An input's cell, named by its address and by its step and caption ("Шаг 7: Воспитатели").
 std::string noNumber(std::string_view cell, std::string_view input, std::string_view found);
 std::string numberTooLarge(std::string_view cell, std::string_view input);
+// The region's cell holds a text that names none of the program's regions.
+std::string unknownRegion(std::string_view cell, std::string_view caption, std::string_view found);
 std::string outOfMemory();
 std::string internalError();
 

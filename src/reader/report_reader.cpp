@@ -47,6 +47,15 @@ Read<std::string> inputText(const SheetCell& cell, const std::string& address, c
     return Refusal{why::noNumber(address, input.name, cell.text)};
 }
 
+// The caption column A shows beside an identity cell ("Округ").
+std::string_view labelOf(report::IdentityField field)
+{
+    for (const report::IdentityRow& row : report::identityRows())
+        if (row.field == field)
+            return row.label;
+    return {};
+}
+
 Read<InstitutionModel> reportOf(const SheetBlock& sheet)
 {
     // The texts of column A tell the report from any other workbook.
@@ -65,6 +74,15 @@ Read<InstitutionModel> reportOf(const SheetBlock& sheet)
         const SheetCell& found = sheet.at(cell.row, cell.column);
         if (const auto* identity = std::get_if<report::IdentityField>(&cell.content)) {
             model.*(*identity) = cellText(found);
+            if (*identity != &InstitutionModel::regionName)
+                continue;
+            // Matched as every lookup of a region by name matches, and kept in the table's own
+            // spelling: a work of a region the program does not know could never be continued.
+            const auto region = keptRegionName(model.regionName);
+            if (!region)
+                return Refusal{why::unknownRegion(
+                    report::cellAddress(cell.row, cell.column), labelOf(*identity), model.regionName)};
+            model.regionName = *region;
         } else if (const auto* input = std::get_if<report::InputCell>(&cell.content)) {
             auto text = inputText(found, report::cellAddress(cell.row, cell.column), *input);
             if (const Refusal* r = refusal(text))

@@ -84,6 +84,23 @@ int ZCALLBACK errorMemory(voidpf, voidpf) { return 0; }
 
 bool startsWith(std::string_view bytes, std::string_view prefix) { return bytes.substr(0, prefix.size()) == prefix; }
 
+// Whether the package ends with its whole end record: the 22 bytes from its signature and the
+// comment they announce. minizip reads the bytes a cut-off file lacks as zeros, and takes a file
+// cut a few bytes short of its end for a whole one; a zip reader that checks refuses it.
+bool hasWholeEndRecord(std::string_view bytes)
+{
+    constexpr std::size_t kRecordBytes = 22;
+    constexpr std::size_t kMaxComment = 0xFFFF;
+    const std::size_t from = bytes.size() > kRecordBytes + kMaxComment ? bytes.size() - kRecordBytes - kMaxComment : 0;
+    const std::size_t at = bytes.rfind("PK\x05\x06");
+    if (at == std::string_view::npos || at < from || bytes.size() - at < kRecordBytes)
+        return false;
+    const auto byte
+        = [&](std::size_t i) { return static_cast<std::size_t>(static_cast<unsigned char>(bytes[at + i])); };
+    const std::size_t comment = byte(20) | byte(21) << 8;
+    return bytes.size() - at - kRecordBytes >= comment;
+}
+
 } // namespace
 
 void ZipPackage::Closer::operator()(void* zip) const noexcept { unzClose(zip); }
@@ -105,6 +122,8 @@ Read<ZipPackage> ZipPackage::open(std::string_view bytes, const ReadLimits& limi
         return Refusal{why::oldFormatOrPassword()};
     if (!startsWith(bytes, "PK"))
         return Refusal{why::notXlsx()};
+    if (!hasWholeEndRecord(bytes))
+        return Refusal{why::damagedPackage()};
 
     ZipPackage package(std::make_unique<Memory>(Memory{bytes, 0}), limits);
     zlib_filefunc64_def functions{};

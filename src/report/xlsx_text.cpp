@@ -22,13 +22,6 @@ bool looksEscaped(std::string_view s, std::size_t pos)
     return true;
 }
 
-void appendEscaped(std::string& out, char32_t cp)
-{
-    char buf[8];
-    std::snprintf(buf, sizeof buf, "_x%04X_", static_cast<unsigned>(cp));
-    out += buf;
-}
-
 } // namespace
 
 Utf8Char decodeUtf8(std::string_view s, std::size_t pos) noexcept
@@ -60,27 +53,78 @@ Utf8Char decodeUtf8(std::string_view s, std::size_t pos) noexcept
     return {cp, length};
 }
 
+namespace {
+
+// Hands each character of `utf8` to `store` as the file stores it, with the position after it.
+template <typename Store>
+void storedCharacters(std::string_view utf8, Store&& store)
+{
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const Utf8Char d = decodeUtf8(utf8, pos);
+        if (d.length == 0) {
+            store(std::string_view("\xEF\xBF\xBD"), ++pos); // U+FFFD
+            continue;
+        }
+        const char32_t cp = d.codePoint;
+        const std::size_t next = pos + d.length;
+        if ((cp < 0x20 && cp != U'\t' && cp != U'\n') || cp == 0xFFFE || cp == 0xFFFF) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "_x%04X_", static_cast<unsigned>(cp));
+            store(std::string_view(escaped), next);
+        } else if (looksEscaped(utf8, pos)) {
+            store(std::string_view("_x005F_"), next);
+        } else {
+            store(utf8.substr(pos, d.length), next);
+        }
+        pos = next;
+    }
+}
+
+// UTF-16 code units of well-formed UTF-8: one per character, two for one of four bytes.
+std::size_t utf16Length(std::string_view utf8) noexcept
+{
+    std::size_t n = 0;
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        n += (byte & 0xC0) != 0x80 ? 1 : 0;
+        n += (byte & 0xF8) == 0xF0 ? 1 : 0;
+    }
+    return n;
+}
+
+} // namespace
+
 std::string xlsxCellText(std::string_view utf8)
 {
     std::string out;
     out.reserve(utf8.size());
-    for (std::size_t pos = 0; pos < utf8.size();) {
-        const Utf8Char d = decodeUtf8(utf8, pos);
-        if (d.length == 0) {
-            out += "\xEF\xBF\xBD"; // U+FFFD
-            ++pos;
-            continue;
-        }
-        const char32_t cp = d.codePoint;
-        if ((cp < 0x20 && cp != U'\t' && cp != U'\n') || cp == 0xFFFE || cp == 0xFFFF)
-            appendEscaped(out, cp);
-        else if (looksEscaped(utf8, pos))
-            out += "_x005F_";
-        else
-            out.append(utf8.substr(pos, d.length));
-        pos += d.length;
-    }
+    storedCharacters(utf8, [&](std::string_view stored, std::size_t) { out += stored; });
     return out;
+}
+
+std::size_t cellTextLength(std::string_view utf8) noexcept
+{
+    std::size_t length = 0;
+    storedCharacters(utf8, [&](std::string_view stored, std::size_t) { length += utf16Length(stored); });
+    return length;
+}
+
+std::string fittingCellText(std::string_view utf8, std::size_t maxLength)
+{
+    maxLength = std::min(maxLength, kMaxCellText);
+    if (cellTextLength(utf8) <= maxLength)
+        return std::string(utf8);
+    const std::string_view ellipsis = "…";
+    std::size_t length = utf16Length(ellipsis), end = 0;
+    bool full = false;
+    storedCharacters(utf8, [&](std::string_view stored, std::size_t after) {
+        full = full || length + utf16Length(stored) > maxLength;
+        if (!full) {
+            length += utf16Length(stored);
+            end = after;
+        }
+    });
+    return std::string(utf8.substr(0, end)) + std::string(ellipsis);
 }
 
 namespace {

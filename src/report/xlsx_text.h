@@ -6,10 +6,6 @@
 
 namespace kvarton::report {
 
-// The most a libxlsxwriter string may hold, in bytes of UTF-8 (Excel's cell limit is 32767
-// characters; the library counts bytes).
-inline constexpr std::size_t kMaxCellTextBytes = 32767;
-
 // The code point that starts at `pos` and its length in bytes; length 0 for a byte that starts no
 // valid UTF-8 sequence (overlong forms, surrogates and values past U+10FFFF included).
 struct Utf8Char {
@@ -26,6 +22,20 @@ Utf8Char decodeUtf8(std::string_view s, std::size_t pos) noexcept;
 // literal "_xHHHH_" (which would read back as another character) nor U+FFFE/U+FFFF (which make
 // the workbook unreadable), so all of it is done here, and the library finds nothing to escape.
 std::string xlsxCellText(std::string_view utf8);
+
+// The most a cell's text may hold: 32767 characters as spreadsheet programs count them (UTF-16
+// code units) of the text as the file stores it. libxlsxwriter counts code points, never more.
+// The reader of reports and every writer of workbooks measure a text with cellTextLength alone,
+// so that a text read from a report is always written again.
+inline constexpr std::size_t kMaxCellText = 32767;
+
+// The length of xlsxCellText(utf8) in UTF-16 code units: an escaped character counts as the seven
+// of its escape, a character beyond U+FFFF as two.
+std::size_t cellTextLength(std::string_view utf8) noexcept;
+
+// `utf8` whole when its cellTextLength is at most `maxLength` (at most kMaxCellText); otherwise
+// its longest beginning, in whole characters, that fits with an ellipsis after it.
+std::string fittingCellText(std::string_view utf8, std::size_t maxLength = kMaxCellText);
 
 // A page header as the format stores it: "&C" centres it, the text as xlsxCellText stores it, a
 // literal ampersand doubled. It may hold at most kMaxHeaderCharacters characters (code points).

@@ -326,10 +326,11 @@ std::optional<std::string> writeSheet(lxw_workbook* wb, const Sheet& sheet)
         const auto column = static_cast<lxw_col_t>(cell.column);
         lxw_format* format = formats(cell.style);
         if (const auto* text = std::get_if<std::string>(&cell.value)) {
-            const std::string stored = xlsxCellText(*text);
-            if (stored.size() > kMaxCellTextBytes)
+            if (cellTextLength(*text) > kMaxCellText)
                 return "Отчет не создан: текст для ячейки " + cellAddress(cell.row, cell.column)
-                    + " слишком длинный (в ячейке помещается не больше 32767 знаков). Сократите его.";
+                    + " слишком длинный (в ячейке помещается не больше " + std::to_string(kMaxCellText)
+                    + " знаков). Сократите его.";
+            const std::string stored = xlsxCellText(*text);
             // Never worksheet_write() or a formula: a text stays a text.
             e = e ? e : xlsx().worksheet_write_string(ws, row, column, stored.c_str(), format);
         } else if (const double number = std::get<double>(cell.value); std::isfinite(number)) {

@@ -60,10 +60,12 @@ InputFiles inputFiles(const std::vector<std::string>& paths)
             continue;
         }
         std::vector<std::pair<std::u32string, fs::path>> found;
+        // Whatever bears a workbook's name is read, so that a pipe, a link that leads nowhere or
+        // an entry that cannot be looked at is named among the files not read, with the reader's
+        // own reason, rather than passed over without a word.
         for (fs::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec)) {
             const std::string name = toUtf8(it->path().filename());
-            std::error_code fileError;
-            if (isWorkbookName(name) && it->is_regular_file(fileError))
+            if (isWorkbookName(name))
                 found.emplace_back(collationKey(name), it->path());
         }
         if (ec) {

@@ -6,8 +6,10 @@
 #include "calc/result_charts.h"
 #include "report/report_layout.h"
 #include "report/row_fit.h"
+#include "report/xlsx_text.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 namespace kvarton::summary {
@@ -90,6 +92,41 @@ std::vector<std::pair<std::size_t, std::size_t>> printedPieces()
     return pieces;
 }
 
+std::array<std::string, kIdentityColumns> identityHeads()
+{
+    return {"Файл", text(report::identityRows()[0].label), text(report::identityRows()[1].label),
+        "Слушатель (фамилия и инициалы)"};
+}
+
+// The row's identity as its cells can hold it. A text the reader took fits a cell, but the
+// learner's name joins three of them: one that does not fit is cut, and the row's note names its
+// column, so that no report is left out of the summary for it.
+struct FittedIdentity {
+    std::array<std::string, kIdentityColumns> texts;
+    std::string note;
+};
+
+FittedIdentity fittedIdentity(const SummaryRow& r)
+{
+    FittedIdentity fitted{{r.fileName, r.region, r.institution, r.learner}, r.note};
+    const auto heads = identityHeads();
+    std::vector<std::string> cut;
+    for (std::size_t c = 0; c < fitted.texts.size(); ++c)
+        if (report::cellTextLength(fitted.texts[c]) > report::kMaxCellText) {
+            fitted.texts[c] = report::fittingCellText(fitted.texts[c]);
+            cut.push_back("«" + heads[c] + "»");
+        }
+    if (cut.empty())
+        return fitted;
+    std::string columns = cut.front();
+    for (std::size_t i = 1; i < cut.size(); ++i)
+        columns += ", " + cut[i];
+    fitted.note += (fitted.note.empty() ? "" : " ")
+        + (cut.size() == 1 ? "В столбце " + columns + " текст сокращен" : "В столбцах " + columns + " тексты сокращены")
+        + ": в ячейке помещается не больше " + std::to_string(report::kMaxCellText) + " знаков.";
+    return fitted;
+}
+
 // A head over the columns from `first` to `last` on `row`, merged when it spans several; an empty
 // head joins the one before it in the same row when both belong to one step.
 void head(Sheet& sheet, int row, int first, int last, std::string words)
@@ -111,10 +148,9 @@ void heads(Sheet& sheet, std::size_t reports, std::size_t unread)
                       : "."),
         Title});
     sheet.merges.push_back({2, A, 2, kIdentityColumns - 1});
-    const std::string identity[kIdentityColumns] = {"Файл", text(report::identityRows()[0].label),
-        text(report::identityRows()[1].label), "Слушатель (фамилия и инициалы)"};
+    const auto identity = identityHeads();
     for (int c = 0; c < kIdentityColumns; ++c)
-        sheet.cells.push_back({kHeadRows, c, identity[c], Head});
+        sheet.cells.push_back({kHeadRows, c, identity[static_cast<std::size_t>(c)], Head});
 
     const auto columns = summaryColumns();
     for (const auto& [first, end] : printedPieces()) {
@@ -156,9 +192,9 @@ Sheet summarySheet(const std::vector<SummaryRow>& rows, std::size_t unread)
 
     int row = kFirstRowOfReports;
     for (const SummaryRow& r : rows) {
-        const std::string identity[kIdentityColumns] = {r.fileName, r.region, r.institution, r.learner};
+        const FittedIdentity identity = fittedIdentity(r);
         for (int c = 0; c < kIdentityColumns; ++c)
-            sheet.cells.push_back({row, c, identity[c], Text});
+            sheet.cells.push_back({row, c, identity.texts[static_cast<std::size_t>(c)], Text});
         for (std::size_t i = 0; i < columns.size(); ++i) {
             const SummaryValue& v = r.figures.at(i);
             if (const auto* number = std::get_if<double>(&v))
@@ -168,7 +204,7 @@ Sheet summarySheet(const std::vector<SummaryRow>& rows, std::size_t unread)
             else
                 sheet.cells.push_back({row, figureColumn(i), std::string(), Text});
         }
-        sheet.cells.push_back({row, noteColumn(), r.note, Text});
+        sheet.cells.push_back({row, noteColumn(), identity.note, Text});
         ++row;
     }
     sortCells(sheet);
@@ -201,9 +237,10 @@ Sheet unreadSheet(const std::vector<UnreadFile>& unread)
         sheet.cells.push_back({1, c, std::string(heads[c]), Head});
     int row = 2;
     for (const UnreadFile& f : unread) {
-        sheet.cells.push_back({row, 0, f.fileName, Text});
-        sheet.cells.push_back({row, 1, f.folder, Text});
-        sheet.cells.push_back({row, 2, f.reason, Text});
+        // Paths and reasons fit a cell; were one not to, it would be cut rather than stop the summary.
+        const std::string* texts[] = {&f.fileName, &f.folder, &f.reason};
+        for (int c = 0; c < 3; ++c)
+            sheet.cells.push_back({row, c, report::fittingCellText(*texts[c]), Text});
         ++row;
     }
     if (unread.empty()) {

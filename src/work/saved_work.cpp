@@ -185,8 +185,11 @@ SavedWork readWork(const Json& doc)
 
     for (const IdentityMember& m : kIdentity)
         work.*m.text = text(member(doc, m.name), m.name);
-    if (!work.region.empty() && !regionCoefficient(work.region))
+    // The region as a report read back takes it, in the table's own spelling.
+    const auto region = keptRegionName(work.region);
+    if (!region)
         throw Refused{"регион " + inQuotes(work.region) + " неизвестен этой версии программы"};
+    work.region = *region;
 
     const Json& fields = member(doc, kFieldsMember);
     if (!fields.is_object())

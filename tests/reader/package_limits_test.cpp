@@ -3,6 +3,7 @@
 #include "workbook_parts.h"
 
 #include "reader/report_reader.h"
+#include "report/xlsx_text.h"
 
 #include "common/random_work.h"
 
@@ -51,14 +52,23 @@ TEST_F(PackageLimits, WhatIsNoWorkbookAtAll)
 }
 
 // A file cut short anywhere, as an interrupted copy or download leaves it.
+// Its last bytes on purpose: the end record, which a reader that fills missing bytes with zeros
+// would take for whole.
 TEST_F(PackageLimits, TruncatedAnywhere)
 {
-    for (std::size_t length = 1; length < report().size(); length += 37) {
-        const std::string reason = reasonOf(report().substr(0, length));
-        EXPECT_FALSE(reason.empty()) << length;
-        EXPECT_NE(reason, "(read without a problem)") << length;
-    }
-    EXPECT_EQ(reasonOf(report().substr(0, report().size() / 2)), "файл поврежден или записан не полностью.");
+    std::vector<std::size_t> lengths;
+    for (std::size_t length = 2; length < report().size(); length += 37)
+        lengths.push_back(length);
+    for (std::size_t cut = 1; cut <= 64; ++cut)
+        lengths.push_back(report().size() - cut);
+    for (const std::size_t length : lengths)
+        EXPECT_EQ(reasonOf(report().substr(0, length)), "файл поврежден или записан не полностью.") << length;
+
+    // A comment after the end record, as some zip tools write one, is part of it.
+    std::string commented = report();
+    commented[commented.size() - 2] = 5;
+    EXPECT_EQ(reasonOf(commented), "файл поврежден или записан не полностью.");
+    EXPECT_EQ(reasonOf(commented + "12345"), "(read without a problem)");
 }
 
 TEST_F(PackageLimits, ABitFlippedInAPartIsCaughtByItsChecksum)
@@ -168,14 +178,43 @@ TEST_F(PackageLimits, EncryptedPartsDoctypesAndBrokenXml)
     EXPECT_EQ(reasonOf(parts.bytes()), "часть книги «xl/sharedStrings.xml» повреждена или записана не полностью.");
 }
 
+// One limit for a text, counted as the writers count it: a text at the limit is read and written
+// again; a character more, and the report is refused, naming the cell.
 TEST_F(PackageLimits, TextsOfACellAreBounded)
 {
-    InstitutionModel m = RandomWork(3).work();
-    m.surname = std::string(32767, 'a');
-    EXPECT_EQ(reasonOf(readReportBytes(reportBytes(m), "Отчет.xlsx")), "(read without a problem)");
-    Parts parts(reportBytes(m));
-    parts["xl/sharedStrings.xml"] = replaced(parts["xl/sharedStrings.xml"], m.surname, m.surname + "б");
-    EXPECT_EQ(reasonOf(parts.bytes()), "в ячейке B3 больше 32767 знаков.");
+    const auto times = [](std::string_view text, std::size_t n) {
+        std::string out;
+        for (std::size_t i = 0; i < n; ++i)
+            out += text;
+        return out;
+    };
+    const std::string atTheLimit[] = {
+        std::string(32767, 'a'), // a byte each
+        times("Ж", 32767), // twice as many bytes
+        times("😀", 16383) + "a", // two units each, as spreadsheets count
+        times("\x01", 4681), // stored as "_x0001_"
+        times("_x0041_", 2520) + "_x004G_", // a literal escape is stored with its underscore escaped
+    };
+    for (const std::string& text : atTheLimit) {
+        SCOPED_TRACE(text.substr(0, 8));
+        InstitutionModel m = RandomWork(3).work();
+        m.surname = text;
+        const ReportRead read = readReportBytes(reportBytes(m), "Отчет.xlsx");
+        ASSERT_TRUE(std::holds_alternative<InstitutionModel>(read)) << reasonOf(read);
+        EXPECT_EQ(std::get<InstitutionModel>(read).surname, text);
+        EXPECT_FALSE(reportBytes(std::get<InstitutionModel>(read)).empty()); // written again
+
+        Parts parts(reportBytes(m));
+        const std::string stored = report::xlsxCellText(text);
+        parts["xl/sharedStrings.xml"] = replaced(parts["xl/sharedStrings.xml"], stored, stored + "б");
+        EXPECT_EQ(reasonOf(parts.bytes()), "в ячейке B3 больше 32767 знаков.");
+        m.surname += "б";
+        const auto path = std::filesystem::temp_directory_path() / "kvarton-text-too-long.xlsx";
+        std::filesystem::remove(path);
+        const auto problem = report::writeXlsxReport(m, path.string());
+        ASSERT_TRUE(problem);
+        EXPECT_NE(problem->message.find("текст для ячейки B3 слишком длинный"), std::string::npos);
+    }
 }
 
 TEST_F(PackageLimits, NoSheetToRead)

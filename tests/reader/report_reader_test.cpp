@@ -107,6 +107,13 @@ TEST(ReportReader, ReadsAFileByItsUtf8Path)
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     EXPECT_EQ(problem(readReport(pipe.string())),
         "Файл «pipe.xlsx» не открыт: это не файл с данными, а устройство или канал.");
+    // Links that lead round in a circle, or to nothing.
+    std::filesystem::create_symlink("loop.xlsx", folder / "loop.xlsx");
+    std::filesystem::create_symlink("нет такого.xlsx", folder / "link.xlsx");
+    for (const char* link : {"loop.xlsx", "link.xlsx"})
+        EXPECT_EQ(problem(readReport((folder / link).string())),
+            "Файл «" + std::string(link)
+                + "» не открыт: это ссылка, которая не ведет к файлу: файла нет или ссылки ведут по кругу.");
 #endif
     std::filesystem::remove_all(folder);
 }
@@ -169,16 +176,40 @@ TEST(ReportReader, KeepsAValueThatIsNoItemOfItsList)
     EXPECT_EQ(back.directHours[GroupKind::GeneralDay][StaffRole::Teacher], ModelValue::text("7,77"));
 }
 
-TEST(ReportReader, AnUnknownRegionKeepsItsNameWithoutACoefficientAsThePersonalDataScreenWould)
+// A region is taken as saved works take it, in the table's spelling; no region chosen stays so, as
+// on the personal-data screen; a text that names no region is refused, or the work opened could
+// never be continued.
+TEST(ReportReader, TheRegionIsMatchedAsSavedWorksMatchItOrRefused)
 {
-    InstitutionModel m = kamchatka();
-    m.regionName = "";
-    m.regionCoefficient.reset();
-    resetToDefaults(m);
-    const InstitutionModel back = read(readReportBytes(reportBytes(m), "Отчет.xlsx"));
-    EXPECT_EQ(back.regionName, "");
-    EXPECT_FALSE(back.regionCoefficient.has_value());
-    EXPECT_EQ(back.regionalNormative, m.regionalNormative);
+    const struct {
+        const char* inCell;
+        const char* kept; // nullptr: refused
+    } cases[] = {
+        {"", ""},
+        {"Еврейская АО ", "Еврейская АО"},
+        {" камчатский КРАЙ", "Камчатский край"},
+        {"Еврейская автономная область", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.inCell);
+        InstitutionModel m = kamchatka();
+        m.regionName = c.inCell;
+        const ReportRead r = readReportBytes(reportBytes(m), "Отчет.xlsx");
+        if (!c.kept) {
+            EXPECT_EQ(problem(r),
+                std::string("Файл «Отчет.xlsx» не открыт: в ячейке B1 (Округ) должно быть название региона из списка "
+                            "программы, а стоит «")
+                    + c.inCell + "».");
+            continue;
+        }
+        m.regionName = c.kept;
+        m.regionCoefficient = regionCoefficient(c.kept);
+        resetToDefaults(m);
+        const InstitutionModel& back = read(r);
+        EXPECT_EQ(back.regionName, m.regionName);
+        EXPECT_EQ(back.regionCoefficient, m.regionCoefficient);
+        EXPECT_EQ(back.regionalNormative, m.regionalNormative);
+    }
 }
 
 // The summary of a course reads many files at once.

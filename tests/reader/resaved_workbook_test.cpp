@@ -155,6 +155,13 @@ TEST_F(ResavedWorkbook, PrefixesCellsWithoutAddressesAndCellsBeyondTheReport)
         "<x:row r=\"1048576\"><x:c r=\"XFD1048576\"><x:v>1</x:v></x:c></x:row></x:sheetData>");
     sheet = replaced(
         sheet, "<x:c r=\"D8\"", "<x:c r=\"E8\" t=\"inlineStr\"><x:is><x:t>заметка</x:t></x:is></x:c><x:c r=\"D8\"");
+    // Two-letter columns, which a slip in reading their letters would put into A or B.
+    for (const char* row : {"2", "40"}) {
+        const std::size_t b = sheet.find(std::string("<x:c r=\"B") + row + "\"");
+        sheet.insert(sheet.find("</x:c>", b) + 6,
+            std::string("<x:c r=\"AA") + row + "\" t=\"inlineStr\"><x:is><x:t>заметка</x:t></x:is></x:c><x:c r=\"AB"
+                + row + "\"><x:v>7</x:v></x:c>");
+    }
     parts["xl/worksheets/sheet1.xml"] = sheet;
     expectSameWork(original_, readChanged(parts));
 }

@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <string>
 
+using kvarton::report::cellTextLength;
+using kvarton::report::fittingCellText;
 using kvarton::report::fittingHeaderText;
+using kvarton::report::kMaxCellText;
 using kvarton::report::xlsxCellText;
 using kvarton::report::xlsxCentredHeader;
 
@@ -19,6 +22,23 @@ TEST(XlsxCellText, NulAndBrokenUtf8StillGiveATextXmlCanCarry)
     EXPECT_EQ(xlsxCellText("\xC0\x80"), replacement + replacement); // overlong
     EXPECT_EQ(xlsxCellText("\xED\xA0\x80"), replacement + replacement + replacement); // a surrogate
     EXPECT_EQ(xlsxCellText("_x004G_ my_xyz _x0041"), "_x004G_ my_xyz _x0041"); // no escapes: unchanged
+}
+
+// The one measure of a cell's text, for the reader and every writer: UTF-16 units of the text as
+// stored; a text cut to fit ends with an ellipsis after whole characters.
+TEST(XlsxCellText, MeasuredAsStoredAndCutToFit)
+{
+    const struct {
+        std::string text;
+        std::size_t length;
+    } measured[] = {{"", 0}, {"Сад", 3}, {"😀", 2}, {"\x01", 7}, {"_x0041_", 13}, {"a\xC3", 2}};
+    for (const auto& m : measured)
+        EXPECT_EQ(cellTextLength(m.text), m.length) << m.text;
+    EXPECT_EQ(fittingCellText("Сад № 5", 7), "Сад № 5");
+    EXPECT_EQ(fittingCellText("Сад № 51", 7), "Сад № …");
+    EXPECT_EQ(fittingCellText("Сад\x01", 6), "Сад…"); // the escape's seven do not fit
+    EXPECT_EQ(fittingCellText("ab😀", 3), "ab…");
+    EXPECT_EQ(cellTextLength(fittingCellText(std::string(40000, 'a'))), kMaxCellText);
 }
 
 // A page header holds 255 characters as stored, escapes and doubled ampersands included: a long

@@ -6,6 +6,7 @@ import os
 import shutil
 import subprocess
 import sys
+import zipfile
 
 import openpyxl
 
@@ -29,17 +30,43 @@ def expect(what, condition):
         failures.append(what)
 
 
+def with_texts(source, target, changes):
+    """A copy of the report `source` whose shared strings have `changes` (old, new) made once each."""
+    with zipfile.ZipFile(source) as given, zipfile.ZipFile(target, "w", zipfile.ZIP_DEFLATED) as made:
+        for item in given.infolist():
+            data = given.read(item)
+            if item.filename == "xl/sharedStrings.xml":
+                text = data.decode("utf-8")
+                for old, new in changes:
+                    expect(f"{old} in the report's texts", old in text)
+                    text = text.replace(old, new, 1)
+                data = text.encode("utf-8")
+            made.writestr(item, data)
+
+
+def rows_of(sheet, first):
+    return [[c.value for c in row] for row in sheet.iter_rows(min_row=first)]
+
+
+report = os.path.join(corpus, "report.xlsx")
+good_reports = ["report.xlsx", "report-libreoffice.xlsx", "report-kopecks.xlsx", "report-kopecks-libreoffice.xlsx",
+                "report-kopecks-openpyxl.xlsx"]
 reports = os.path.join(work, "отчеты")
 os.makedirs(reports)
 for name in ["report.xlsx", "report-libreoffice.xlsx", "report-kopecks.xlsx", "foreign.xlsx", "truncated.xlsx"]:
     shutil.copy(os.path.join(corpus, name), reports)
+# Entries that are no files of data: each is named with its reason, none keeps the summary waiting.
+os.mkfifo(os.path.join(reports, "канал.xlsx"))
+os.symlink("петля.xlsx", os.path.join(reports, "петля.xlsx"))
 
-# Two bad files among three reports: written, status 1, the bad files named on standard error.
+# Four bad entries among three reports: written, status 1, the bad ones named on standard error.
 out = os.path.join(work, "Сводка.xlsx")
 status, said = run(out, reports)
 expect(f"status 1 with bad files, got {status}: {said}", status == 1)
 expect("stderr names foreign.xlsx", "«foreign.xlsx» не прочитан: это не отчет Квартона" in said)
 expect("stderr names truncated.xlsx", "«truncated.xlsx» не прочитан" in said)
+expect(f"stderr names the pipe: {said}", "«канал.xlsx» не прочитан: это не файл с данными, а устройство или канал." in said)
+expect(f"stderr names the link loop: {said}", "«петля.xlsx» не прочитан: это ссылка, которая не ведет к файлу" in said)
 book = openpyxl.load_workbook(out)
 expect(f"sheets {book.sheetnames}", book.sheetnames == ["Сводка", "Не прочитаны", "Диаграммы"])
 summary = book["Сводка"]
@@ -53,7 +80,7 @@ expect(f"a pupil-hour cost is a number with one decimal: {cost.value!r} {cost.nu
        isinstance(cost.value, (int, float)) and cost.number_format == "0.0")
 unread = book["Не прочитаны"]
 named = sorted(unread.cell(row=r, column=1).value for r in range(2, unread.max_row + 1))
-expect(f"unread {named}", named == ["foreign.xlsx", "truncated.xlsx"])
+expect(f"unread {named}", named == ["foreign.xlsx", "truncated.xlsx", "канал.xlsx", "петля.xlsx"])
 expect("charts", len(book["Диаграммы"]._charts) == 2)
 
 # Every file read: status 0. An existing summary is never replaced: status 2, nothing changed.
@@ -71,6 +98,37 @@ status, said = run(out)
 expect(f"status 2 without reports, got {status}", status == 2)
 leftovers = [n for n in os.listdir(work) if n.endswith(".part")]
 expect(f"no temporary files left: {leftovers}", not leftovers)
+
+# One report whose institution no cell can hold among five good ones: the five are summarised, the
+# sixth is named with its cell.
+group = os.path.join(work, "группа")
+os.makedirs(group)
+for name in good_reports:
+    shutil.copy(os.path.join(corpus, name), group)
+with_texts(report, os.path.join(group, "длинный.xlsx"), [("<t>Сад</t>", "<t>" + "Ж" * 32768 + "</t>")])
+status, said = run(os.path.join(work, "Сводка группы.xlsx"), group)
+expect(f"status 1 with the over-long report, got {status}: {said}", status == 1)
+expect(f"stderr names it: {said}", "Файл «длинный.xlsx» не прочитан: в ячейке B2 больше 32767 знаков." in said)
+book = openpyxl.load_workbook(os.path.join(work, "Сводка группы.xlsx"))
+files = sorted(row[0] for row in rows_of(book["Сводка"], 4))
+expect(f"the five good ones summarised: {files}", files == sorted(good_reports))
+unread = rows_of(book["Не прочитаны"], 2)
+expect(f"the sixth named: {unread}", [row[0] for row in unread] == ["длинный.xlsx"])
+
+# A name of 16384 Cyrillic letters fits a cell and is summarised whole; a surname and initials that
+# each fit their own cell, but not one together, are cut, and the row says so.
+issue = os.path.join(work, "Кириллица.xlsx")
+with_texts(report, issue, [("<t>Сад</t>", "<t>" + "Ж" * 16384 + "</t>")])
+learner = os.path.join(work, "Слушатель.xlsx")
+with_texts(report, learner, [("<t>Петрова-Водкина</t>", "<t>" + "Ф" * 20000 + "</t>"),
+                             ("<t>П</t>", "<t>" + "И" * 20000 + "</t>")])
+status, said = run(os.path.join(work, "Сводка длинных.xlsx"), issue, learner)
+expect(f"status 0 with long texts, got {status}: {said}", status == 0)
+rows = {row[0]: row for row in rows_of(openpyxl.load_workbook(os.path.join(work, "Сводка длинных.xlsx"))["Сводка"], 4)}
+expect("the long name whole", rows.get("Кириллица.xlsx", [None] * 3)[2] == "Ж" * 16384)
+cut = rows.get("Слушатель.xlsx", [None] * 4)
+expect(f"the learner cut to a cell: {len(cut[3] or '')}", cut[3] == "Ф" * 20000 + " " + "И" * 12765 + "…")
+expect(f"the row says so: {cut[-1]}", "В столбце «Слушатель (фамилия и инициалы)» текст сокращен" in (cut[-1] or ""))
 
 if failures:
     print("\n".join(failures))

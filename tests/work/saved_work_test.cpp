@@ -187,6 +187,11 @@ TEST(SavedWork, AFileOfThisVersionHoldsOnlyWhatThisVersionKnows)
     doc = sampleJson();
     doc["region"] = "Республика Атлантида";
     EXPECT_EQ(problemOf(doc.dump()), "регион «Республика Атлантида» неизвестен этой версии программы");
+    // A region is matched as a report read back matches it, and kept in the table's spelling.
+    doc["region"] = "еврейская ао ";
+    const auto read = readWorkJson(doc.dump());
+    ASSERT_TRUE(std::holds_alternative<SavedWork>(read));
+    EXPECT_EQ(std::get<SavedWork>(read).region, "Еврейская АО");
 }
 
 TEST(SavedWork, ALaterMajorVersionIsRefused)
