@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include "window_place.h"
+
 #include "steps/step_form.h"
 
 #include <QCloseEvent>
@@ -97,11 +99,7 @@ void MainWindow::fitAndCentre()
 void MainWindow::resizeCentred(QSize wanted)
 {
     const QRect available = screen() ? screen()->availableGeometry() : QRect(0, 0, 1366, 768);
-    const QSize size = wanted.boundedTo(available.size() - QSize(16, 48));
-    resize(size);
-    // A window's position is its frame's: once the window has a frame, the frame is centred.
-    const QSize framed = size + (frameGeometry().size() - geometry().size());
-    move(available.center() - QPoint(framed.width() / 2, framed.height() / 2));
+    placeWithin(*this, wanted, available, available.center());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
