@@ -8,8 +8,8 @@
 #include <vector>
 
 // The charts of the results: what a chart draws and the words that state its figures. The charts
-// under the tables of steps 15 and 16 are built from what the table shows (its StepView), so that
-// a chart never disagrees with the table above it; the screen only paints them.
+// beside the tables of steps 15 and 16 are built from what the table shows (its StepView), so that
+// a chart never disagrees with its table; the screen only paints them.
 namespace kvarton::calc {
 
 // A kind of bar, with one look on the screen and in the workbook: a colour from a palette that

@@ -141,4 +141,20 @@ void CalculationForm::present(int step, const calc::StepView& view)
 
 std::span<const Binding> CalculationForm::bindings(int /*step*/) const { return {}; }
 
+void CalculationForm::keepBoxesWithin(int width)
+{
+    errorPanel_->setMaximumWidth(width);
+    for (calc::ResultsPanel p : {calc::ResultsPanel::PupilHourCost, calc::ResultsPanel::Incentives})
+        panels_[p]->setMaximumWidth(width);
+}
+
+// The window takes its size before any step is entered: each panel counts as its step shows it.
+QSize CalculationForm::bodySizeHint() const
+{
+    QSize size = StepForm::bodySizeHint().expandedTo(errorPanel_->sizeHint());
+    for (const QFrame* panel : panels_)
+        size = size.expandedTo(panel->sizeHint());
+    return size;
+}
+
 } // namespace kvarton

@@ -26,6 +26,10 @@ class CalculationForm final : public StepForm {
 public:
     CalculationForm(InstitutionModel& model, QWidget* parent);
 
+    QSize bodySizeHint() const override;
+    // The panels of steps 15 and 16 take the whole width, where a chart stands beside its table.
+    void keepBoxesWithin(int width) override;
+
 protected:
     void applyLayout(int step) override;
     std::span<const Binding> bindings(int step) const override;
@@ -57,7 +61,7 @@ private:
     QHash<QString, QLabel*> values_; // every value label of the panel tables by name
     QHash<QString, QRadioButton*> options_;
     QButtonGroup* groups15_ = nullptr;
-    ResultChart* chart15_ = nullptr; // under the tables of steps 15 and 16
+    ResultChart* chart15_ = nullptr; // beside or under the tables of steps 15 and 16
     ResultChart* chart16_ = nullptr;
 };
 

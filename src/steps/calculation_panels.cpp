@@ -1,6 +1,7 @@
 #include "calculation_form.h"
 
 #include "result_chart.h"
+#include "table_chart_layout.h"
 #include "widgets.h"
 
 #include <QButtonGroup>
@@ -303,10 +304,8 @@ void CalculationForm::buildNormativePanel()
     }
     grid->setHorizontalSpacing(24);
     grid->setColumnStretch(4, 1);
-    layout->addLayout(grid);
     chart15_ = new ResultChart(QStringLiteral("Chart15"), frame);
-    layout->addSpacing(8);
-    layout->addWidget(chart15_);
+    layout->addLayout(new TableChartLayout(grid, chart15_));
     bodyLayout()->addWidget(frame);
 }
 
@@ -315,7 +314,8 @@ void CalculationForm::buildEstimatePanel()
     const calc::Panel& panel = calc::panel(calc::ResultsPanel::Estimate);
     QFrame* frame = makeBox(bodyWidget(), qs(panel.frame));
     panels_[calc::ResultsPanel::Estimate] = frame;
-    auto* grid = new QGridLayout(frame);
+    auto* layout = new QVBoxLayout(frame);
+    auto* grid = new QGridLayout;
     const calc::PanelText heads[] = {panel.captionsHead, panel.columnHeads[0], panel.columnHeads[1]};
     for (int c = 0; c < 3; ++c) {
         QLabel* head = textLabel(frame, heads[c]);
@@ -406,11 +406,10 @@ void CalculationForm::buildEstimatePanel()
     grid->addWidget(captions, 1, 0);
     grid->addWidget(totals, 1, 1);
     grid->addWidget(specials, 1, 2);
-    chart16_ = new ResultChart(QStringLiteral("Chart16"), frame);
-    grid->setRowMinimumHeight(2, 8);
-    grid->addWidget(chart16_, 3, 0, 1, 4);
     grid->setHorizontalSpacing(24);
     grid->setColumnStretch(3, 1);
+    chart16_ = new ResultChart(QStringLiteral("Chart16"), frame);
+    layout->addLayout(new TableChartLayout(grid, chart16_));
     bodyLayout()->addWidget(frame);
 }
 

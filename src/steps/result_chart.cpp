@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 #include <vector>
 
 namespace kvarton {
@@ -22,6 +23,11 @@ constexpr int kLineSpacing = 3;
 constexpr int kSwatch = 12; // the square of a legend entry
 constexpr int kLegendSpacing = 16;
 constexpr int kIndent = 16; // of a part under its heading
+constexpr int kLeastBars = 120; // the bars' room, below which they would no longer compare lines
+
+// The room the bars keep before the captions and remarks beside them are cut short: a third of
+// the chart, and never less than the least.
+int barsRoom(int width) { return std::max(kLeastBars, width / 3); }
 
 QColor colourOf(calc::Swatch swatch) { return QColor::fromRgb(static_cast<QRgb>(calc::look(swatch).rgb)); }
 
@@ -52,6 +58,12 @@ QAccessibleInterface* chartAccessibility(const QString& className, QObject* obje
 
 int widthOf(const QStaticText& t) { return static_cast<int>(std::ceil(t.size().width())); }
 int heightOf(const QStaticText& t) { return static_cast<int>(std::ceil(t.size().height())); }
+
+// Whether the chart has heading lines, under which the other lines stand indented.
+bool headed(const calc::BarChart& chart)
+{
+    return std::any_of(chart.lines.begin(), chart.lines.end(), [](const calc::ChartLine& l) { return l.heading; });
+}
 
 } // namespace
 
@@ -105,6 +117,32 @@ void ResultChart::forgetLayouts()
 {
     for (auto& l : layouts_)
         l.reset();
+    textWidths_.reset();
+}
+
+std::pair<int, int> ResultChart::textWidths() const
+{
+    if (!textWidths_) {
+        const int indent = headed(chart_) ? kIndent : 0;
+        std::pair<int, int> widths;
+        for (const calc::ChartLine& line : chart_.lines) {
+            widths.first
+                = std::max(widths.first, (line.heading ? 0 : indent) + widthOf(shaped(qs(line.caption), line.heading)));
+            widths.second = std::max(widths.second, widthOf(shaped(qs(line.remark), false)));
+        }
+        textWidths_ = widths;
+    }
+    return *textWidths_;
+}
+
+int ResultChart::readableWidth() const
+{
+    if (chart_.lines.empty())
+        return 0;
+    const auto [captions, remarks] = textWidths();
+    const int texts = captions + remarks + 2 * kGap;
+    // The bars keep their room: at least the least, and a third of the width (texts within two thirds).
+    return std::max(texts + kLeastBars, (texts * 3 + 1) / 2);
 }
 
 const QStaticText& ResultChart::shaped(const QString& text, bool bold, int wrapWidth) const
@@ -137,18 +175,16 @@ const ResultChart::Layout& ResultChart::laidOut(int width) const
     g->width = width;
     // The metrics of the device the widget paints on, whose resolution may differ from the screen's.
     const QFontMetrics fm(font(), this);
-    const bool headed
-        = std::any_of(chart_.lines.begin(), chart_.lines.end(), [](const calc::ChartLine& l) { return l.heading; });
-    const auto indentOf = [headed](const calc::ChartLine& l) { return headed && !l.heading ? kIndent : 0; };
+    const bool withHeadings = headed(chart_);
+    const auto indentOf = [withHeadings](const calc::ChartLine& l) { return withHeadings && !l.heading ? kIndent : 0; };
 
-    // Long captions and remarks give way to the bars: they are cut short, the description has
-    // them whole.
-    for (const calc::ChartLine& line : chart_.lines) {
-        g->captionWidth = std::max(g->captionWidth, indentOf(line) + widthOf(shaped(qs(line.caption), line.heading)));
-        g->remarkWidth = std::max(g->remarkWidth, widthOf(shaped(qs(line.remark), false)));
+    // Long captions and remarks give way to the bars where the chart is too narrow for both: they
+    // are cut short, the description has them whole.
+    std::tie(g->captionWidth, g->remarkWidth) = textWidths();
+    if (g->captionWidth + g->remarkWidth + 2 * kGap > width - barsRoom(width)) {
+        g->captionWidth = std::min(g->captionWidth, width * 2 / 5);
+        g->remarkWidth = std::min(g->remarkWidth, width / 4);
     }
-    g->captionWidth = std::min(g->captionWidth, width * 2 / 5);
-    g->remarkWidth = std::min(g->remarkWidth, width / 4);
     g->barLeft = g->captionWidth + kGap;
     g->barWidth = std::max(0, width - g->barLeft - kGap - g->remarkWidth);
     const auto fitted = [&](const std::string& text, bool bold, int room) {
@@ -204,8 +240,9 @@ QSize ResultChart::sizeHint() const
     return {480, heightForWidth(width)};
 }
 
-// Never squeezed below its content: a screen too small for it scrolls instead.
-QSize ResultChart::minimumSizeHint() const { return {240, heightForWidth(width() > 0 ? width() : 480)}; }
+// Its height follows its width (heightForWidth), which the layouts ask: a minimum height taken at
+// some width would hold the screen taller than the chart at another, with a needless scroll bar.
+QSize ResultChart::minimumSizeHint() const { return {240, 0}; }
 
 int ResultChart::heightForWidth(int width) const { return laidOut(width).height; }
 

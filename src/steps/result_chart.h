@@ -8,6 +8,8 @@
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <utility>
 
 namespace kvarton {
 
@@ -26,6 +28,10 @@ public:
     void setChart(calc::BarChart chart);
     const calc::BarChart& chart() const { return chart_; }
 
+    // The narrowest width at which the captions and remarks stand whole beside bars of a length
+    // that still compares them (0 for a chart of words alone).
+    int readableWidth() const;
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     bool hasHeightForWidth() const override { return true; }
@@ -41,12 +47,15 @@ private:
     // height for a width many times, and every click repaints; the last two widths are kept.
     const Layout& laidOut(int width) const;
     void forgetLayouts();
+    // The widest caption (with its indent) and the widest remark, uncut.
+    std::pair<int, int> textWidths() const;
     // `text` shaped in the widget's font, bold or not, wrapped at `wrapWidth` (-1: one line).
     // Captions and the legend recur from one chart to the next: shaped texts are kept.
     const QStaticText& shaped(const QString& text, bool bold, int wrapWidth = -1) const;
 
     calc::BarChart chart_;
     mutable std::array<std::unique_ptr<Layout>, 2> layouts_; // newest first
+    mutable std::optional<std::pair<int, int>> textWidths_;
     mutable QHash<QString, QStaticText> shaped_;
 };
 

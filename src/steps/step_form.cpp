@@ -4,11 +4,15 @@
 #include "widgets.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kvarton {
 
@@ -124,9 +128,29 @@ void StepForm::showStep(int step, InstitutionModel& model)
     applyLayout(step);
     for (const Binding& b : bindings(step))
         showValue(b, model);
-    if (shown)
+    if (shown) {
         content_->show();
+        // The body was laid out while hidden, when the scroll area hears nothing of it: it sizes the
+        // body and its scroll bars for the step now, not for the step before (a needless scroll bar).
+        QEvent laidOut(QEvent::LayoutRequest);
+        QCoreApplication::sendEvent(content_, &laidOut);
+    }
     shownStep_ = step;
+}
+
+QSize StepForm::bodySizeHint() const { return body_->sizeHint(); }
+
+void StepForm::keepBoxesWithin(int width) { body_->setMaximumWidth(width); }
+
+QSize StepForm::naturalSize() const
+{
+    // The screen's own hint holds the scroll area at the size the area caps itself to; the body's
+    // whole size takes its place.
+    const QSize hint = sizeHint();
+    const QSize body = bodySizeHint();
+    const int margins = contentsMargins().left() + contentsMargins().right() + 24;
+    return {std::max(hint.width(), body.width() + margins),
+        hint.height() - content_->sizeHint().height() + body.height() + 8};
 }
 
 void StepForm::commitStep(int step, InstitutionModel& model) const

@@ -31,6 +31,15 @@ public:
 
     QAction* menuAction(std::string_view name) const;
 
+    // The size at which the screen shows each of its steps whole, without scrolling; the window
+    // opens at the largest screen's, as far as the screen allows (MainWindow::fitAndCentre).
+    QSize naturalSize() const;
+    // The body's size on the step that needs the most room; by default what it holds now.
+    virtual QSize bodySizeHint() const;
+    // Keeps the boxes at most this wide, at the left, however wide the window, so that captions
+    // stay near their controls; by default the whole body.
+    virtual void keepBoxesWithin(int width);
+
 signals:
     void backRequested();
     void nextRequested();

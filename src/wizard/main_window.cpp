@@ -1,13 +1,14 @@
 #include "main_window.h"
 
+#include "window_place.h"
+
+#include "steps/step_form.h"
+
 #include <QCloseEvent>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QScrollArea>
 #include <QStackedLayout>
-
-#include <algorithm>
 
 namespace kvarton {
 
@@ -85,18 +86,12 @@ void MainWindow::updateTitle()
 
 void MainWindow::fitAndCentre()
 {
-    // A page's natural size: its scroll area's contents, which the scroll area itself would cap.
+    // A step screen's natural size shows each of its steps whole, which its scroll area would cap.
     QSize wanted(640, 480);
     for (int i = 0; i < pages_->count(); ++i) {
-        QWidget* page = pages_->widget(i);
-        QSize hint = page->sizeHint();
-        if (auto* scroll = page->findChild<QScrollArea*>(); scroll && scroll->widget()) {
-            const QSize content = scroll->widget()->sizeHint();
-            const int margins = page->contentsMargins().left() + page->contentsMargins().right() + 24;
-            hint = QSize(std::max(hint.width(), content.width() + margins),
-                hint.height() - scroll->sizeHint().height() + content.height() + 8);
-        }
-        wanted = wanted.expandedTo(hint);
+        const QWidget* page = pages_->widget(i);
+        const auto* form = qobject_cast<const StepForm*>(page);
+        wanted = wanted.expandedTo(form ? form->naturalSize() : page->sizeHint());
     }
     resizeCentred(wanted);
 }
@@ -104,11 +99,7 @@ void MainWindow::fitAndCentre()
 void MainWindow::resizeCentred(QSize wanted)
 {
     const QRect available = screen() ? screen()->availableGeometry() : QRect(0, 0, 1366, 768);
-    const QSize size = wanted.boundedTo(available.size() - QSize(16, 48));
-    resize(size);
-    // A window's position is its frame's: once the window has a frame, the frame is centred.
-    const QSize framed = size + (frameGeometry().size() - geometry().size());
-    move(available.center() - QPoint(framed.width() / 2, framed.height() / 2));
+    placeWithin(*this, wanted, available, available.center());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -1,10 +1,13 @@
 #include "modal_screen.h"
 
+#include "window_place.h"
+
 #include "steps/widgets.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -31,9 +34,24 @@ ModalScreen::ModalScreen(const QString& name, const QString& title, QWidget* par
 
 void ModalScreen::addButton(QWidget* button) { buttons_->insertWidget(buttons_->indexOf(close_), button); }
 
+// A dialog window that is no QDialog is placed by the system, which may put it on another screen
+// than its caller's, or partly off a small one.
+void ModalScreen::placeOverCaller()
+{
+    const QWidget* caller = parentWidget() ? parentWidget()->window() : nullptr;
+    QScreen* on = caller ? caller->screen() : screen();
+    if (!on)
+        return;
+    setScreen(on);
+    placeWithin(*this, size(), on->availableGeometry(),
+        caller ? caller->frameGeometry().center() : on->availableGeometry().center());
+}
+
 // The screen's content is made after the button; in reading and Tab order the button comes last.
 void ModalScreen::showEvent(QShowEvent* event)
 {
+    if (!event->spontaneous())
+        placeOverCaller();
     if (!ordered_) {
         close_->raise();
         QWidget* last = nullptr;

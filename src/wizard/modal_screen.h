@@ -9,6 +9,7 @@ namespace kvarton {
 
 // A screen opened over another one (information, help, report): a dialog window whose caller is
 // disabled while it is open. Its "закрыть" button, its close box and Esc all close it the same way.
+// It opens over the window that opened it, on that window's screen and within its free area.
 class ModalScreen : public QWidget {
     Q_OBJECT
 public:
@@ -26,6 +27,8 @@ protected:
     void showEvent(class QShowEvent* event) override;
 
 private:
+    void placeOverCaller();
+
     QVBoxLayout* content_ = nullptr;
     QHBoxLayout* buttons_ = nullptr;
     QWidget* close_ = nullptr;

@@ -9,6 +9,8 @@
 #include "steps/staff_2011_form.h"
 #include "steps/working_time_form.h"
 
+#include <algorithm>
+
 namespace kvarton {
 
 StepController::StepController(InstitutionModel& model, MainWindow& window)
@@ -20,7 +22,13 @@ StepController::StepController(InstitutionModel& model, MainWindow& window)
         new SimulationForm(&window), new CalculationForm(model, &window)};
     for (std::size_t i = 0; i < forms_.size(); ++i)
         assert(forms_[i]->screen() == kStepScreens[i]);
+    // However wide the window, the boxes keep within the width of the widest input screen.
+    int inputWidth = 0;
+    for (const StepForm* form : forms_)
+        if (form->screen() != Screen::Calculation)
+            inputWidth = std::max(inputWidth, form->bodySizeHint().width());
     for (StepForm* form : forms_) {
+        form->keepBoxesWithin(inputWidth);
         window.addPage(form);
         // Back and Next move exactly one step; the commit of the step being left comes first.
         connect(form, &StepForm::backRequested, this, [this] { leaveTo(model_.currentStep - 1); });

@@ -1,13 +1,20 @@
-#include "support/qtest_main.h"
+#include "offscreen_screen.h"
 #include "support/wizard_fixture.h"
 
+#include "model/numeric_locale.h"
 #include "steps/choice_list.h"
+#include "wizard/main_window.h"
 #include "wizard/step_controller.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <cstdlib>
@@ -49,6 +56,61 @@ int inkRight(QWidget* widget, QWidget* box)
     if (label->alignment() & Qt::AlignHCenter)
         return r.x() + (r.width() + text) / 2;
     return r.x() + text;
+}
+
+// The screens the windows must fit, side by side in the test, the first the primary one: a
+// laptop's 1366×768 less a task bar at 100 %; a 1920×1080 display less its task bar at 150 %, which
+// gives the program 1280×693; and the laptop with its text at 125 %, which may scroll down but
+// never sideways.
+struct LearnerDisplay {
+    OffscreenScreen screen;
+    bool showsStepsWhole; // without a scroll bar, not only without a horizontal one
+};
+constexpr LearnerDisplay kDisplays[]{
+    {{"laptop", 1366, 728}, true},
+    {{"scaled 150 %", 1920, 1040, 144}, true},
+    {{"text 125 %", 1366, 728, 120}, false},
+};
+
+// Why a step screen's scroll area does not show its step as it should, or nothing: it scrolls
+// sideways, it scrolls down where the display shows steps whole, or its body is taller than the
+// step needs (a needless scroll bar).
+QString scrollingProblem(const QScrollArea& scroll, bool whole)
+{
+    if (scroll.horizontalScrollBar()->isVisible())
+        return QStringLiteral("scrolls sideways");
+    if (whole && scroll.verticalScrollBar()->isVisible())
+        return QStringLiteral("scrolls down");
+    const QWidget* body = scroll.widget();
+    const int needed
+        = body->hasHeightForWidth() ? body->heightForWidth(body->width()) : body->minimumSizeHint().height();
+    if (body->height() > std::max(needed, scroll.viewport()->height()))
+        return QStringLiteral("%1 pixels high for %2").arg(body->height()).arg(needed);
+    return {};
+}
+
+// A fresh program whose window stands on `display`, showing `screen`.
+std::unique_ptr<Wizard> openedOn(QScreen* display, Screen screen)
+{
+    if (isStepScreen(screen) || screen == Screen::Help || screen == Screen::Report) {
+        auto w = startedWizard(QStringLiteral("г. Санкт-Петербург"), display);
+        if (screen == Screen::Help)
+            control<QAction>(*w, Screen::WorkingTime, QStringLiteral("inform1"))->trigger();
+        if (screen == Screen::Report) {
+            w->steps()->showStep(kLastStep);
+            control<QAction>(*w, Screen::Calculation, QStringLiteral("inform2"))->trigger();
+        }
+        return w;
+    }
+    auto w = std::make_unique<Wizard>();
+    w->window()->setScreen(display);
+    w->start();
+    const std::pair<Screen, const char*> buttons[]{{Screen::DataList, "Command1"}, {Screen::PersonalData, "Command2"},
+        {Screen::WorkList, "OpenWork"}, {Screen::Summary, "Summary"}};
+    for (const auto& [opened, button] : buttons)
+        if (opened == screen)
+            control<QPushButton>(*w, Screen::Start, QString::fromLatin1(button))->click();
+    return w;
 }
 
 } // namespace
@@ -193,7 +255,80 @@ private slots:
         QVERIFY2(std::abs(rightMargin - left) <= 2,
             qPrintable(QStringLiteral("left %1, right %2").arg(left).arg(rightMargin)));
     }
+
+    // Every window stands within the free area of its screen on each display; where the display
+    // shows steps whole, each step of a step screen (step 15 with each of its groups) needs no
+    // scroll bar, and none ever needs a horizontal one.
+    void everyWindowFitsItsScreen_data()
+    {
+        QTest::addColumn<int>("display");
+        QTest::addColumn<int>("screen");
+        for (int d = 0; d < static_cast<int>(std::size(kDisplays)); ++d)
+            for (Screen s : allOf<Screen>())
+                QTest::newRow(qPrintable(QString::fromLatin1(kDisplays[d].screen.name) + u' ' + qs(screenName(s))))
+                    << d << static_cast<int>(s);
+    }
+
+    void everyWindowFitsItsScreen()
+    {
+        QFETCH(int, display);
+        QFETCH(int, screen);
+        QScreen* on = QGuiApplication::screens().value(display);
+        QVERIFY(on);
+        const auto shown = static_cast<Screen>(screen);
+        auto w = openedOn(on, shown);
+        QApplication::processEvents();
+        QWidget* window = w->form(shown)->window();
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->screen(), on);
+        const QRect free = on->availableGeometry();
+        QVERIFY2(free.contains(window->frameGeometry()),
+            qPrintable(QStringLiteral("%1×%2 at %3,%4 on %5×%6")
+                           .arg(window->frameGeometry().width())
+                           .arg(window->frameGeometry().height())
+                           .arg(window->frameGeometry().x() - free.x())
+                           .arg(window->frameGeometry().y() - free.y())
+                           .arg(free.width())
+                           .arg(free.height())));
+        if (!isStepScreen(shown))
+            return;
+
+        auto* scroll = w->form(shown)->findChild<QScrollArea*>();
+        QVERIFY(scroll);
+        const bool whole = kDisplays[display].showsStepsWhole;
+        for (int step = kFirstStep; step <= kLastStep; ++step) {
+            if (stepInfo(step).screen != shown)
+                continue;
+            w->steps()->showStep(step);
+            QApplication::processEvents();
+            QString problem = scrollingProblem(*scroll, whole);
+            QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("step %1 %2").arg(step).arg(problem)));
+            if (step != 15)
+                continue;
+            for (const char* group : {"Option11", "Option12", "Option13", "Option21", "Option22", "Option23"}) {
+                control<QRadioButton>(*w, shown, QString::fromLatin1(group))->click();
+                QApplication::processEvents();
+                problem = scrollingProblem(*scroll, whole);
+                QVERIFY2(problem.isEmpty(),
+                    qPrintable(QStringLiteral("step 15, %1 %2").arg(QString::fromLatin1(group), problem)));
+            }
+        }
+    }
 };
 
-KVARTON_QTEST_MAIN(ScreenLayoutTest)
+int main(int argc, char** argv)
+{
+    QTemporaryFile screens;
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen")
+        qunsetenv("QT_QPA_PLATFORM");
+    std::vector<OffscreenScreen> described;
+    for (const LearnerDisplay& d : kDisplays)
+        described.push_back(d.screen);
+    useOffscreenScreens(screens, described);
+    QApplication app(argc, argv);
+    useFileNotationForNumbers();
+    ScreenLayoutTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "screen_layout_test.moc"

@@ -1,5 +1,7 @@
 #include "wizard_fixture.h"
 
+#include "wizard/main_window.h"
+
 #include "steps/choice_list.h"
 
 #include <QApplication>
@@ -8,9 +10,11 @@
 
 namespace kvarton::test {
 
-std::unique_ptr<Wizard> startedWizard(const QString& region)
+std::unique_ptr<Wizard> startedWizard(const QString& region, QScreen* screen)
 {
     auto wizard = std::make_unique<Wizard>();
+    if (screen)
+        wizard->window()->setScreen(screen);
     wizard->start();
     control<QPushButton>(*wizard, Screen::Start, QStringLiteral("Command2"))->click();
     control<ChoiceList>(*wizard, Screen::PersonalData, QStringLiteral("Combo1"))->choose(region);

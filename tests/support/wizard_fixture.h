@@ -3,6 +3,7 @@
 #include "steps/widgets.h"
 #include "wizard/wizard.h"
 
+#include <QScreen>
 #include <QString>
 #include <QWidget>
 #include <QtTest/QTest>
@@ -11,8 +12,10 @@
 
 namespace kvarton::test {
 
-// A fresh program that has passed the personal-data screen with `region`, showing step 1.
-std::unique_ptr<Wizard> startedWizard(const QString& region = QStringLiteral("г. Санкт-Петербург"));
+// A fresh program that has passed the personal-data screen with `region`, showing step 1; its
+// window on `screen` when given, else on the primary screen.
+std::unique_ptr<Wizard> startedWizard(
+    const QString& region = QStringLiteral("г. Санкт-Петербург"), QScreen* screen = nullptr);
 
 // The named control of a screen; fails the test when it does not exist.
 template <typename T>

@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace kvarton {
 
@@ -22,15 +25,22 @@ void returnToWorkingFolder() { QDir::setCurrent(workingFolderBefore()); }
 
 } // namespace
 
-void useOffscreenLaptopScreen(QTemporaryFile& config)
+void useOffscreenScreens(QTemporaryFile& config, std::span<const OffscreenScreen> screens)
 {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return;
     config.setFileTemplate(QDir::tempPath() + QStringLiteral("/kvarton-screen-XXXXXX.json"));
     if (!config.open())
         return;
-    config.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1366, "height": 768,
-                     "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    QJsonArray described;
+    int x = 0;
+    for (const OffscreenScreen& s : screens) {
+        described.append(QJsonObject{{QStringLiteral("name"), QString::fromLatin1(s.name)}, {QStringLiteral("x"), x},
+            {QStringLiteral("y"), 0}, {QStringLiteral("width"), s.width}, {QStringLiteral("height"), s.height},
+            {QStringLiteral("logicalDpi"), s.dpi}, {QStringLiteral("logicalBaseDpi"), 96}, {QStringLiteral("dpr"), 1}});
+        x += s.width;
+    }
+    config.write(QJsonDocument(QJsonObject{{QStringLiteral("screens"), described}}).toJson());
     config.flush();
     QString path = config.fileName();
 #ifdef Q_OS_WIN
@@ -45,6 +55,12 @@ void useOffscreenLaptopScreen(QTemporaryFile& config)
     // Qt reads the platform as UTF-8 from the narrow environment, which keeps these bytes as
     // they are: the ANSI code page of Windows could not carry a Cyrillic temporary folder.
     qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + path).toUtf8());
+}
+
+void useOffscreenLaptopScreen(QTemporaryFile& config)
+{
+    const OffscreenScreen laptop[]{{"laptop", 1366, 768}};
+    useOffscreenScreens(config, laptop);
 }
 
 } // namespace kvarton
