@@ -21,6 +21,19 @@ kvarton_windows_enable_sources() {
 }
 
 KVARTON_WINE_RUN="$KVARTON_ROOT/scripts/windows/wine-run"
+
+# Before the long build of the libraries: the check needs Wine's loader and its wineserver, which a
+# machine that had Wine from before may have from other packages than ours.
+kvarton_windows_check_wine() {
+  local program
+  for program in /usr/lib/wine/wine64 "$(command -v wineserver || echo wineserver)"; do
+    if [ ! -x "$program" ]; then
+      echo "Для проверки под Wine нет программы $program (пакеты wine64 и wine)" >&2
+      return 1
+    fi
+  done
+}
+
 # The independent reader of the workbooks is Debian's openpyxl, for the system's Python.
 KVARTON_PYTHON3=/usr/bin/python3
 # A Cyrillic user: the profile, the documents and the temporary folder all have Cyrillic paths,
