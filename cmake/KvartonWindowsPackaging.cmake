@@ -1,17 +1,25 @@
 # The program's Windows resources, and the Windows packages that scripts/package-windows makes
 # with `cpack`: an installer that installs per user without administrator rights, and a portable
-# zip. Both hold one folder: kvarton.exe with its icon and version information, every DLL it needs
-# (stripped), the Qt plugins it loads, the licence texts of everything bundled and the example
-# of the course's settings file.
+# zip. Both hold one folder: kvarton.exe with its icon and version information, its console twin
+# kvarton.com (src/app/console_main.cpp), every DLL they need (stripped), the Qt plugins the
+# program loads, the licence texts of everything bundled and the example of the course's settings
+# file.
 set(KVARTON_VENDOR "Команда Квартон")
 set(KVARTON_DISPLAY_NAME "Квартон")
 
 enable_language(RC)
 
-# The icon and version information inside kvarton.exe.
+# The icon and version information inside kvarton.exe and its console twin kvarton.com.
 set(KVARTON_ICO "${PROJECT_SOURCE_DIR}/data/icons/kvarton.ico")
-configure_file("${PROJECT_SOURCE_DIR}/data/windows/kvarton.rc.in" "${PROJECT_BINARY_DIR}/windows/kvarton.rc" @ONLY)
-target_sources(kvarton PRIVATE "${PROJECT_BINARY_DIR}/windows/kvarton.rc")
+foreach(_program kvarton kvarton_console)
+  get_target_property(_suffix ${_program} SUFFIX)
+  if(NOT _suffix)
+    set(_suffix "${CMAKE_EXECUTABLE_SUFFIX}")
+  endif()
+  set(KVARTON_RC_FILE_NAME "kvarton${_suffix}")
+  configure_file("${PROJECT_SOURCE_DIR}/data/windows/kvarton.rc.in" "${PROJECT_BINARY_DIR}/windows/${_program}.rc" @ONLY)
+  target_sources(${_program} PRIVATE "${PROJECT_BINARY_DIR}/windows/${_program}.rc")
+endforeach()
 
 # The packages come from the MinGW cross build on Debian; a build on Windows itself deploys with
 # windeployqt (README).
@@ -45,7 +53,7 @@ list(REMOVE_DUPLICATES KVARTON_DLL_FOLDERS)
 set(KVARTON_QT_PLUGINS platforms/qwindows.dll platforms/qoffscreen.dll styles/qwindowsvistastyle.dll)
 
 install(CODE "
-  set(KVARTON_PROGRAMS \"\${CMAKE_INSTALL_PREFIX}/kvarton.exe\")
+  set(KVARTON_PROGRAMS \"\${CMAKE_INSTALL_PREFIX}/kvarton.exe;\${CMAKE_INSTALL_PREFIX}/kvarton.com\")
   set(KVARTON_QT_PLUGIN_DIR \"${KVARTON_WINDOWS_PREFIX}/plugins\")
   set(KVARTON_QT_PLUGINS \"${KVARTON_QT_PLUGINS}\")
   set(KVARTON_DLL_FOLDERS \"${KVARTON_DLL_FOLDERS}\")

@@ -15,10 +15,11 @@ KVARTON_PACKAGES=(
 KVARTON_TEST_LOCALES=(ru_RU.UTF-8 de_DE.UTF-8 tr_TR.UTF-8)
 # scripts/package-windows: the MinGW-w64 cross compiler, Qt's host tools of the same version as
 # the Qt source, Debian's source packages (dpkg-dev), the installer maker, and Wine with a font for
-# the tests.
+# the tests. wine64 alone (no recommends) lacks the commands `wine` and `wineserver`, which the
+# package `wine` puts on the PATH.
 KVARTON_WINDOWS_PACKAGES=(
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev qt6-base-dev-tools dpkg-dev patch
-  nsis zip unzip wine64 fonts-dejavu-core
+  nsis zip unzip wine64 wine fonts-dejavu-core
 )
 # scripts/fuzz only: clang with libFuzzer and the sanitizers' runtime.
 KVARTON_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)

@@ -21,6 +21,19 @@ kvarton_windows_enable_sources() {
 }
 
 KVARTON_WINE_RUN="$KVARTON_ROOT/scripts/windows/wine-run"
+
+# Before the long build of the libraries: the check needs Wine's loader and its wineserver, which a
+# machine that had Wine from before may have from other packages than ours.
+kvarton_windows_check_wine() {
+  local program
+  for program in /usr/lib/wine/wine64 "$(command -v wineserver || echo wineserver)"; do
+    if [ ! -x "$program" ]; then
+      echo "Для проверки под Wine нет программы $program (пакеты wine64 и wine)" >&2
+      return 1
+    fi
+  done
+}
+
 # The independent reader of the workbooks is Debian's openpyxl, for the system's Python.
 KVARTON_PYTHON3=/usr/bin/python3
 # A Cyrillic user: the profile, the documents and the temporary folder all have Cyrillic paths,
@@ -121,7 +134,7 @@ kvarton_windows_run_tests() {
   local tree=$1 out=$2
   echo "Тесты под Wine…" >&2
   # The tests that hand a program to a Python checker run below, through wrappers.
-  ctest --test-dir "$tree" --output-on-failure --timeout 900 -E '^(Golden\.|ReportReadBack\.|SummaryCommandLine$)'
+  ctest --test-dir "$tree" --output-on-failure --timeout 900 -E '^(Golden\.|ReportReadBack\.|CommandLine$)'
 
   local bin="$out/wine-bin"
   local golden="$KVARTON_ROOT/tests/golden" dump fixture
@@ -131,16 +144,51 @@ kvarton_windows_run_tests() {
   "$KVARTON_PYTHON3" "$golden/golden_check.py" report "$dump" "$out/checks/golden-workbooks" \
     "$golden/report_cells.txt" "$golden/report_results.txt" "$golden/report_packages.txt"
   "$KVARTON_PYTHON3" "$KVARTON_ROOT/tests/report/read_back.py" "$fixture" "$out/checks/read-back"
-  # `kvarton --summary`: what the windowed program prints reaches standard error under Wine too.
-  "$KVARTON_PYTHON3" "$KVARTON_ROOT/tests/summary/check_summary_cli.py" \
+  # The command line of the windowed program: what it prints reaches its pipes under Wine too.
+  "$KVARTON_PYTHON3" "$KVARTON_ROOT/tests/app/check_command_line.py" \
     "$(kvarton_windows_wrapper "$tree/src/app/kvarton.exe" "$bin")" \
-    "$KVARTON_ROOT/fuzz/corpus" "$out/checks/summary-command-line"
+    "$KVARTON_ROOT/fuzz/corpus" "$out/checks/command-line"
   echo "Закрепленные результаты расчетов и отчета совпадают с Linux" >&2
 
   # What a scenario prints must be the Linux output, byte for byte: ctest above ran every scenario
   # with --compare, in the order and with the data folders its chains need (tests/scenarios).
   kvarton_windows_wine_settle
   echo "Вывод сценариев совпадает с Linux байт в байт" >&2
+}
+
+# The Windows name of a folder in the prefix's drive C:.
+kvarton_windows_path() {
+  local rel=${1#"$WINEPREFIX/drive_c/"}
+  echo "C:\\${rel//\//\\}"
+}
+
+# The console twin as a user meets it: `kvarton …` typed in cmd.exe with the program's folder on
+# the PATH, where cmd runs kvarton.com before kvarton.exe. It does the command line's work in the
+# console (the statuses 0, 1 and 2 of the summary, help, version, mistakes) and hands a report to
+# open to the windowed program, which opens it (its work is saved) while the twin has returned.
+kvarton_windows_try_console_twin() {
+  local folder=$1 out=$2 subsystem
+  subsystem=$("$KVARTON_WINDOWS_TRIPLE-objdump" -p "$folder/kvarton.com" | awk '/^Subsystem/ {print $3, $4}')
+  [ "$subsystem" = "(Windows CUI)" ] || kvarton_windows_fail "kvarton.com не консольная программа: $subsystem"
+  local typed="$out/wine-bin/typed/kvarton"
+  mkdir -p "$(dirname "$typed")"
+  printf '#!/bin/sh\nWINEPATH="%s;$WINEPATH" exec "%s" cmd /c kvarton "$@"\n' \
+    "$(kvarton_windows_path "$folder")" "$KVARTON_WINE_RUN" >"$typed"
+  chmod +x "$typed"
+  "$KVARTON_PYTHON3" "$KVARTON_ROOT/tests/app/check_command_line.py" "$typed" \
+    "$KVARTON_ROOT/fuzz/corpus" "$out/checks/console-twin" ||
+    kvarton_windows_fail "команда kvarton в cmd.exe работает не так, как ожидалось"
+  kvarton_windows_wine_settle
+
+  local works="$out/checks/console-twin-works"
+  mkdir -p "$works"
+  WINEQT_QPA_PLATFORM=offscreen KVARTON_EXIT_AFTER_FIRST_PAINT=1 KVARTON_WORKS_DIR="$works" \
+    timeout 60 "$typed" "$KVARTON_ROOT/fuzz/corpus/report.xlsx" </dev/null ||
+    kvarton_windows_fail "kvarton.com не передал отчет программе kvarton.exe"
+  kvarton_windows_wine_settle
+  compgen -G "$works/work-*.json" >/dev/null ||
+    kvarton_windows_fail "kvarton.exe, запущенный через kvarton.com, не открыл отчет (нет работы в $works)"
+  echo "kvarton в cmd.exe: справка, версия, ошибка, коды сводки 0, 1, 2 и отчет, переданный окну" >&2
 }
 
 # The installer, silently, as a user without administrator rights would run it; the installed
@@ -160,6 +208,7 @@ kvarton_windows_try_packages() {
   kvarton_windows_wine "$setup" /S
   kvarton_windows_wine_settle
   [ -f "$installed/kvarton.exe" ] || kvarton_windows_fail "kvarton.exe не установлен в $installed"
+  [ -f "$installed/kvarton.com" ] || kvarton_windows_fail "kvarton.com не установлен в $installed"
   [ -f "$installed/platforms/qwindows.dll" ] || kvarton_windows_fail "нет platforms/qwindows.dll"
   [ -f "$menu/Квартон.lnk" ] || kvarton_windows_fail "нет ярлыка «Квартон» в меню «Пуск» ($menu)"
 
@@ -168,6 +217,7 @@ kvarton_windows_try_packages() {
     kvarton_windows_wine "$installed/kvarton.exe" ||
     kvarton_windows_fail "установленная программа не запустилась"
   kvarton_windows_wine_settle
+  kvarton_windows_try_console_twin "$installed" "$out"
 
   # The scenario runner beside the installed program uses its DLLs and plugins; the report goes
   # where the program puts it, the documents folder "C:\users\Иван\Documents".
@@ -184,7 +234,10 @@ kvarton_windows_try_packages() {
 
   kvarton_windows_wine "$installed/Uninstall.exe" /S
   kvarton_windows_wine_settle
-  [ ! -e "$installed/kvarton.exe" ] || kvarton_windows_fail "удаление оставило $installed/kvarton.exe"
+  local left
+  for left in kvarton.exe kvarton.com; do
+    [ ! -e "$installed/$left" ] || kvarton_windows_fail "удаление оставило $installed/$left"
+  done
   [ ! -e "$menu" ] || kvarton_windows_fail "удаление оставило меню $menu"
   echo "Установка, запуск, отчет и удаление прошли" >&2
 
@@ -194,6 +247,8 @@ kvarton_windows_try_packages() {
   local portable
   portable=$(find "$stick" -name kvarton.exe -printf '%h\n' | head -n 1)
   [ -f "$portable/kvarton.ini.example" ] || kvarton_windows_fail "в переносной копии нет kvarton.ini.example"
+  kvarton_windows_wine "$portable/kvarton.com" --version </dev/null | grep -q "^Квартон " ||
+    kvarton_windows_fail "консольная kvarton.com переносной копии не выводит версию"
   WINEQT_QPA_PLATFORM=offscreen KVARTON_EXIT_AFTER_FIRST_PAINT=1 \
     kvarton_windows_wine "$portable/kvarton.exe" ||
     kvarton_windows_fail "переносная копия не запустилась из $portable"

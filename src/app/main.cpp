@@ -1,6 +1,7 @@
+#include "console_command.h"
+
 #include "model/numeric_locale.h"
 #include "wizard/main_window.h"
-#include "wizard/summary_command.h"
 #include "wizard/test_switches.h"
 #include "wizard/wizard.h"
 #include "wizard/work_keeper.h"
@@ -11,12 +12,7 @@
 #include <QIcon>
 #include <QTimer>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 #include <cstdio>
-#include <cstring>
 #include <functional>
 #include <utility>
 
@@ -61,33 +57,10 @@ private:
 
 int main(int argc, char** argv)
 {
-    // `kvarton --summary OUT.xlsx FILE_OR_FOLDER…` needs no window and no display.
-    if (argc > 1 && std::strcmp(argv[1], "--summary") == 0) {
-#ifdef Q_OS_WIN
-        // A windowed program has no console of its own: unless its standard error was redirected
-        // to a file or a pipe, the messages go to the console it was run from, in UTF-8 while it
-        // runs, so that the Russian letters show.
-        const HANDLE given = GetStdHandle(STD_ERROR_HANDLE);
-        UINT consoleCodePage = 0;
-        if ((given == nullptr || given == INVALID_HANDLE_VALUE) && AttachConsole(ATTACH_PARENT_PROCESS)
-            && std::freopen("CONOUT$", "w", stderr)) {
-            consoleCodePage = GetConsoleOutputCP();
-            SetConsoleOutputCP(CP_UTF8);
-        }
-#endif
-        int status = 0;
-        {
-            QCoreApplication app(argc, argv);
-            kvarton::useFileNotationForNumbers();
-            status = kvarton::runSummaryCommand(QCoreApplication::arguments().mid(2));
-        }
-#ifdef Q_OS_WIN
-        std::fflush(stderr);
-        if (consoleCodePage != 0)
-            SetConsoleOutputCP(consoleCodePage);
-#endif
-        return status;
-    }
+    // --summary, --help, --version and a mistaken option need no window and no display.
+    const kvarton::cli::Command command = kvarton::cli::parse(kvarton::commandLineArguments(argc, argv));
+    if (kvarton::cli::needsNoWindow(command.mode))
+        return kvarton::runWithoutWindow(command, argc, argv, kvarton::Streams::ParentConsole);
     QApplication app(argc, argv);
     // The application object took the locale from the environment: the numbers of the workbooks
     // must not follow it (numeric_locale.h). The screens format their numbers themselves.
@@ -107,8 +80,8 @@ int main(int argc, char** argv)
     wizard.start();
     // `kvarton FILE.xlsx` opens a report: its figures at once, or why not, on the start screen
     // and on standard error.
-    if (const QStringList files = QApplication::arguments().mid(1); !files.isEmpty())
-        if (const auto problem = wizard.openReport(files.first()))
+    if (!command.paths.empty())
+        if (const auto problem = wizard.openReport(QString::fromStdString(command.paths.front())))
             std::fprintf(stderr, "%s\n", problem->toUtf8().constData());
     return QApplication::exec();
 }

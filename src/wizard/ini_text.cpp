@@ -1,19 +1,12 @@
 #include "ini_text.h"
 
-#include <QStringDecoder>
+#include "text_encoding.h"
+
+#include <QStringTokenizer>
 
 namespace kvarton {
 
 namespace {
-
-// Notepad on Windows saves "Unicode" as UTF-16 with a byte order mark; everything else is taken as
-// UTF-8, whose own mark the decoder drops.
-QString decoded(const QByteArray& text)
-{
-    const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(text);
-    QStringDecoder decoder(marked.value_or(QStringConverter::Utf8));
-    return decoder.decode(text);
-}
 
 QStringView unquoted(QStringView value)
 {
@@ -26,7 +19,7 @@ QStringView unquoted(QStringView value)
 
 std::optional<QString> iniValue(const QByteArray& text, QStringView name)
 {
-    const QString content = decoded(text);
+    const QString content = decodedText(text);
     std::optional<QString> found;
     QString prefix; // "section/" of the lines that follow
     bool readable = true; // false under a broken section line, whose keys belong nowhere

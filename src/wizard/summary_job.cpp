@@ -100,6 +100,22 @@ SummaryOutcome writeSummary(const Collected& c, const QString& target)
 SummaryOutcome makeSummary(const QStringList& inputs, const QString& target)
 {
     const summary::InputFiles found = summary::inputFiles(utf8(inputs));
+    // Paths that lead to no file at all (mistyped, or folders without workbooks) would make a
+    // summary of nothing: nothing is written, and each path is named with why.
+    if (std::none_of(found.files.begin(), found.files.end(),
+            [](const std::string& file) { return QFileInfo(QString::fromStdString(file)).isFile(); })) {
+        std::vector<summary::UnreadFile> unread = unreadPaths(found.problems);
+        for (const std::string& file : found.files)
+            if (const summary::FileSummary read = summary::summarizeFile(file);
+                const auto* why = std::get_if<summary::UnreadFile>(&read))
+                unread.push_back(*why);
+        SummaryOutcome outcome;
+        outcome.problem = QStringLiteral("Сводка не создана: по указанным путям нет ни одного файла для чтения.");
+        for (const summary::UnreadFile& f : unread)
+            outcome.problem += QStringLiteral("\n«%1»: %2")
+                                   .arg(QString::fromStdString(f.fileName), QString::fromStdString(f.reason));
+        return outcome;
+    }
     const QList<summary::FileSummary> results
         = QtConcurrent::blockingMapped<QList<summary::FileSummary>>(found.files, summary::summarizeFile);
     return writeSummary(collect(results, unreadPaths(found.problems)), target);

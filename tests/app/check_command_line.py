@@ -1,6 +1,9 @@
-"""kvarton --summary from the command line: exit statuses, the rows read, the files not read.
+"""The command line of kvarton with no display: --help and --version, a mistaken option, and
+--summary with its exit statuses, the rows read and the files not read.
 
-Usage: check_summary_cli.py KVARTON CORPUS_FOLDER WORK_FOLDER
+Usage: check_command_line.py KVARTON CORPUS_FOLDER WORK_FOLDER
+
+KVARTON is the program, or a script that runs it (under Wine, through cmd /c).
 """
 import os
 import shutil
@@ -20,9 +23,14 @@ environment.pop("QT_QPA_PLATFORM", None)
 failures = []
 
 
+def call(*args):
+    done = subprocess.run([kvarton, *args], capture_output=True, env=environment, timeout=120)
+    return done.returncode, done.stdout.decode("utf-8"), done.stderr.decode("utf-8")
+
+
 def run(*args):
-    done = subprocess.run([kvarton, "--summary", *args], capture_output=True, env=environment, timeout=120)
-    return done.returncode, done.stderr.decode("utf-8")
+    status, _, said = call("--summary", *args)
+    return status, said
 
 
 def expect(what, condition):
@@ -51,6 +59,19 @@ def rows_of(sheet, first):
 report = os.path.join(corpus, "report.xlsx")
 good_reports = ["report.xlsx", "report-libreoffice.xlsx", "report-kopecks.xlsx", "report-kopecks-libreoffice.xlsx",
                 "report-kopecks-openpyxl.xlsx"]
+
+
+# Help and version on standard output, status 0; a mistaken option on standard error, status 2.
+for words, texts in [(["--help"], ["kvarton --summary СВОДКА.xlsx ОТЧЕТ_ИЛИ_ПАПКА…", "kvarton --version"]),
+                     (["-h"], ["kvarton ОТЧЕТ.xlsx"]),
+                     (["--version"], ["Квартон "])]:
+    status, printed, said = call(*words)
+    expect(f"{words}: status 0 and the text, got {status}: {printed!r} {said!r}",
+           status == 0 and all(t in printed for t in texts))
+status, printed, said = call("--summery", "Сводка.xlsx")
+expect(f"a mistaken option: status 2 and its name, got {status}: {printed!r} {said!r}",
+       status == 2 and "Неизвестный параметр «--summery»" in said and not printed)
+
 reports = os.path.join(work, "отчеты")
 os.makedirs(reports)
 for name in ["report.xlsx", "report-libreoffice.xlsx", "report-kopecks.xlsx", "foreign.xlsx", "truncated.xlsx"]:
@@ -96,6 +117,15 @@ expect(f"status 2 in a missing folder, got {status}: {said}",
        status == 2 and said.startswith("Сводка не создана: папка «") and "нет папки" in said)
 status, said = run(out)
 expect(f"status 2 without reports, got {status}", status == 2)
+# Paths that hold no file to read: nothing written, status 2, each path named.
+empty = os.path.join(work, "пустая папка")
+os.makedirs(empty)
+nothing = os.path.join(work, "Сводка ничего.xlsx")
+status, said = run(nothing, os.path.join(work, "нет такой папки"), empty)
+expect(f"status 2 over paths without files, got {status}: {said}",
+       status == 2 and "нет ни одного файла для чтения" in said and "«нет такой папки»: файл не найден." in said
+       and "«пустая папка»: в папке нет файлов .xlsx." in said)
+expect("no summary over paths without files", not os.path.exists(nothing))
 leftovers = [n for n in os.listdir(work) if n.endswith(".part")]
 expect(f"no temporary files left: {leftovers}", not leftovers)
 
@@ -133,4 +163,4 @@ expect(f"the row says so: {cut[-1]}", "В столбце «Слушатель (�
 if failures:
     print("\n".join(failures))
     sys.exit(1)
-print("kvarton --summary: statuses 0, 1, 2 and the summary's sheets as expected")
+print("kvarton --help, --version, a mistake and --summary: statuses 0, 1, 2 and the summary's sheets as expected")
