@@ -1,0 +1,319 @@
+#include "support.h"
+
+#include "calc/explanation.h"
+#include "calc/quantities.h"
+
+#include "common/random_work.h"
+
+#include "model/field_captions.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <optional>
+#include <string_view>
+
+using namespace kvarton;
+using namespace kvarton::calc;
+using namespace kvarton::calc::test;
+
+namespace {
+
+// --- A line of arithmetic recomputed -----------------------------------------------------------
+
+// The values a number written with its decimals stands for: half a unit of its last digit either
+// way (and a hair more, for the doubles the check computes in).
+struct Interval {
+    double low = 0;
+    double high = 0;
+};
+
+Interval widened(double low, double high)
+{
+    const double slack = 1e-12 * std::max(std::abs(low), std::abs(high));
+    return {low - slack, high + slack};
+}
+
+// "число знак число … = число" with + − × : and brackets, the numbers as the screens write them.
+class Arithmetic final {
+public:
+    explicit Arithmetic(std::string_view text)
+        : text_(text)
+    {
+    }
+
+    // Whether the number after "=" lies within what the left side gives; nullopt for a line that
+    // is no such arithmetic.
+    std::optional<bool> holds()
+    {
+        const auto left = sum();
+        skipBlanks();
+        if (!left || !take("="))
+            return std::nullopt;
+        const auto right = number();
+        skipBlanks();
+        if (!right || at_ != text_.size())
+            return std::nullopt;
+        return left->low <= right->high && right->low <= left->high;
+    }
+
+private:
+    void skipBlanks()
+    {
+        while (at_ < text_.size() && text_[at_] == ' ')
+            ++at_;
+    }
+    bool take(std::string_view sign)
+    {
+        skipBlanks();
+        if (text_.substr(at_).starts_with(sign)) {
+            at_ += sign.size();
+            return true;
+        }
+        return false;
+    }
+    std::optional<Interval> number()
+    {
+        skipBlanks();
+        const std::size_t start = at_;
+        if (at_ < text_.size() && text_[at_] == '-')
+            ++at_;
+        std::size_t digits = 0;
+        std::size_t decimals = 0;
+        bool comma = false;
+        for (; at_ < text_.size(); ++at_) {
+            const char c = text_[at_];
+            if (c >= '0' && c <= '9') {
+                ++digits;
+                decimals += comma ? 1 : 0;
+            } else if (c == ',' && !comma) {
+                comma = true;
+            } else {
+                break;
+            }
+        }
+        if (digits == 0)
+            return std::nullopt;
+        std::string written(text_.substr(start, at_ - start));
+        std::replace(written.begin(), written.end(), ',', '.');
+        const double value = std::stod(written);
+        const double half = 0.5 * std::pow(10.0, -static_cast<double>(decimals));
+        return widened(value - half, value + half);
+    }
+    std::optional<Interval> factor()
+    {
+        if (take("(")) {
+            const auto inner = sum();
+            return inner && take(")") ? inner : std::nullopt;
+        }
+        return number();
+    }
+    std::optional<Interval> product()
+    {
+        auto value = factor();
+        while (value) {
+            const bool times = take("×");
+            if (!times && !take(":"))
+                break;
+            const auto other = factor();
+            if (!other)
+                return std::nullopt;
+            const auto [a, b] = std::pair{*value, *other};
+            if (!times && b.low <= 0 && b.high >= 0) {
+                value = Interval{-std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity()};
+                continue;
+            }
+            const double p[4] = {times ? a.low * b.low : a.low / b.low, times ? a.low * b.high : a.low / b.high,
+                times ? a.high * b.low : a.high / b.low, times ? a.high * b.high : a.high / b.high};
+            value = widened(*std::min_element(p, p + 4), *std::max_element(p, p + 4));
+        }
+        return value;
+    }
+    std::optional<Interval> sum()
+    {
+        auto value = product();
+        while (value) {
+            const bool plus = take("+");
+            if (!plus && !take("−"))
+                break;
+            const auto other = product();
+            if (!other)
+                return std::nullopt;
+            value = plus ? widened(value->low + other->low, value->high + other->high)
+                         : widened(value->low - other->high, value->high - other->low);
+        }
+        return value;
+    }
+
+    std::string_view text_;
+    std::size_t at_ = 0;
+};
+
+// --- Every figure of every panel ---------------------------------------------------------------
+
+std::vector<StepOptions> everyOption()
+{
+    std::vector<StepOptions> all;
+    for (Method m : allOf<Method>())
+        all.push_back({.step = 13, .method = m});
+    for (Method m : allOf<Method>())
+        for (StayRegime v : allOf<StayRegime>())
+            all.push_back({.step = 14, .method = m, .view = v});
+    for (NormativeGroup g : allOf<NormativeGroup>())
+        all.push_back({.step = 15, .group = g});
+    all.push_back({.step = 16});
+    return all;
+}
+
+struct Counts {
+    int works = 0;
+    int figures = 0;
+    int quantities = 0;
+    int arithmetic = 0;
+    int inputs = 0;
+};
+
+bool isInputField(FieldRef r)
+{
+    const auto all = inputFields();
+    return std::find(all.begin(), all.end(), r) != all.end();
+}
+
+// The number an operand line or an arithmetic line ends in, with its rounding.
+std::optional<double> lastNumber(std::string_view text, double& half)
+{
+    const std::size_t end = text.find_last_of("0123456789");
+    if (end == std::string_view::npos)
+        return std::nullopt;
+    std::size_t start = end;
+    while (start > 0 && (std::isdigit(static_cast<unsigned char>(text[start - 1])) || text[start - 1] == ','))
+        --start;
+    if (start > 0 && text[start - 1] == '-')
+        --start;
+    std::string written(text.substr(start, end + 1 - start));
+    const std::size_t comma = written.find(',');
+    half = 0.5 * std::pow(10.0, comma == std::string::npos ? 0.0 : -static_cast<double>(written.size() - comma - 1));
+    std::replace(written.begin(), written.end(), ',', '.');
+    return std::stod(written);
+}
+
+// What every explanation keeps: each line of arithmetic holds, and each input it names is an input
+// of a step, named as its step names it, with the value the step shows.
+void expectSound(const InstitutionModel& m, const Explanation& x, const std::string& where, Counts& counts)
+{
+    ASSERT_FALSE(x.lines.empty()) << where;
+    EXPECT_EQ(x.lines.front().kind, LineKind::Title) << where;
+    for (const ExplanationLine& line : x.lines) {
+        if (line.kind == LineKind::Arithmetic) {
+            ++counts.arithmetic;
+            EXPECT_EQ(Arithmetic(line.text).holds(), true) << where << "\n" << line.text;
+        }
+        const auto* input = line.kind == LineKind::Operand && line.target ? std::get_if<FieldRef>(&*line.target) : nullptr;
+        if (!input)
+            continue;
+        ++counts.inputs;
+        EXPECT_TRUE(isInputField(*input)) << where << "\n" << line.text;
+        const std::string shown = field(m, *input).displayText();
+        EXPECT_EQ(line.text, fieldName(*input) + " — " + (shown.empty() ? "0" : shown)) << where;
+    }
+}
+
+// Each quantity an explanation names, unfolded, is worth what its operand line says: the formula
+// run for the explanation gives the value the calculation stored.
+void expectUnfoldsSound(const InstitutionModel& m, const Explainer& e, const Explanation& x, const std::string& where,
+    std::vector<QuantityRef>& seen, Counts& counts)
+{
+    for (const ExplanationLine& line : x.lines) {
+        const auto* q = line.kind == LineKind::Operand && line.target ? std::get_if<QuantityRef>(&*line.target) : nullptr;
+        if (!q || std::find(seen.begin(), seen.end(), *q) != seen.end())
+            continue;
+        seen.push_back(*q);
+        ++counts.quantities;
+        const Explanation inner = e.quantity(*q);
+        const std::string at = where + " / " + quantityName(*q, e.options());
+        expectSound(m, inner, at, counts);
+        const auto arithmetic = std::find_if(inner.lines.begin(), inner.lines.end(), [](const ExplanationLine& l) {
+            return l.kind == LineKind::Arithmetic || l.kind == LineKind::Why;
+        });
+        double said = 0;
+        double worth = 0;
+        const auto stated = lastNumber(line.text, said);
+        if (arithmetic != inner.lines.end() && arithmetic->kind == LineKind::Arithmetic && stated) {
+            const bool single = std::any_of(inner.lines.begin(), inner.lines.end(),
+                [](const ExplanationLine& l) { return l.text.find("одинарной точностью") != std::string::npos; });
+            const auto value = lastNumber(arithmetic->text, worth);
+            if (!single) {
+                EXPECT_NEAR(*value, *stated, said + worth + 1e-9 * std::abs(*stated))
+                    << at << "\n" << line.text << "\n" << arithmetic->text;
+            }
+        }
+        expectUnfoldsSound(m, e, inner, where, seen, counts);
+    }
+}
+
+} // namespace
+
+TEST(Explanations, ArithmeticLinesAreRecomputed)
+{
+    for (const auto& [line, holds] : std::initializer_list<std::pair<std::string_view, bool>>{
+             {"(1204849,6 + 1252772,992) : (199333,3333 + 43333,33333) = 10,1", true},
+             {"(1204849,6 + 1252772,992) : (199333,3333 + 43333,33333) = 10,2", false},
+             {"10137051 × 1,342 + 476052 = 14079974", true},
+             {"3678 − 2063 = 1615", true},
+             {"3678 − (-2063) = 1615", false},
+             {"(1 : 12 + 0,2 : 12) : 24 = 0,004166666667", true},
+             {"36 × 887339,7096 : 100 = 319442,2955", true},
+         })
+        EXPECT_EQ(Arithmetic(line).holds(), holds) << line;
+    EXPECT_EQ(Arithmetic("10 + = 3").holds(), std::nullopt);
+}
+
+// On thousands of random works, every figure of every panel, option and group explains itself:
+// its first line is what the screen shows, every line of arithmetic holds within the rounding of
+// its numbers, every input it names is a real input with the value its step shows; and, on every
+// tenth work, every quantity reachable from the figures unfolds into an explanation that keeps the
+// same and is worth what its operand line says.
+TEST(Explanations, EveryFigureOfEveryPanelExplainsItself)
+{
+    constexpr std::uint32_t kFirstSeed = 1;
+    constexpr std::uint32_t kWorks = 2000;
+    constexpr std::uint32_t kUnfoldEvery = 10;
+    Counts counts;
+    for (std::uint32_t seed = kFirstSeed; seed < kFirstSeed + kWorks; ++seed) {
+        const InstitutionModel m = kvarton::test::RandomWork(seed).work();
+        ++counts.works;
+        for (const StepOptions& o : everyOption()) {
+            const Explainer e(m, o);
+            std::vector<QuantityRef> seen;
+            for (const PlacedValue& v : valueLabels(panelOfStep(o.step))) {
+                const std::string where = "seed " + std::to_string(seed) + " step " + std::to_string(o.step) + " "
+                    + std::string(v.value->name);
+                const Explanation x = e.figure(v.value->name);
+                ++counts.figures;
+                expectSound(m, x, where, counts);
+                if (e.view().showError) {
+                    EXPECT_TRUE(x.lines.front().text.ends_with(" — не рассчитано")) << where;
+                    EXPECT_GE(x.lines.size(), 2 + e.view().failures.size()) << where;
+                    continue;
+                }
+                const std::string* shown = textOf(e.view(), v.value->name);
+                ASSERT_NE(shown, nullptr) << where;
+                EXPECT_NE(x.lines.front().text.find(" — " + *shown), std::string::npos)
+                    << where << "\n" << x.lines.front().text;
+                // A figure explains its value: arithmetic that ends in it, why it is what it is, or the
+                // operands (all 0) it adds up.
+                EXPECT_TRUE(std::any_of(x.lines.begin(), x.lines.end(), [](const ExplanationLine& l) {
+                    return l.kind == LineKind::Arithmetic || l.kind == LineKind::Why || l.kind == LineKind::Operand;
+                })) << where;
+                if (seed % kUnfoldEvery == 0)
+                    expectUnfoldsSound(m, e, x, where, seen, counts);
+            }
+        }
+        if (::testing::Test::HasFailure())
+            break;
+    }
+    std::printf("explanations: %d works, %d figures, %d quantities unfolded, %d lines of arithmetic, %d inputs named\n",
+        counts.works, counts.figures, counts.quantities, counts.arithmetic, counts.inputs);
+    EXPECT_EQ(counts.works, static_cast<int>(kWorks));
+}
