@@ -317,3 +317,92 @@ TEST(Explanations, EveryFigureOfEveryPanelExplainsItself)
         counts.works, counts.figures, counts.quantities, counts.arithmetic, counts.inputs);
     EXPECT_EQ(counts.works, static_cast<int>(kWorks));
 }
+
+// What the figures of the St Petersburg defaults say, line by line.
+TEST(Explanations, KnownFiguresOfTheDefaults)
+{
+    constexpr StepOptions kMethod1{.step = 13};
+    constexpr StepOptions kSeniorDay{.step = 15, .group = NormativeGroup::SeniorDay};
+    constexpr StepOptions kShortTermView{.step = 14, .view = StayRegime::ShortTerm};
+    constexpr StepOptions kEstimate{.step = 16};
+    struct Case {
+        StepOptions options;
+        std::string_view label;
+        LineKind kind;
+        std::string_view text;
+    };
+    const Case cases[] = {
+        {kMethod1, "Label1001", LineKind::Title,
+            "Стоимость ученико - часа в группах с обычным режимом пребывания — 10,1 рублей на воспитанника"},
+        {kMethod1, "Label1001", LineKind::Arithmetic, "(1204849,6 + 1252772,992) : (199333,3333 + 43333,33333) = 10,1"},
+        {kMethod1, "Label1001", LineKind::Operand,
+            "Фонд оплаты по ученико-часам (группы с обычным режимом пребывания, все дети) — 1204849,6 рублей"},
+        {kSeniorDay, "Label78", LineKind::Title, "Всего, рублей, Потребности — 130878"},
+        {kSeniorDay, "Label78", LineKind::Arithmetic, "52262,65307 + 78615,37048 = 130878"},
+        {kSeniorDay, "Label76", LineKind::Arithmetic, "38445,50781 × 1 = 38446"},
+        {kSeniorDay, "Label76", LineKind::Operand,
+            "Потребность в педагогическом персонале на ребенка (старшая группа (от 5 до 7 лет), группы с обычным "
+            "режимом пребывания) — 38445,50781 рублей в год"},
+        {kShortTermView, "Label120", LineKind::Why,
+            "Коэффициента нет: в коррекционных группах режима нет ученико-часов."},
+        {kShortTermView, "Label65", LineKind::Why,
+            "У должности нет рабочего времени в группах этого режима, поэтому сумма 0."},
+        {kShortTermView, "Label65", LineKind::Arithmetic, "(0 + 0) × 13000 + (4 + 4) × 0 = 0"},
+        {kEstimate, "Label165", LineKind::Arithmetic, "10137051 × 1,342 + 476052 = 14079974"},
+        {kEstimate, "Label177", LineKind::Why,
+            "Значение хранится с одинарной точностью, как в расчетах курса: 319442,2812."},
+        {kEstimate, "Label183", LineKind::Operand,
+            "Норматив финансирования региона (группы с обычным режимом пребывания, старшая группа (от 5 до 7 лет), "
+            "всего) — 120000 (нормативы региона «Санкт-Петербург»: норматив курса для Санкт-Петербурга 120000 "
+            "рублей на ребенка в год × коэффициент региона 1 из таблицы регионов, округлено до рубля)"},
+    };
+    InstitutionModel m = defaults();
+    m.regionName = "Санкт-Петербург";
+    for (const Case& c : cases) {
+        const Explanation x = Explainer(m, c.options).figure(c.label);
+        EXPECT_TRUE(std::any_of(x.lines.begin(), x.lines.end(),
+            [&](const ExplanationLine& l) { return l.kind == c.kind && l.text == c.text; }))
+            << c.label << "\n" << explanationText(x);
+    }
+
+    // Unfolded, the cost names the inputs behind it, each quantity once.
+    const std::string unfolded = Explainer(m, kMethod1).unfoldedText("Label1001");
+    for (const std::string_view part : {"\n      — Шаг 7: Воспитатель — 4304792\n",
+             "\n      Расчет: 4304792 : 16,7 × (1 + 15 : 100) × (1 − 36 : 100) = 189720,1744\n",
+             "— Оплата одной ставки в 2012 году без специальной части (Воспитатель) — 189720,1744 рублей в год (см. "
+             "выше)\n"})
+        EXPECT_NE(unfolded.find(part), std::string::npos) << part;
+}
+
+// A figure that cannot be computed says why, naming what it cannot be computed from; under the
+// error panel every figure lists the panel's causes with links to the inputs behind them.
+TEST(Explanations, AFigureWithoutAValueSaysWhy)
+{
+    InstitutionModel m = defaults();
+    commitText(m, fields::groupSize(GroupOrientation::GeneralDevelopment, AgeBand::ThreeAndOver), "0");
+    const Explainer e(m, {.step = 13});
+    EXPECT_EQ(*textOf(e.view(), "Label1001"), "-");
+    const Explanation cost = e.figure("Label1001");
+    const QuantityRef fund = quantity(Quantity::CellPayFund, StayRegime::Day, GroupOrientation::GeneralDevelopment);
+    EXPECT_TRUE(std::any_of(cost.lines.begin(), cost.lines.end(), [&](const ExplanationLine& l) {
+        return l.kind == LineKind::Why && l.target == OperandTarget(fund)
+            && l.text == "Не вычисляется: Фонд оплаты по ученико-часам (группы с обычным режимом пребывания, все дети).";
+    })) << explanationText(cost);
+    const std::string unfolded = e.unfoldedText("Label1001");
+    EXPECT_NE(unfolded.find("Делить не на что: Средняя наполняемость групп (группы с обычным режимом пребывания, "
+                            "все дети) равно 0."),
+        std::string::npos)
+        << unfolded;
+    EXPECT_NE(unfolded.find("— Шаг 11: в группах общеразвивающей направленности, старше 3-х лет — 0"), std::string::npos);
+
+    const auto compensating = fields::providedServices(AgeGroup::Junior, GroupOrientation::Compensating, StayMode::Hours24);
+    commitText(m, compensating, "1");
+    const Explainer failed(m, {.step = 16});
+    const Explanation x = failed.figure("Label165");
+    ASSERT_EQ(x.lines.size(), 3U) << explanationText(x);
+    EXPECT_EQ(x.lines[0].text, "Всего расходов, с учетом начислений, Всего — не рассчитано");
+    EXPECT_EQ(x.lines[2].text, "Шаг 10: от 1,5 до 3-х лет (младшая группа), 24 часа — всего 0, а в коррекционных группах 1");
+    EXPECT_EQ(x.lines[2].target,
+        OperandTarget(fields::providedServices(AgeGroup::Junior, GroupOrientation::GeneralDevelopment, StayMode::Hours24)));
+}
+
