@@ -26,7 +26,8 @@ NumberOf<S> rolePayroll(S& s, StaffRole role)
         for (StayRegime r : allOf<StayRegime>())
             for (O o : allOf<O>())
                 accumulate(time,
-                    s.quantity(quantity(Q::AnnualHoursPerChild, a, r, o)) * s.quantity(quantity(Q::ServiceCount, a, r, o))
+                    s.quantity(quantity(Q::AnnualHoursPerChild, a, r, o))
+                        * s.quantity(quantity(Q::ServiceCount, a, r, o))
                         * s.quantity(quantity(Q::PositionsPerGroupHour, kindOf(r, o), role))
                         / s.input(fields::groupSize(o, bandOf(a))));
     return time * s.quantity(quantity(Q::PayPerPosition, role)) / s.constant(constant(Constant::WeeksPerYear))
@@ -60,9 +61,8 @@ NumberOf<S> nonPedIncentive(S& s, Quantity base)
 template <typename S>
 auto shownSum(S& s, std::array<Quantity, 4> rows)
 {
-    const auto shown = [&](Quantity kind) {
-        return s.shown(s.quantity(quantity(kind)), Pattern::Whole, quantity(kind));
-    };
+    const auto shown
+        = [&](Quantity kind) { return s.shown(s.quantity(quantity(kind)), Pattern::Whole, quantity(kind)); };
     return s.currencySum({shown(rows[0]), shown(rows[1]), shown(rows[2]), shown(rows[3])});
 }
 
@@ -74,8 +74,8 @@ template <typename S>
 auto expenses(S& s)
 {
     const auto accrued = s.quantity(quantity(Q::PayrollTotal)) * s.constant(constant(Constant::PayrollAccruals));
-    return s.currencySum({accrued, s.shown(s.quantity(quantity(Q::MaterialCosts)), Pattern::Whole,
-                                       quantity(Q::MaterialCosts))});
+    return s.currencySum(
+        {accrued, s.shown(s.quantity(quantity(Q::MaterialCosts)), Pattern::Whole, quantity(Q::MaterialCosts))});
 }
 
 template <typename S>

@@ -61,7 +61,8 @@ std::string figureCaption(const PlacedValue& placed)
     const PanelLine& line = *placed.line;
     std::string caption(trimmed(line.caption.text));
     if (caption.starts_with("В том числе")) {
-        caption = std::string(trimmed(parentOf(p, line).caption.text)) + ", в" + caption.substr(std::string_view("В").size());
+        caption = std::string(trimmed(parentOf(p, line).caption.text)) + ", в"
+            + caption.substr(std::string_view("В").size());
     } else if (line.indented) {
         constexpr std::string_view kPartOf = "в том числе: ";
         if (caption.starts_with(kPartOf))
@@ -151,8 +152,8 @@ Explanation Explainer::figure(std::string_view label) const
     if (view_.showError) {
         Explanation e;
         e.lines.push_back({LineKind::Title, figureCaption(*placed) + " — не рассчитано", {}});
-        e.lines.push_back({LineKind::Why,
-            stepName(options_.step) + " показывает панель ошибок вместо результатов. Причины:", {}});
+        e.lines.push_back(
+            {LineKind::Why, stepName(options_.step) + " показывает панель ошибок вместо результатов. Причины:", {}});
         for (std::size_t i = 0; i < view_.failures.size(); ++i)
             e.lines.push_back({LineKind::Why, view_.failures[i],
                 i < view_.failureFields.size() && view_.failureFields[i]
@@ -162,7 +163,8 @@ Explanation Explainer::figure(std::string_view label) const
     }
     const std::string* shown = textOf(view_, label);
     return render(figureQuantity(*placed, options_),
-        withUnit(figureCaption(*placed) + " — " + (shown ? *shown : std::string()), placed->value->unit.text), &*placed);
+        withUnit(figureCaption(*placed) + " — " + (shown ? *shown : std::string()), placed->value->unit.text),
+        &*placed);
 }
 
 Explanation Explainer::quantity(QuantityRef q) const
@@ -209,7 +211,8 @@ Explanation Explainer::render(QuantityRef q, std::string title, const PlacedValu
             add(LineKind::Arithmetic, term->text() + " = " + result);
         if (term->beforeSingle() && arithmeticNumber(term->value()) != arithmeticNumber(*term->beforeSingle()))
             add(LineKind::Why,
-                "Значение хранится с одинарной точностью, как в расчетах курса: " + arithmeticNumber(term->value()) + ".");
+                "Значение хранится с одинарной точностью, как в расчетах курса: " + arithmeticNumber(term->value())
+                    + ".");
     }
     const auto nameOf = [&](const OperandTarget& target) -> std::string {
         if (const auto* input = std::get_if<FieldRef>(&target))
@@ -277,7 +280,8 @@ void Explainer::unfold(const Explanation& e, int depth, Unfolding& u) const
         if (depth > 0 && (line.kind == LineKind::Title || line.kind == LineKind::Context))
             continue;
         u.out.append(indent).append(readLine(line));
-        const auto* q = line.kind == LineKind::Operand && line.target ? std::get_if<QuantityRef>(&*line.target) : nullptr;
+        const auto* q
+            = line.kind == LineKind::Operand && line.target ? std::get_if<QuantityRef>(&*line.target) : nullptr;
         if (q && u.place)
             if (const auto label = labelOf(*q))
                 if (const auto where = u.place(*label)) {
@@ -305,9 +309,8 @@ void Explainer::unfold(const Explanation& e, int depth, Unfolding& u) const
         u.seen.push_back(*q);
         Explanation inner = quantity(*q);
         if (std::find(u.described.begin(), u.described.end(), q->kind) != u.described.end())
-            std::erase_if(inner.lines, [](const ExplanationLine& l) {
-                return l.kind == LineKind::What || l.kind == LineKind::Formula;
-            });
+            std::erase_if(inner.lines,
+                [](const ExplanationLine& l) { return l.kind == LineKind::What || l.kind == LineKind::Formula; });
         else
             u.described.push_back(q->kind);
         unfold(inner, depth + 1, u);

@@ -4,8 +4,8 @@
 #include "norms.h"
 #include "pupil_hour_cost.h"
 
-#include <limits>
 #include <array>
+#include <limits>
 
 namespace kvarton::calc {
 
@@ -54,8 +54,8 @@ NumberOf<S> timeRatio(S& s, GroupKind k, StaffRole r)
     const auto direct = s.input(fields::directHours(k, r));
     const auto other = s.input(fields::otherHours(k, r));
     if (isZero(direct))
-        return s.ruled(1, "у должности нет непосредственной работы в этих группах: отношение принимается равным 1",
-            direct);
+        return s.ruled(
+            1, "у должности нет непосредственной работы в этих группах: отношение принимается равным 1", direct);
     return (direct + other) / direct;
 }
 
@@ -86,8 +86,8 @@ NumberOf<S> compensatingCoefficient(S& s, StayRegime r, bool teachers)
         return sizeG / sizeC;
     if (r == StayRegime::Day) {
         if (isZero(teacherG))
-            return s.ruled(kDash,
-                "коэффициента нет: у воспитателя нет ставок на час работы общеразвивающей группы", teacherG);
+            return s.ruled(
+                kDash, "коэффициента нет: у воспитателя нет ставок на час работы общеразвивающей группы", teacherG);
     } else if (const auto product = teacherG * costC; isZero(product)) {
         return s.ruled(kDash,
             "коэффициента нет: ставки воспитателя на час работы общеразвивающей группы, умноженные на стоимость "
@@ -342,12 +342,13 @@ StepView showIncentiveView(const InstitutionModel& model, const CalcResults& res
     const Panel& shown = panel(ResultsPanel::Incentives);
     const auto figure = [&](IncentiveLine l, std::size_t column, std::size_t role = 0) {
         const std::size_t line = static_cast<std::size_t>(l) + role;
-        return std::pair{&shown.lines[line].values[column], s.quantity(families::incentiveFigure(line, column, s.options()))};
+        return std::pair{
+            &shown.lines[line].values[column], s.quantity(families::incentiveFigure(line, column, s.options()))};
     };
     StepView v;
     v.labels.reserve(valueLabelCount(ResultsPanel::Incentives));
-    for (IncentiveLine l : {IncentiveLine::CompensatingTeachers, IncentiveLine::CompensatingOther, IncentiveLine::SalaryFund,
-             IncentiveLine::CompensationFund, IncentiveLine::AwardsFund}) {
+    for (IncentiveLine l : {IncentiveLine::CompensatingTeachers, IncentiveLine::CompensatingOther,
+             IncentiveLine::SalaryFund, IncentiveLine::CompensationFund, IncentiveLine::AwardsFund}) {
         const auto [label, number] = figure(l, 0);
         put(v, *label, number);
     }
@@ -422,8 +423,8 @@ QuantityRef incentiveFigure(std::size_t line, std::size_t column, const StepOpti
         break;
     }
     const auto role = static_cast<StaffRole>(line - static_cast<std::size_t>(IncentiveLine::Teacher));
-    return quantity(static_cast<RoleColumn>(column) == RoleColumn::Coefficient ? Q::RoleCoef : Q::ShownRoleAmount,
-        view, role);
+    return quantity(
+        static_cast<RoleColumn>(column) == RoleColumn::Coefficient ? Q::RoleCoef : Q::ShownRoleAmount, view, role);
 }
 
 } // namespace families

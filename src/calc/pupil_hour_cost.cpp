@@ -96,8 +96,8 @@ NumberOf<S> averageGroupSize(S& s, StayRegime r, O o)
     for (AgeGroup a : allOf<AgeGroup>())
         for (StayMode m : allOf<StayMode>())
             if (belongsTo(m, r))
-                accumulate(weighted,
-                    s.input(fields::groupSize(o, bandOf(a))) * s.input(fields::providedServices(a, o, m)));
+                accumulate(
+                    weighted, s.input(fields::groupSize(o, bandOf(a))) * s.input(fields::providedServices(a, o, m)));
     const auto pupils = s.quantity(quantity(Q::PupilCount, r, o));
     if (isZero(pupils))
         return s.ruled(valueOf(s.constant(constant(Constant::EmptyCellGroupSize))),
@@ -347,8 +347,7 @@ QuantityRef pupilHourFigure(std::size_t line, std::size_t, const StepOptions& op
     const std::size_t first
         = static_cast<std::size_t>(perPupil ? PupilHourLine::HoursPerPupilDay : PupilHourLine::HoursDay);
     const CellLine& cell = kCells[line - first];
-    const Quantity hours
-        = options.method == Method::ByRecommendations ? Q::AnnualPupilHours : Q::StaffHoursNeed;
+    const Quantity hours = options.method == Method::ByRecommendations ? Q::AnnualPupilHours : Q::StaffHoursNeed;
     return quantity(perPupil ? Q::HoursPerPupil : hours, cell.regime, cell.orientation);
 }
 

@@ -23,8 +23,8 @@ void countPupilHours(Reading& s, PupilHourResults& out) noexcept;
 template <typename S>
 NumberOf<S> hoursBasis(S& s, StayRegime r, GroupOrientation o)
 {
-    const Quantity basis = s.options().method == Method::ByRecommendations ? Quantity::AnnualPupilHours
-                                                                           : Quantity::StaffHoursNeed;
+    const Quantity basis
+        = s.options().method == Method::ByRecommendations ? Quantity::AnnualPupilHours : Quantity::StaffHoursNeed;
     return s.quantity(quantity(basis, r, o));
 }
 

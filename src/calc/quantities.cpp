@@ -106,8 +106,8 @@ std::string qualifiers(Axes axes, QuantityRef q, const StepOptions& options)
     case Axes::Group:
         return joined({kAges[q.index<AgeGroup>(0)], kRegimes[q.index<StayRegime>(1)]});
     case Axes::GroupCell:
-        return joined({kAges[q.index<AgeGroup>(0)], kRegimes[q.index<StayRegime>(1)],
-            kCells[q.index<GroupOrientation>(2)]});
+        return joined(
+            {kAges[q.index<AgeGroup>(0)], kRegimes[q.index<StayRegime>(1)], kCells[q.index<GroupOrientation>(2)]});
     case Axes::TableLine:
         break;
     }
@@ -324,11 +324,11 @@ std::string constantName(ConstantRef c)
     case Constant::MonthsPerYear:
         return "Месяцев в году";
     case Constant::WeeklyHourNorm:
-        return "Норма часов ставки в неделю (" + joined({texts(c.index<StaffRole>(1)).screen, kKinds[c.index<GroupKind>(0)]})
-            + ")";
+        return "Норма часов ставки в неделю ("
+            + joined({texts(c.index<StaffRole>(1)).screen, kKinds[c.index<GroupKind>(0)]}) + ")";
     case Constant::AnnualHoursNorm:
-        return "Годовая норма часов ставки (" + joined({texts(c.index<StaffRole>(0)).screen, kKinds[c.index<GroupKind>(1)]})
-            + ")";
+        return "Годовая норма часов ставки ("
+            + joined({texts(c.index<StaffRole>(0)).screen, kKinds[c.index<GroupKind>(1)]}) + ")";
     case Constant::EmptyCellGroupSize:
         return "Наполняемость группы, в которой нет детей";
     case Constant::PayrollAccruals:
@@ -343,7 +343,8 @@ std::string constantName(ConstantRef c)
         break;
     }
     return "Норматив финансирования региона ("
-        + joined({kRegimes[c.index<StayRegime>(0)], kAges[c.index<AgeGroup>(1)], kNormativeParts[c.index<NormativePart>(2)]})
+        + joined(
+            {kRegimes[c.index<StayRegime>(0)], kAges[c.index<AgeGroup>(1)], kNormativeParts[c.index<NormativePart>(2)]})
         + ")";
 }
 
@@ -377,7 +378,8 @@ std::string constantSource(ConstantRef c, const InstitutionModel& model)
     const std::string region = model.regionName.empty() ? "учреждения" : "«" + model.regionName + "»";
     const double base = regionalNormativeBase(s, a, p);
     const auto held = model.regionalNormative[s][a][p].toNumber();
-    if (model.regionCoefficient && held && *held == throughSingle(roundShown(base * *model.regionCoefficient, Pattern::Whole)))
+    if (model.regionCoefficient && held
+        && *held == throughSingle(roundShown(base * *model.regionCoefficient, Pattern::Whole)))
         return "нормативы региона " + region + ": норматив курса для Санкт-Петербурга " + arithmeticNumber(base)
             + " рублей на ребенка в год × коэффициент региона " + arithmeticNumber(*model.regionCoefficient)
             + " из таблицы регионов, округлено до рубля";

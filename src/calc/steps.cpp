@@ -61,7 +61,8 @@ StepView failedCheck(const InstitutionModel& model) noexcept
 StepView clickMethod13(InstitutionModel& model, Method method) noexcept
 {
     return computeAfresh(model, {.step = 13, .method = method}, [&](CalcResults& results) {
-        return calculatePupilHourCost(model, method, results) ? showPupilHourCost(model, results, method) : errorPanel();
+        return calculatePupilHourCost(model, method, results) ? showPupilHourCost(model, results, method)
+                                                              : errorPanel();
     });
 }
 

@@ -97,8 +97,8 @@ Term Term::replaced(double value, std::string text, std::string_view why) const
 {
     Term t = *this;
     if (!why.empty() && hasArithmetic())
-        t.notes_.push_back({TermNote::Kind::Rule, std::string(why), std::nullopt,
-            text_ + " = " + arithmeticNumber(value_)});
+        t.notes_.push_back(
+            {TermNote::Kind::Rule, std::string(why), std::nullopt, text_ + " = " + arithmeticNumber(value_)});
     t.value_ = value;
     t.text_ = std::move(text);
     t.level_ = startsNegative(t.text_) ? Level::Negative : Level::Atom;
@@ -171,7 +171,10 @@ Term Term::combine(const Term& left, const Term& right, std::string_view sign, L
     return t;
 }
 
-Term operator+(const Term& a, const Term& b) { return Term::combine(a, b, kPlus, Term::Level::Sum, a.value_ + b.value_); }
+Term operator+(const Term& a, const Term& b)
+{
+    return Term::combine(a, b, kPlus, Term::Level::Sum, a.value_ + b.value_);
+}
 
 Term operator-(const Term& a, const Term& b)
 {

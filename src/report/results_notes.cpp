@@ -28,8 +28,8 @@ int heightOf(std::string_view text)
     std::size_t lines = 0;
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
-        lines += std::max<std::size_t>(1, (characters(text.substr(start, end - start)) + kCharactersPerLine - 1)
-                / kCharactersPerLine);
+        lines += std::max<std::size_t>(
+            1, (characters(text.substr(start, end - start)) + kCharactersPerLine - 1) / kCharactersPerLine);
         start = end + 1;
     }
     return std::clamp(static_cast<int>(lines) * kLineHeight + 10, 60, 2000);

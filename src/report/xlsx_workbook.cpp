@@ -346,10 +346,9 @@ std::optional<std::string> writeSheet(lxw_workbook* wb, const Sheet& sheet)
         lxw_comment_options options{};
         options.width = static_cast<std::uint16_t>(std::clamp(note.width, 0, 0xFFFF));
         options.height = static_cast<std::uint16_t>(std::clamp(note.height, 0, 0xFFFF));
-        e = e
-            ? e
-            : xlsx().worksheet_write_comment_opt(ws, static_cast<lxw_row_t>(note.row - 1),
-                static_cast<lxw_col_t>(note.column), stored.c_str(), &options);
+        e = e ? e
+              : xlsx().worksheet_write_comment_opt(ws, static_cast<lxw_row_t>(note.row - 1),
+                  static_cast<lxw_col_t>(note.column), stored.c_str(), &options);
     }
     for (const Chart& chart : sheet.charts)
         e = e ? e : insertChart(wb, ws, sheet.name, chart);

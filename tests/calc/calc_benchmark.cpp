@@ -82,7 +82,8 @@ int main()
                 if (const auto* q = line.target ? std::get_if<QuantityRef>(&*line.target) : nullptr) {
                     const auto before = std::chrono::steady_clock::now();
                     shown += explainer.quantity(*q).lines.size() > 0 ? 0 : 1;
-                    unfolding += std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - before).count();
+                    unfolding
+                        += std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - before).count();
                     ++unfolded;
                 }
         }

@@ -209,7 +209,8 @@ void expectSound(const InstitutionModel& m, const Explanation& x, const std::str
             ++counts.arithmetic;
             EXPECT_EQ(Arithmetic(line.text).holds(), true) << where << "\n" << line.text;
         }
-        const auto* input = line.kind == LineKind::Operand && line.target ? std::get_if<FieldRef>(&*line.target) : nullptr;
+        const auto* input
+            = line.kind == LineKind::Operand && line.target ? std::get_if<FieldRef>(&*line.target) : nullptr;
         if (!input)
             continue;
         ++counts.inputs;
@@ -225,7 +226,8 @@ void expectUnfoldsSound(const InstitutionModel& m, const Explainer& e, const Exp
     std::vector<QuantityRef>& seen, Counts& counts)
 {
     for (const ExplanationLine& line : x.lines) {
-        const auto* q = line.kind == LineKind::Operand && line.target ? std::get_if<QuantityRef>(&*line.target) : nullptr;
+        const auto* q
+            = line.kind == LineKind::Operand && line.target ? std::get_if<QuantityRef>(&*line.target) : nullptr;
         if (!q || std::find(seen.begin(), seen.end(), *q) != seen.end())
             continue;
         seen.push_back(*q);
@@ -233,9 +235,8 @@ void expectUnfoldsSound(const InstitutionModel& m, const Explainer& e, const Exp
         const Explanation inner = e.quantity(*q);
         const std::string at = where + " / " + quantityName(*q, e.options());
         expectSound(m, inner, at, counts);
-        const auto arithmetic = std::find_if(inner.lines.begin(), inner.lines.end(), [](const ExplanationLine& l) {
-            return l.kind == LineKind::Arithmetic || l.kind == LineKind::Why;
-        });
+        const auto arithmetic = std::find_if(inner.lines.begin(), inner.lines.end(),
+            [](const ExplanationLine& l) { return l.kind == LineKind::Arithmetic || l.kind == LineKind::Why; });
         double said = 0;
         double worth = 0;
         const auto stated = lastNumber(line.text, said);
@@ -244,8 +245,9 @@ void expectUnfoldsSound(const InstitutionModel& m, const Explainer& e, const Exp
                 [](const ExplanationLine& l) { return l.text.find("одинарной точностью") != std::string::npos; });
             const auto value = lastNumber(arithmetic->text, worth);
             if (!single) {
-                EXPECT_NEAR(*value, *stated, said + worth + 1e-9 * std::abs(*stated))
-                    << at << "\n" << line.text << "\n" << arithmetic->text;
+                EXPECT_NEAR(*value, *stated, said + worth + 1e-9 * std::abs(*stated)) << at << "\n"
+                                                                                      << line.text << "\n"
+                                                                                      << arithmetic->text;
             }
         }
         expectUnfoldsSound(m, e, inner, where, seen, counts);
@@ -299,8 +301,8 @@ TEST(Explanations, EveryFigureOfEveryPanelExplainsItself)
                 }
                 const std::string* shown = textOf(e.view(), v.value->name);
                 ASSERT_NE(shown, nullptr) << where;
-                EXPECT_NE(x.lines.front().text.find(" — " + *shown), std::string::npos)
-                    << where << "\n" << x.lines.front().text;
+                EXPECT_NE(x.lines.front().text.find(" — " + *shown), std::string::npos) << where << "\n"
+                                                                                        << x.lines.front().text;
                 // A figure explains its value: arithmetic that ends in it, why it is what it is, or the
                 // operands (all 0) it adds up.
                 EXPECT_TRUE(std::any_of(x.lines.begin(), x.lines.end(), [](const ExplanationLine& l) {
@@ -362,7 +364,8 @@ TEST(Explanations, KnownFiguresOfTheDefaults)
         const Explanation x = Explainer(m, c.options).figure(c.label);
         EXPECT_TRUE(std::any_of(x.lines.begin(), x.lines.end(),
             [&](const ExplanationLine& l) { return l.kind == c.kind && l.text == c.text; }))
-            << c.label << "\n" << explanationText(x);
+            << c.label << "\n"
+            << explanationText(x);
     }
 
     // Unfolded, the cost names the inputs behind it, each quantity once.
@@ -386,23 +389,27 @@ TEST(Explanations, AFigureWithoutAValueSaysWhy)
     const QuantityRef fund = quantity(Quantity::CellPayFund, StayRegime::Day, GroupOrientation::GeneralDevelopment);
     EXPECT_TRUE(std::any_of(cost.lines.begin(), cost.lines.end(), [&](const ExplanationLine& l) {
         return l.kind == LineKind::Why && l.target == OperandTarget(fund)
-            && l.text == "Не вычисляется: Фонд оплаты по ученико-часам (группы с обычным режимом пребывания, все дети).";
+            && l.text
+            == "Не вычисляется: Фонд оплаты по ученико-часам (группы с обычным режимом пребывания, все дети).";
     })) << explanationText(cost);
     const std::string unfolded = e.unfoldedText("Label1001");
     EXPECT_NE(unfolded.find("Делить не на что: Средняя наполняемость групп (группы с обычным режимом пребывания, "
                             "все дети) равно 0."),
         std::string::npos)
         << unfolded;
-    EXPECT_NE(unfolded.find("— Шаг 11: в группах общеразвивающей направленности, старше 3-х лет — 0"), std::string::npos);
+    EXPECT_NE(
+        unfolded.find("— Шаг 11: в группах общеразвивающей направленности, старше 3-х лет — 0"), std::string::npos);
 
-    const auto compensating = fields::providedServices(AgeGroup::Junior, GroupOrientation::Compensating, StayMode::Hours24);
+    const auto compensating
+        = fields::providedServices(AgeGroup::Junior, GroupOrientation::Compensating, StayMode::Hours24);
     commitText(m, compensating, "1");
     const Explainer failed(m, {.step = 16});
     const Explanation x = failed.figure("Label165");
     ASSERT_EQ(x.lines.size(), 3U) << explanationText(x);
     EXPECT_EQ(x.lines[0].text, "Всего расходов, с учетом начислений, Всего — не рассчитано");
-    EXPECT_EQ(x.lines[2].text, "Шаг 10: от 1,5 до 3-х лет (младшая группа), 24 часа — всего 0, а в коррекционных группах 1");
+    EXPECT_EQ(
+        x.lines[2].text, "Шаг 10: от 1,5 до 3-х лет (младшая группа), 24 часа — всего 0, а в коррекционных группах 1");
     EXPECT_EQ(x.lines[2].target,
-        OperandTarget(fields::providedServices(AgeGroup::Junior, GroupOrientation::GeneralDevelopment, StayMode::Hours24)));
+        OperandTarget(
+            fields::providedServices(AgeGroup::Junior, GroupOrientation::GeneralDevelopment, StayMode::Hours24)));
 }
-

@@ -99,7 +99,7 @@ TEST(ResultsSheet, EveryFigureIsWhatItsScreenShows)
     ASSERT_NE(cost, sheet.notes.end());
     EXPECT_NE(cost->text.find("— Ученико-часы за год (группы с обычным режимом пребывания, все дети) — 199333,3333 "
                               "часов (ячейка "
-            + cellOf("Label1006") + ")\n"),
+                  + cellOf("Label1006") + ")\n"),
         std::string::npos)
         << cost->text;
     for (std::uint32_t seed = 1; seed <= 300; ++seed) {
