@@ -78,6 +78,19 @@ std::string figureCaption(const PlacedValue& placed)
     return caption;
 }
 
+// How deep the inputs behind a divisor of 0 are looked for, and how many are named: where more
+// inputs of 0 stand behind it (a sum of many cells), unfolding the divisor shows them.
+constexpr int kDepthBehind = 6;
+constexpr std::size_t kInputsNamed = 3;
+
+std::string joined(const std::vector<std::string>& parts)
+{
+    std::string text;
+    for (const std::string& p : parts)
+        text.append(text.empty() ? "" : "; ").append(p);
+    return text;
+}
+
 std::string withUnit(std::string text, std::string_view unit)
 {
     if (!trimmed(unit).empty())
@@ -228,14 +241,34 @@ Explanation Explainer::render(QuantityRef q, std::string title, const PlacedValu
             if (!note.arithmetic.empty())
                 add(LineKind::Arithmetic, note.arithmetic);
             break;
-        case TermNote::Kind::DivisionByZero:
+        case TermNote::Kind::DivisionByZero: {
+            std::vector<std::string> inputs;
+            for (const OperandTarget& zero : note.zeros)
+                inputsBehind(zero, kDepthBehind, inputs);
+            if (inputs.size() > kInputsNamed)
+                inputs.clear();
+            const bool input = note.about && std::holds_alternative<FieldRef>(*note.about);
+            const std::string divisor = note.about ? nameOf(*note.about) : "(" + note.words + ")";
             add(LineKind::Why,
-                "Делить не на что: " + (note.about ? nameOf(*note.about) : "(" + note.words + ")") + " равно 0.",
+                "Делить не на что: "
+                    + (input && !inputs.empty()
+                            ? inputs.front()
+                            : divisor + " равно 0" + (inputs.empty() ? "" : " (" + joined(inputs) + ")"))
+                    + ".",
                 note.about);
             break;
-        case TermNote::Kind::NotComputed:
-            add(LineKind::Why, "Не вычисляется: " + nameOf(*note.about) + ".", note.about);
+        }
+        case TermNote::Kind::NotComputed: {
+            std::vector<std::string> inputs;
+            inputsBehind(*note.about, kDepthBehind, inputs);
+            if (inputs.size() > kInputsNamed)
+                inputs.clear();
+            add(LineKind::Why,
+                "Не вычисляется: " + nameOf(*note.about)
+                    + (inputs.empty() ? "" : " — делить не на что: " + joined(inputs)) + ".",
+                note.about);
             break;
+        }
         }
     }
     if (!finite && term->notes().empty())
@@ -260,6 +293,41 @@ struct Explainer::Unfolding {
     std::vector<Quantity> described;
     std::string out;
 };
+
+void Explainer::inputsBehind(const OperandTarget& target, int depth, std::vector<std::string>& names) const
+{
+    const auto add = [&](std::string name) {
+        if (std::find(names.begin(), names.end(), name) == names.end())
+            names.push_back(std::move(name));
+    };
+    if (const auto* input = std::get_if<FieldRef>(&target)) {
+        const std::string shown = field(work_, *input).displayText();
+        add(fieldName(*input) + " — " + (shown.empty() ? "0" : shown));
+        return;
+    }
+    if (const auto* c = std::get_if<ConstantRef>(&target)) {
+        if (c->kind == Constant::RegionalNormative)
+            add(constantName(*c) + " — 0");
+        return;
+    }
+    Explaining s(work_, work_.results, options_);
+    const std::optional<Term> term = depth > 0 ? evaluate(s, std::get<QuantityRef>(target)) : std::nullopt;
+    if (!term)
+        return;
+    if (std::isfinite(term->value())) {
+        for (const Operand& o : term->operands())
+            if (o.value == 0)
+                inputsBehind(o.target, depth - 1, names);
+        return;
+    }
+    for (const TermNote& n : term->notes()) {
+        if (n.kind == TermNote::Kind::DivisionByZero)
+            for (const OperandTarget& zero : n.zeros)
+                inputsBehind(zero, depth - 1, names);
+        if (n.kind == TermNote::Kind::NotComputed && n.about)
+            inputsBehind(*n.about, depth - 1, names);
+    }
+}
 
 std::string Explainer::unfoldedText(
     std::string_view label, const FigurePlace& place, Unfolded* shared, std::string_view here, int maxDepth) const

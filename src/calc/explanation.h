@@ -93,6 +93,9 @@ private:
     Explanation render(QuantityRef q, std::string title, const PlacedValue* shown) const;
     struct Unfolding;
     void unfold(const Explanation& e, int depth, Unfolding& u) const;
+    // The inputs of 0 that a divisor of 0 or a value that cannot be computed comes from, named
+    // with their values.
+    void inputsBehind(const OperandTarget& target, int depth, std::vector<std::string>& names) const;
 
     InstitutionModel work_;
     StepOptions options_;

@@ -74,7 +74,7 @@ Term Term::ruled(double value, std::string_view reason, const Term& condition)
 {
     Term t(value);
     t.take(condition);
-    TermNote note{TermNote::Kind::Rule, std::string(reason), std::nullopt, {}};
+    TermNote note{TermNote::Kind::Rule, std::string(reason), std::nullopt, {}, {}};
     if (condition.hasArithmetic())
         note.arithmetic = condition.text_ + " = " + arithmeticNumber(condition.value_);
     t.notes_.push_back(std::move(note));
@@ -98,7 +98,7 @@ Term Term::replaced(double value, std::string text, std::string_view why) const
     Term t = *this;
     if (!why.empty() && hasArithmetic())
         t.notes_.push_back(
-            {TermNote::Kind::Rule, std::string(why), std::nullopt, text_ + " = " + arithmeticNumber(value_)});
+            {TermNote::Kind::Rule, std::string(why), std::nullopt, text_ + " = " + arithmeticNumber(value_), {}});
     t.value_ = value;
     t.text_ = std::move(text);
     t.level_ = startsNegative(t.text_) ? Level::Negative : Level::Atom;
@@ -129,7 +129,8 @@ void Term::take(const Term& from)
             operands_.push_back(o);
     for (const TermNote& n : from.notes_)
         if (std::none_of(notes_.begin(), notes_.end(), [&](const TermNote& x) {
-                return x.kind == n.kind && x.words == n.words && x.about == n.about && x.arithmetic == n.arithmetic;
+                return x.kind == n.kind && x.words == n.words && x.about == n.about && x.arithmetic == n.arithmetic
+                    && x.zeros == n.zeros;
             }))
             notes_.push_back(n);
 }
@@ -157,17 +158,20 @@ Term Term::combine(const Term& left, const Term& right, std::string_view sign, L
     t.take(a);
     t.take(b);
     if (sign == kDivided && b.value_ == 0) {
-        TermNote note{TermNote::Kind::DivisionByZero, {}, std::nullopt, {}};
+        TermNote note{TermNote::Kind::DivisionByZero, {}, std::nullopt, {}, {}};
         if (b.operands_.size() == 1 && !b.hasArithmetic())
             note.about = b.operands_.front().target;
         else
             note.words = b.text_;
+        for (const Operand& o : b.operands_)
+            if (o.value == 0)
+                note.zeros.push_back(o.target);
         t.notes_.push_back(std::move(note));
     }
     if (!std::isfinite(value))
         for (const Term* side : {&a, &b})
             if (!std::isfinite(side->value_) && side->operands_.size() == 1 && !side->hasArithmetic())
-                t.notes_.push_back({TermNote::Kind::NotComputed, {}, side->operands_.front().target, {}});
+                t.notes_.push_back({TermNote::Kind::NotComputed, {}, side->operands_.front().target, {}, {}});
     return t;
 }
 

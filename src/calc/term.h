@@ -32,6 +32,7 @@ struct TermNote {
     std::string words; // a rule's reason; the divisor's arithmetic when it is no single operand
     std::optional<OperandTarget> about; // the operand the note is about
     std::string arithmetic; // a rule's condition as a line of arithmetic ("0 + 0 = 0"), if any
+    std::vector<OperandTarget> zeros; // a divisor's operands that are 0
 };
 
 // A number of a formula evaluated for an explanation: its value, computed exactly as the

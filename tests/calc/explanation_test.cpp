@@ -392,6 +392,14 @@ TEST(Explanations, AFigureWithoutAValueSaysWhy)
             && l.text
             == "Не вычисляется: Фонд оплаты по ученико-часам (группы с обычным режимом пребывания, все дети).";
     })) << explanationText(cost);
+    // Step 15 divides by the group size itself: its line names the input.
+    const Explanation need = Explainer(m, {.step = 15, .group = NormativeGroup::MiddleDay})
+                                 .quantity(quantity(Quantity::PedNeedPerChild, AgeGroup::Middle, StayRegime::Day,
+                                     GroupOrientation::GeneralDevelopment));
+    EXPECT_TRUE(std::any_of(need.lines.begin(), need.lines.end(), [&](const ExplanationLine& l) {
+        return l.kind == LineKind::Why
+            && l.text == "Делить не на что: Шаг 11: в группах общеразвивающей направленности, старше 3-х лет — 0.";
+    })) << explanationText(cost);
     const std::string unfolded = e.unfoldedText("Label1001");
     EXPECT_NE(unfolded.find("Делить не на что: Средняя наполняемость групп (группы с обычным режимом пребывания, "
                             "все дети) равно 0."),
