@@ -84,6 +84,25 @@ int ZCALLBACK errorMemory(voidpf, voidpf) { return 0; }
 
 bool startsWith(std::string_view bytes, std::string_view prefix) { return bytes.substr(0, prefix.size()) == prefix; }
 
+// Whether the package's end record stands whole at its end, as the last thing written. minizip finds
+// the record by its signature and reads on where a file cut short has lost the record's last bytes;
+// such a file is damaged all the same.
+bool endsWithItsEndRecord(std::string_view bytes) noexcept
+{
+    constexpr std::size_t kRecord = 22; // the record without its comment
+    constexpr std::size_t kLongestComment = 0xFFFF;
+    if (bytes.size() < kRecord)
+        return false;
+    const std::size_t lowest = bytes.size() > kRecord + kLongestComment ? bytes.size() - kRecord - kLongestComment : 0;
+    for (std::size_t at = bytes.size() - kRecord + 1; at-- > lowest;)
+        if (bytes.substr(at, 4) == std::string_view("PK\x05\x06", 4)) {
+            const std::size_t comment = static_cast<unsigned char>(bytes[at + 20])
+                | static_cast<std::size_t>(static_cast<unsigned char>(bytes[at + 21])) << 8;
+            return at + kRecord + comment == bytes.size();
+        }
+    return false;
+}
+
 } // namespace
 
 void ZipPackage::Closer::operator()(void* zip) const noexcept { unzClose(zip); }
@@ -105,6 +124,8 @@ Read<ZipPackage> ZipPackage::open(std::string_view bytes, const ReadLimits& limi
         return Refusal{why::oldFormatOrPassword()};
     if (!startsWith(bytes, "PK"))
         return Refusal{why::notXlsx()};
+    if (!endsWithItsEndRecord(bytes))
+        return Refusal{why::damagedPackage()};
 
     ZipPackage package(std::make_unique<Memory>(Memory{bytes, 0}), limits);
     zlib_filefunc64_def functions{};
