@@ -8,13 +8,13 @@ AllResults allResults(InstitutionModel work) noexcept
 {
     AllResults all;
     for (Method m : allOf<Method>())
-        all.pupilHours[m] = enterStep13(work, m);
+        all.pupilHours[m] = enterStep(work, {.step = 13, .method = m});
     for (Method m : allOf<Method>())
         for (StayRegime v : allOf<StayRegime>())
-            all.incentives[m][v] = enterStep14(work, m, v);
+            all.incentives[m][v] = enterStep(work, {.step = 14, .method = m, .view = v});
     for (NormativeGroup g : allOf<NormativeGroup>())
-        all.normativeTables[g] = enterStep15(work, g);
-    all.estimate = enterStep16(work);
+        all.normativeTables[g] = enterStep(work, {.step = 15, .group = g});
+    all.estimate = enterStep(work, {.step = 16});
     return all;
 }
 

@@ -68,13 +68,18 @@ std::string nameOf(FieldRef r)
 
 class Causes final {
 public:
-    void add(std::string line) { lines_.push_back(std::move(line)); }
-    void add(FieldRef r, const std::string& what) { add(nameOf(r) + " — " + what); }
+    void add(std::string line) { lines_.push_back({std::move(line), std::nullopt}); }
+    void add(FieldRef r, const std::string& what)
+    {
+        // The normatives come with the region: no step shows them.
+        const bool onStep = r.family() != Field::RegionalNormative;
+        lines_.push_back({nameOf(r) + " — " + what, onStep ? std::optional(r) : std::nullopt});
+    }
     bool empty() const noexcept { return lines_.empty(); }
-    std::vector<std::string> take() { return std::move(lines_); }
+    std::vector<Failure> take() { return std::move(lines_); }
 
 private:
-    std::vector<std::string> lines_;
+    std::vector<Failure> lines_;
 };
 
 bool isZero(const ModelValue& v)
@@ -117,6 +122,14 @@ bool payrollsCompute(const InstitutionModel& m, int step) noexcept
 } // namespace
 
 std::vector<std::string> computationFailures(const InstitutionModel& model, const StepOptions& options)
+{
+    std::vector<std::string> texts;
+    for (Failure& f : computationFindings(model, options))
+        texts.push_back(std::move(f.text));
+    return texts;
+}
+
+std::vector<Failure> computationFindings(const InstitutionModel& model, const StepOptions& options)
 {
     Causes causes;
     for (const FieldRef r : inputFields())

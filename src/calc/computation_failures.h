@@ -17,5 +17,7 @@ namespace kvarton::calc {
 // of 100 %, the pedagogical positions of 2011 behind the head's salary), and sums too large to show.
 // Never empty: what cannot be named more closely is named by its step.
 std::vector<std::string> computationFailures(const InstitutionModel& model, const StepOptions& options);
+// The same lines with the input each names on a step, if it names one.
+std::vector<Failure> computationFindings(const InstitutionModel& model, const StepOptions& options);
 
 } // namespace kvarton::calc

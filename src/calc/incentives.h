@@ -14,8 +14,7 @@ namespace kvarton::calc {
 bool computeIncentives(const InstitutionModel& in, Method method, CalcResults& out) noexcept;
 
 // The 27 value labels of step 14 for a view. An amount shows "0" for a role without working time
-// in the groups of the view, judged with the hours basis of `hoursOf`: the method just computed at
-// the end of a computation, the first method's hours when only the view changes.
+// in the groups of the view, judged with the hours basis of `hoursOf`: the method just computed.
 // Reads the working time of `in` and the results of `results`.
 StepView showIncentiveView(const InstitutionModel& in, const CalcResults& results, StayRegime view, Method hoursOf);
 

@@ -19,7 +19,7 @@ namespace {
 // texts made. One pass of the same code does both, so the two never disagree.
 class Findings final {
 public:
-    explicit Findings(std::vector<std::pair<int, std::string>>* lines) noexcept
+    explicit Findings(std::vector<std::pair<int, Failure>>* lines) noexcept
         : lines_(lines)
     {
     }
@@ -32,7 +32,7 @@ public:
     {
         passed_ = false;
         if (lines_)
-            lines_->emplace_back(fieldPlace(named).step, fieldName(named) + " — " + describe());
+            lines_->emplace_back(fieldPlace(named).step, Failure{fieldName(named) + " — " + describe(), named});
     }
     // A failure of the whole step that shows `onStep` rather than of one field.
     template <typename Describe>
@@ -41,12 +41,12 @@ public:
         passed_ = false;
         if (lines_) {
             const int step = fieldPlace(onStep).step;
-            lines_->emplace_back(step, stepName(step) + ": " + describe());
+            lines_->emplace_back(step, Failure{stepName(step) + ": " + describe(), onStep});
         }
     }
 
 private:
-    std::vector<std::pair<int, std::string>>* lines_;
+    std::vector<std::pair<int, Failure>>* lines_;
     bool passed_ = true;
 };
 
@@ -168,7 +168,7 @@ void checkNumericPay(const InstitutionModel& m, Findings& found)
 double flag(bool passed) noexcept { return passed ? 1.0 : 0.0; }
 
 // Runs every check, each into its own findings; returns whether all passed.
-bool check(const InstitutionModel& m, InputCheckResults* flags, std::vector<std::pair<int, std::string>>* lines)
+bool check(const InstitutionModel& m, InputCheckResults* flags, std::vector<std::pair<int, Failure>>* lines)
 {
     bool passed = true;
     const auto run = [&](auto&& one) {
@@ -200,15 +200,23 @@ bool runInputChecks(InstitutionModel& model) noexcept
     return check(model, &model.results.checks, nullptr);
 }
 
-std::vector<std::string> inputCheckFailures(const InstitutionModel& model)
+std::vector<Failure> inputCheckFindings(const InstitutionModel& model)
 {
-    std::vector<std::pair<int, std::string>> lines;
+    std::vector<std::pair<int, Failure>> lines;
     check(model, nullptr, &lines);
     std::stable_sort(lines.begin(), lines.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
+    std::vector<Failure> found;
+    found.reserve(lines.size());
+    for (auto& [step, failure] : lines)
+        found.push_back(std::move(failure));
+    return found;
+}
+
+std::vector<std::string> inputCheckFailures(const InstitutionModel& model)
+{
     std::vector<std::string> texts;
-    texts.reserve(lines.size());
-    for (auto& [step, text] : lines)
-        texts.push_back(std::move(text));
+    for (Failure& f : inputCheckFindings(model))
+        texts.push_back(std::move(f.text));
     return texts;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "step_view.h"
+
 #include "model/institution_model.h"
 
 #include <string>
@@ -16,6 +18,8 @@ bool runInputChecks(InstitutionModel& model) noexcept;
 // step and in the order of the steps: "Шаг 7: Воспитатель — «12 000» не является числом",
 // "Шаг 8: Воспитатель — 0 ставок при фонде 120000". Empty exactly when the check passes.
 std::vector<std::string> inputCheckFailures(const InstitutionModel& model);
+// The same lines with the input each names (the first input of its step where it names a step).
+std::vector<Failure> inputCheckFindings(const InstitutionModel& model);
 
 // A text as the learner typed it, in guillemets; a long one is shortened, never within a character.
 std::string quotedInput(const std::string& text);

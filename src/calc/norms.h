@@ -13,6 +13,12 @@ inline constexpr double kEmptyCellGroupSize = 20; // pupils per group of a cell 
 // Payroll plus accruals on payroll.
 inline constexpr double PayrollAccrualRate = 1.342;
 
+// The head's salary grows by one average salary with every further 120 pupils beyond 60.
+inline constexpr double kHeadSalaryPupilFloor = 60;
+inline constexpr double kHeadSalaryPupilStep = 120;
+// Monthly salaries of the service staff to the annual payroll.
+inline constexpr double kServicePayrollMonths = 12;
+
 // Hours per week of one position of a role in a kind of group. The assistant's norm serves the
 // need computation only; the pupil-hour cost counts roles 1–11.
 inline constexpr EnumArray<GroupKind, EnumArray<StaffRole, double>> weeklyHourNorm{{{

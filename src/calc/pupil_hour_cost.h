@@ -1,6 +1,6 @@
 #pragma once
 
-#include "number_reader.h"
+#include "numbers.h"
 #include "step_view.h"
 
 #include "model/institution_model.h"
@@ -17,12 +17,18 @@ bool calculatePupilHourCost(const InstitutionModel& in, Method method, CalcResul
 
 // The pupils of each cell and their hours of stay in a year (calculation A), from the inputs alone:
 // the same under both methods, and what the head's salary of steps 15 and 16 counts.
-void countPupilHours(const InstitutionModel& in, NumberReader& read, PupilHourResults& out) noexcept;
+void countPupilHours(Reading& s, PupilHourResults& out) noexcept;
 
-// The hours basis of a method: hours of stay, or hours of direct work received.
-const PerCell<double>& hoursBasis(const PupilHourResults& r, Method method) noexcept;
+// The hours basis of the method of `s` in a cell: hours of stay, or hours of direct work received.
+template <typename S>
+NumberOf<S> hoursBasis(S& s, StayRegime r, GroupOrientation o)
+{
+    const Quantity basis
+        = s.options().method == Method::ByRecommendations ? Quantity::AnnualPupilHours : Quantity::StaffHoursNeed;
+    return s.quantity(quantity(basis, r, o));
+}
 
 // The ten value labels of step 13 for the method computed.
-StepView showPupilHourCost(const CalcResults& results, Method method);
+StepView showPupilHourCost(const InstitutionModel& in, const CalcResults& results, Method method);
 
 } // namespace kvarton::calc

@@ -2,6 +2,9 @@
 
 #include "panels.h"
 
+#include "model/field_ref.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -61,9 +64,29 @@ struct StepView {
     std::vector<LabelText> labels;
     // With the error panel after a failed input check: what it found, one line per input.
     std::vector<std::string> failures;
+    // The input each line of `failures` names, where it names one on a step: the error panel makes
+    // the line a link to its field.
+    std::vector<std::optional<FieldRef>> failureFields;
 };
 
-inline StepView errorPanel() noexcept { return StepView{true, {}, {}}; }
+// A line of the error panel with the input it names on a step, if it names one.
+struct Failure {
+    std::string text;
+    std::optional<FieldRef> field;
+};
+
+// The error panel listing `failures`.
+inline StepView errorPanel(std::vector<Failure> failures)
+{
+    StepView view{true, {}, {}, {}};
+    for (Failure& f : failures) {
+        view.failures.push_back(std::move(f.text));
+        view.failureFields.push_back(f.field);
+    }
+    return view;
+}
+
+inline StepView errorPanel() noexcept { return StepView{true, {}, {}, {}}; }
 
 // The text a view writes into the value label of that name; null when it writes none.
 inline const std::string* textOf(const StepView& view, std::string_view label) noexcept

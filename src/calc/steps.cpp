@@ -29,7 +29,7 @@ StepView guarded(Show&& show) noexcept
 StepView withCauses(StepView view, const InstitutionModel& model, const StepOptions& options)
 {
     if (view.showError && view.failures.empty())
-        view.failures = computationFailures(model, options);
+        return errorPanel(computationFindings(model, options));
     return view;
 }
 
@@ -53,7 +53,7 @@ StepView computeAfresh(InstitutionModel& model, const StepOptions& options, Run&
 // The error panel of a failed input check, with what it found.
 StepView failedCheck(const InstitutionModel& model) noexcept
 {
-    return guarded([&] { return StepView{true, {}, inputCheckFailures(model)}; });
+    return guarded([&] { return errorPanel(inputCheckFindings(model)); });
 }
 
 } // namespace
@@ -61,7 +61,8 @@ StepView failedCheck(const InstitutionModel& model) noexcept
 StepView clickMethod13(InstitutionModel& model, Method method) noexcept
 {
     return computeAfresh(model, {.step = 13, .method = method}, [&](CalcResults& results) {
-        return calculatePupilHourCost(model, method, results) ? showPupilHourCost(results, method) : errorPanel();
+        return calculatePupilHourCost(model, method, results) ? showPupilHourCost(model, results, method)
+                                                              : errorPanel();
     });
 }
 
@@ -121,6 +122,20 @@ StepView enterStep16(InstitutionModel& model) noexcept
         return computeNeeds(model, 1, results) && computeEstimatePayrolls(model, results) ? showEstimate(model, results)
                                                                                           : errorPanel();
     });
+}
+
+StepView enterStep(InstitutionModel& model, const StepOptions& options) noexcept
+{
+    switch (options.step) {
+    case 13:
+        return enterStep13(model, options.method);
+    case 14:
+        return enterStep14(model, options.method, options.view);
+    case 15:
+        return enterStep15(model, options.group);
+    default:
+        return enterStep16(model);
+    }
 }
 
 } // namespace kvarton::calc

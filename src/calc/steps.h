@@ -42,4 +42,7 @@ StepView clickView14(InstitutionModel& model, Method method, StayRegime view) no
 // Option11…Option23: the table of another group from the stored needs; nothing is recomputed.
 StepView clickGroup15(InstitutionModel& model, NormativeGroup group) noexcept;
 
+// Entering the step of `options` with its options selected.
+StepView enterStep(InstitutionModel& model, const StepOptions& options) noexcept;
+
 } // namespace kvarton::calc

@@ -115,6 +115,11 @@ void put(InstitutionModel& m, FieldRef r, ModelValue v)
 
 } // namespace
 
+double regionalNormativeBase(StayRegime s, AgeGroup a, NormativePart p) noexcept
+{
+    return kNormativeBase[ix(s)][ix(a)][ix(p)];
+}
+
 std::string moneyDefault(double baseAmount, std::optional<double> coefficient)
 {
     return coefficient ? format(baseAmount * *coefficient, Pattern::Whole) : std::string("0");

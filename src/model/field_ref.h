@@ -87,6 +87,65 @@ constexpr FieldRef makeFieldRef(Field family, std::size_t i, std::size_t j, std:
 }
 } // namespace detail
 
+// A dense number for every field, 0 … kFieldSlots − 1: what a table with one entry per field is
+// indexed by.
+namespace detail {
+// The sizes of each family's indices, in the order of its factory's arguments (1 beyond them).
+inline constexpr std::array<std::array<std::uint8_t, 3>, kCount<Field>> kFieldDimensions{{
+    {3, 1, 1}, // DirectStayHours [GroupKind]
+    {3, 12, 1}, // DirectHours [GroupKind][StaffRole]
+    {3, 1, 1}, // OtherStayHours
+    {3, 12, 1}, // OtherHours
+    {1, 1, 1}, // Payroll2011PedTotal
+    {12, 1, 1}, // Payroll2011 [StaffRole]
+    {1, 1, 1}, // Payroll2011Admin
+    {1, 1, 1}, // Payroll2011Medical
+    {1, 1, 1}, // Payroll2011Service
+    {1, 1, 1}, // Positions2011PedTotal
+    {12, 1, 1}, // Positions2011 [StaffRole]
+    {1, 1, 1}, // Positions2011Admin
+    {1, 1, 1}, // Positions2011Medical
+    {1, 1, 1}, // Positions2011Service
+    {2, 3, 1}, // AssignedServices [StayRegime][AgeGroup]
+    {3, 2, 10}, // ProvidedServices [AgeGroup][GroupOrientation][StayMode]
+    {1, 1, 1}, // IncentiveShareNonPed
+    {1, 1, 1}, // SpecialPartSharePed
+    {1, 1, 1}, // CompensationSharePed
+    {1, 1, 1}, // AwardsSharePed
+    {1, 1, 1}, // DeputySalaryCoefficient
+    {1, 1, 1}, // AdminPayrollTeachingShare
+    {1, 1, 1}, // ServicePayrollTeachingShare
+    {1, 1, 1}, // MaterialCostsPercentOfPedPayroll
+    {1, 1, 1}, // MaterialCostsTeachingShare
+    {1, 1, 1}, // PedSalaryGrowthPercent2012
+    {1, 1, 1}, // MonthsPerYear
+    {1, 1, 1}, // DaysPerWeek
+    {2, 2, 1}, // GroupSize [GroupOrientation][AgeBand]
+    {13, 1, 1}, // ServicePositions [ServicePosition]
+    {13, 1, 1}, // ServiceSalary [ServicePosition]
+    {2, 3, 3}, // RegionalNormative [StayRegime][AgeGroup][NormativePart]
+}};
+
+// The first slot of each family, and after them all the number of slots.
+inline constexpr std::array<std::size_t, kCount<Field> + 1> kFirstSlots = [] {
+    std::array<std::size_t, kCount<Field> + 1> first{};
+    for (std::size_t f = 0; f < kCount<Field>; ++f) {
+        const auto& d = kFieldDimensions[f];
+        first[f + 1] = first[f] + std::size_t{d[0]} * d[1] * d[2];
+    }
+    return first;
+}();
+} // namespace detail
+
+inline constexpr std::size_t kFieldSlots = detail::kFirstSlots[kCount<Field>];
+
+constexpr std::size_t slotOf(FieldRef r) noexcept
+{
+    const auto family = static_cast<std::size_t>(r.family());
+    const auto& d = detail::kFieldDimensions[family];
+    return detail::kFirstSlots[family] + (r.index(0) * d[1] + r.index(1)) * d[2] + r.index(2);
+}
+
 // One factory per family, named as the model's member.
 namespace fields {
 

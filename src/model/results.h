@@ -58,6 +58,7 @@ struct IncentiveResults {
     double awardsFund = 0;
     double compensationFundShortTerm = 0;
     double awardsFundShortTerm = 0;
+    double keptShare = 0; // of the payroll, without the incentive payments
     EnumArray<GroupKind, EnumArray<StaffRole, double>> timeRatio{};
     // A number, or nullopt for the coefficient that cannot be given (shown "-").
     EnumArray<StayRegime, std::optional<double>> compensatingCoefTeacher{{{0.0, 0.0}}};
@@ -65,6 +66,8 @@ struct IncentiveResults {
     EnumArray<StayRegime, EnumArray<StaffRole, double>> roleCoefGeneral{};
     EnumArray<StayRegime, EnumArray<StaffRole, double>> roleCoefCompensating{};
     EnumArray<StayRegime, EnumArray<StaffRole, double>> roleCoef{};
+    // The direct working time the pupil-hours call for, which the raise amount prices.
+    EnumArray<StayRegime, EnumArray<StaffRole, double>> roleDirectTime{};
     EnumArray<StayRegime, EnumArray<StaffRole, double>> roleRaiseAmount{};
 
     friend bool operator==(const IncentiveResults&, const IncentiveResults&) = default;

@@ -1,6 +1,7 @@
 #include "results_layout.h"
 
 #include "report_layout.h"
+#include "results_notes.h"
 #include "row_fit.h"
 #include "xlsx_text.h"
 
@@ -468,7 +469,8 @@ std::string pageHeader(const InstitutionModel& model)
     return fittingHeaderText(model.regionName + ", " + model.institutionName, 160);
 }
 
-Sheet build(const InstitutionModel& model, const AllResults& results, std::vector<ResultsFigure>* figures)
+Sheet build(
+    const InstitutionModel& model, const AllResults& results, std::vector<ResultsFigure>* figures, bool withNotes)
 {
     Sheet sheet;
     sheet.name = text(kResultsSheetName);
@@ -499,8 +501,11 @@ Sheet build(const InstitutionModel& model, const AllResults& results, std::vecto
     l.pageBreak();
     addEstimate(l);
     sheet.rowHeights = fittedRowHeights(sheet);
+    std::vector<ResultsFigure> placed = std::move(l).figures();
+    if (withNotes)
+        sheet.notes = resultsNotes(model, placed);
     if (figures)
-        *figures = std::move(l).figures();
+        *figures = std::move(placed);
     return sheet;
 }
 
@@ -537,6 +542,22 @@ const StepView& optionView(const AllResults& results, ResultsPanel panel, int op
     return results.estimate;
 }
 
+calc::StepOptions optionStep(ResultsPanel panel, int option) noexcept
+{
+    const auto o = static_cast<std::size_t>(option);
+    switch (panel) {
+    case ResultsPanel::PupilHourCost:
+        return {.step = 13, .method = static_cast<Method>(o)};
+    case ResultsPanel::Incentives:
+        return {.step = 14, .method = static_cast<Method>(o / 2), .view = kViews[o % 2]};
+    case ResultsPanel::NormativeTable:
+        return {.step = 15, .group = static_cast<NormativeGroup>(o)};
+    case ResultsPanel::Estimate:
+        break;
+    }
+    return {.step = 16};
+}
+
 std::string optionName(ResultsPanel panel, int option)
 {
     const auto o = static_cast<std::size_t>(option);
@@ -558,13 +579,16 @@ const std::vector<ResultsFigure>& resultsFigures()
 {
     static const std::vector<ResultsFigure> figures = [] {
         std::vector<ResultsFigure> placed;
-        build(InstitutionModel{}, AllResults{}, &placed);
+        build(InstitutionModel{}, AllResults{}, &placed, false);
         return placed;
     }();
     return figures;
 }
 
-Sheet resultsSheet(const InstitutionModel& model, const AllResults& results) { return build(model, results, nullptr); }
+Sheet resultsSheet(const InstitutionModel& model, const AllResults& results)
+{
+    return build(model, results, nullptr, true);
+}
 
 Sheet resultsSheet(const InstitutionModel& model) { return resultsSheet(model, calc::allResults(model)); }
 

@@ -21,6 +21,8 @@ inline constexpr std::string_view kResultsSheetName = "Результаты";
 // for the short-term view); step 15 by group (calc::NormativeGroup); step 16 has the one option 0.
 int optionCount(calc::ResultsPanel panel) noexcept;
 const calc::StepView& optionView(const calc::AllResults& results, calc::ResultsPanel panel, int option);
+// The options of its panel that an option of the sheet stands for.
+calc::StepOptions optionStep(calc::ResultsPanel panel, int option) noexcept;
 // The option as the sheet's heads name it, e.g. "Метод 2 - расчет с учетом всех потребностей,
 // Краткосрочные режимы пребывания"; empty for step 16.
 std::string optionName(calc::ResultsPanel panel, int option);
@@ -41,8 +43,9 @@ const std::vector<ResultsFigure>& resultsFigures();
 
 // The sheet of what the panels show for every option (calc::allResults). A figure is a number
 // equal to what its label shows, with the label's decimals as its number format; a text the label
-// shows instead of a number ("-") is written as that text. Where a step showed its error panel
-// for an option, that option's cells stay empty and a line under the step's table says so.
+// shows instead of a number ("-") is written as that text, and its cell carries the figure's
+// explanation as a note (results_notes.h). Where a step showed its error panel for an option, that
+// option's cells stay empty and a line under the step's table says so.
 Sheet resultsSheet(const InstitutionModel& model, const calc::AllResults& results);
 
 // The same for `model`'s inputs, the results computed on a copy of it.

@@ -121,6 +121,16 @@ struct Chart {
     int height = 288;
 };
 
+// A note on a cell (a comment): the text a spreadsheet shows in a box beside the cell when the
+// pointer rests on it.
+struct Note {
+    int row = 1;
+    int column = 0;
+    std::string text;
+    int width = 0; // pixels of the box; 0 for the spreadsheet's own size
+    int height = 0;
+};
+
 // The parts in the order the writer writes them.
 struct Sheet {
     std::string name; // at most 31 characters, none of []:*?/\ (the format's rule)
@@ -134,6 +144,7 @@ struct Sheet {
     // In the order they are written, which numbers the shared texts: layouts go row after row,
     // each from left to right.
     std::vector<Cell> cells;
+    std::vector<Note> notes;
     std::vector<Chart> charts;
 };
 

@@ -249,8 +249,9 @@ std::string internalError(const std::string& what)
     return "Отчет не создан из-за внутренней ошибки программы: " + what + ".";
 }
 
-// One pass over the description, part after part as `Sheet` lists them. A merge writes blanks in the
-// style of its top left cell over its block; the cells that follow are written on top of them.
+// One pass over the description, part after part as `Sheet` lists them: columns, page setup, row
+// heights, merges, cells, notes, charts. A merge writes blanks in the style of its top left cell
+// over its block; the cells that follow are written on top of them.
 // libxlsxwriter makes the file only when the workbook is closed, so a failure here leaves none.
 std::optional<std::string> writeSheet(lxw_workbook* wb, const Sheet& sheet)
 {
@@ -338,6 +339,17 @@ std::optional<std::string> writeSheet(lxw_workbook* wb, const Sheet& sheet)
         } else { // a spreadsheet has no such numbers
             return internalError("в ячейку " + cellAddress(cell.row, cell.column) + " записывается не число");
         }
+    }
+    for (const Note& note : sheet.notes) {
+        if (cellTextLength(note.text) > kMaxCellText)
+            return internalError("примечание к ячейке " + cellAddress(note.row, note.column) + " слишком длинное");
+        lxw_comment_options options{};
+        options.width = static_cast<std::uint16_t>(std::clamp(note.width, 0, 0xFFFF));
+        options.height = static_cast<std::uint16_t>(std::clamp(note.height, 0, 0xFFFF));
+        const std::string stored = xlsxCellText(note.text);
+        e = e ? e
+              : xlsx().worksheet_write_comment_opt(ws, static_cast<lxw_row_t>(note.row - 1),
+                  static_cast<lxw_col_t>(note.column), stored.c_str(), &options);
     }
     for (const Chart& chart : sheet.charts)
         e = e ? e : insertChart(wb, ws, sheet.name, chart);

@@ -58,6 +58,7 @@
     X(worksheet_set_print_scale)                                                                                       \
     X(worksheet_set_row)                                                                                               \
     X(worksheet_set_v_pagebreaks)                                                                                      \
+    X(worksheet_write_comment_opt)                                                                                     \
     X(worksheet_write_number)                                                                                          \
     X(worksheet_write_string)
 

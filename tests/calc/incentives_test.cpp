@@ -174,7 +174,7 @@ TEST(Step14, OverwritesTheResultsOfStep13WithItsOwnMethod)
     auto m = defaults();
     ASSERT_FALSE(enterStep13(m, Method::ByRecommendations).showError);
     ASSERT_FALSE(enterStep14(m, Method::ByAllNeeds, Day).showError);
-    EXPECT_EQ(shown(showPupilHourCost(m.results, Method::ByAllNeeds), {"Label1001"}), (Texts{"9,2"}));
+    EXPECT_EQ(shown(showPupilHourCost(m, m.results, Method::ByAllNeeds), {"Label1001"}), (Texts{"9,2"}));
     // Coming back to step 13 recomputes with its own method.
     EXPECT_EQ(shown(enterStep13(m, Method::ByRecommendations), {"Label1001"}), (Texts{"10,1"}));
 }

@@ -6,8 +6,8 @@ usage: golden_check.py calc GOLDEN_DUMP EXPECTED [--update]
 calc:   every panel text of steps 13-16 on a road through every option, for many random works.
 report: the report workbook of many random works, read back with openpyxl (a reader independent
         of the writer): the first sheet (the inputs) cell by cell with its formatting in
-        EXPECTED_CELLS, the sheets and the results sheet with its charts and their series in
-        EXPECTED_RESULTS, and the bytes of every part of the package but the creation time, and of
+        EXPECTED_CELLS, the sheets and the results sheet with its notes, its charts and their series
+        in EXPECTED_RESULTS, and the bytes of every part of the package but the creation time, and of
         the first sheet's own part, in EXPECTED_BYTES.
 --update rewrites the expected files; read their difference before committing it.
 """
@@ -58,7 +58,7 @@ def describe_cell(c):
             f"font={f.name},{f.sz},{'b' if f.b else ''}{'i' if f.i else ''} "
             f"align={a.horizontal},{a.vertical},{'wrap' if a.wrap_text else ''},{'shrink' if a.shrink_to_fit else ''},"
             f"{a.indent},{a.text_rotation} border={side(b.left)},{side(b.top)},{side(b.right)},{side(b.bottom)} "
-            f"fill={c.fill.fill_type}")
+            f"fill={c.fill.fill_type}" + (f" note={c.comment.text!r}" if c.comment else ""))
 
 
 def rich_text(title):

@@ -34,9 +34,12 @@ std::vector<std::string> keysOf(F factory)
 TEST(FieldKeys, EveryKeyedFieldHasItsOwnKeyThatLeadsBackToIt)
 {
     std::set<std::string> seen;
+    std::set<std::size_t> slots; // and its own slot of a table with one entry per field
     for (FieldRef r : keyedFields()) {
         const std::string key = fieldKey(r);
         EXPECT_TRUE(seen.insert(key).second) << key;
+        EXPECT_TRUE(slots.insert(slotOf(r)).second) << key;
+        EXPECT_LT(slotOf(r), kFieldSlots) << key;
         EXPECT_EQ(fieldFromKey(key), r) << key;
         for (char c : key)
             EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '_') << key;

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <utility>
@@ -38,12 +39,17 @@ std::string textAt(const std::map<Place, const Cell*>& cells, Place p)
 
 // Each figure holds what its label shows on the screen, digit for digit: the number that,
 // formatted with the label's pattern, gives the screen's text back; the screen's own text where it
-// shows no number; nothing where the step showed its error panel.
+// shows no number; nothing where the step showed its error panel. A figure shown carries its
+// explanation as a note, which begins with what the screen shows.
 void expectTheScreensTexts(const InstitutionModel& m, const std::string& work)
 {
     const calc::AllResults all = calc::allResults(m);
     const Sheet sheet = resultsSheet(m, all);
     const auto cells = cellsOf(sheet);
+    std::map<Place, const Note*> notes;
+    for (const Note& n : sheet.notes)
+        EXPECT_TRUE(notes.emplace(Place{n.row, n.column}, &n).second) << work << " " << n.text;
+    std::size_t shownFigures = 0;
     for (const ResultsFigure& f : resultsFigures()) {
         const calc::StepView& view = optionView(all, f.panel, f.option);
         const auto it = cells.find({f.row, f.column});
@@ -56,6 +62,11 @@ void expectTheScreensTexts(const InstitutionModel& m, const std::string& work)
         }
         const std::string* shown = calc::textOf(view, f.label->name);
         ASSERT_TRUE(shown) << where;
+        ++shownFigures;
+        const auto note = notes.find({f.row, f.column});
+        ASSERT_NE(note, notes.end()) << where;
+        const std::string& text = note->second->text;
+        EXPECT_NE(text.substr(0, text.find('\n')).find(" — " + *shown), std::string::npos) << where << "\n" << text;
         if (const auto* number = std::get_if<double>(&cell.value)) {
             EXPECT_EQ(format(*number, f.label->pattern), *shown) << where;
             const char* formats[] = {"0", "0.0", "0.00"};
@@ -67,6 +78,7 @@ void expectTheScreensTexts(const InstitutionModel& m, const std::string& work)
             EXPECT_FALSE(parseNumber(*shown)) << where;
         }
     }
+    EXPECT_EQ(sheet.notes.size(), shownFigures) << work;
 }
 
 } // namespace
@@ -74,6 +86,22 @@ void expectTheScreensTexts(const InstitutionModel& m, const std::string& work)
 TEST(ResultsSheet, EveryFigureIsWhatItsScreenShows)
 {
     expectTheScreensTexts(stPetersburg(), "St Petersburg");
+    // A note names the cell of an operand that is a figure of the same option.
+    const Sheet sheet = resultsSheet(stPetersburg());
+    const auto cellOf = [](std::string_view label) {
+        for (const ResultsFigure& f : resultsFigures())
+            if (f.option == 0 && f.label->name == label)
+                return cellAddress(f.row, f.column);
+        return std::string();
+    };
+    const auto cost = std::find_if(sheet.notes.begin(), sheet.notes.end(),
+        [&](const Note& n) { return cellAddress(n.row, n.column) == cellOf("Label1001"); });
+    ASSERT_NE(cost, sheet.notes.end());
+    EXPECT_NE(cost->text.find("— Ученико-часы за год (группы с обычным режимом пребывания, все дети) — 199333,3333 "
+                              "часов (ячейка "
+                  + cellOf("Label1006") + ")\n"),
+        std::string::npos)
+        << cost->text;
     for (std::uint32_t seed = 1; seed <= 300; ++seed) {
         kvarton::test::RandomWork random(seed);
         expectTheScreensTexts(random.work(), "seed " + std::to_string(seed));
@@ -188,6 +216,7 @@ TEST(ResultsSheet, WhatAStepCouldNotShowStaysEmptyAndIsNamed)
     const auto cells = cellsOf(sheet);
     for (const ResultsFigure& f : resultsFigures())
         EXPECT_EQ(textAt(cells, {f.row, f.column}), "") << f.label->name;
+    EXPECT_TRUE(sheet.notes.empty());
     int notes = 0;
     for (const Cell& c : sheet.cells)
         if (const auto* t = std::get_if<std::string>(&c.value))
