@@ -44,11 +44,46 @@ StepForm::StepForm(Screen screen, const QString& windowTitle, QWidget* parent)
     next_ = makeButton(this, QStringLiteral("Command2"), {});
     buttons->addWidget(back_);
     buttons->addStretch(1);
+    // Shown only after an explanation's link led here, between Back and Next: it takes no room
+    // while hidden, so the screen's layout stays as designed.
+    return_ = makeButton(this, QStringLiteral("ReturnToExplanation"), QStringLiteral("Вернуться к объяснению"));
+    return_->hide();
+    buttons->addWidget(return_);
     buttons->addWidget(next_);
     layout->addLayout(buttons);
 
     connect(back_, &QPushButton::clicked, this, &StepForm::backRequested);
     connect(next_, &QPushButton::clicked, this, &StepForm::nextRequested);
+    connect(return_, &QPushButton::clicked, this, [this] { emit returnRequested(returnStep_); });
+}
+
+void StepForm::placeBesideBody(QWidget* side)
+{
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
+    const int at = layout->indexOf(content_);
+    layout->removeWidget(content_);
+    auto* row = new QHBoxLayout;
+    row->addWidget(content_, 1);
+    row->addWidget(side);
+    layout->insertLayout(at, row, 1);
+}
+
+bool StepForm::focusField(int step, FieldRef field)
+{
+    for (const Binding& b : bindings(step))
+        if (b.field == field && b.control->isVisibleTo(this)) {
+            b.control->setFocus(Qt::OtherFocusReason);
+            if (auto* content = qobject_cast<QScrollArea*>(content_))
+                content->ensureWidgetVisible(b.control);
+            return true;
+        }
+    return false;
+}
+
+void StepForm::offerReturn(int step)
+{
+    returnStep_ = step;
+    return_->show();
 }
 
 void StepForm::buildMenu()
@@ -111,7 +146,8 @@ void StepForm::placeButtonsLastInTabOrder()
             last = w;
     if (last)
         setTabOrder(last, back_);
-    setTabOrder(back_, next_);
+    setTabOrder(back_, return_);
+    setTabOrder(return_, next_);
     tabOrderDone_ = true;
 }
 
@@ -124,6 +160,8 @@ void StepForm::showStep(int step, InstitutionModel& model)
     const bool shown = content_->isVisible() && layoutKey(step) != layoutKey(shownStep_);
     if (shown)
         content_->hide();
+    // The way back to an explanation lasts until the next move.
+    return_->hide();
     applyFrame(step);
     applyLayout(step);
     for (const Binding& b : bindings(step))

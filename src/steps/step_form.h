@@ -40,14 +40,28 @@ public:
     // stay near their controls; by default the whole body.
     virtual void keepBoxesWithin(int width);
 
+    // Puts the focus into the control of `field` on `step`, which the screen shows; false when the
+    // step has no such control.
+    bool focusField(int step, FieldRef field);
+    // Offers the way back to the step `step` (the explanation that led here) until the next move.
+    void offerReturn(int step);
+    // The learner came back by that way: the screen takes up what it showed when the learner left.
+    virtual void resumeAfterReturn() { }
+
 signals:
     void backRequested();
     void nextRequested();
     void stepRequested(int step);
     void helpRequested();
     void reportRequested();
+    // An explanation's link to an input: go to its field, offering the way back to `returnStep`.
+    void fieldRequested(FieldRef field, int returnStep);
+    void returnRequested(int step);
 
 protected:
+    // Sets `side` beside the scrolling body, right of it, over the whole height between the title
+    // and the buttons.
+    void placeBesideBody(QWidget* side);
     // The widget the screen puts its content into (inside a scroll area, for small screens).
     QWidget* bodyWidget() const { return body_; }
     QVBoxLayout* bodyLayout() const { return bodyLayout_; }
@@ -76,6 +90,8 @@ private:
     QVBoxLayout* bodyLayout_ = nullptr;
     QPushButton* back_ = nullptr;
     QPushButton* next_ = nullptr;
+    QPushButton* return_ = nullptr; // back to the explanation an input's link was followed from
+    int returnStep_ = 0;
     QHash<QString, QAction*> actions_;
     bool tabOrderDone_ = false;
     int shownStep_ = 0;

@@ -1,6 +1,8 @@
 #include "scenario_runner.h"
 
+#include "steps/calculation_form.h"
 #include "steps/choice_list.h"
+#include "steps/explanation_panel.h"
 #include "steps/result_chart.h"
 #include "wizard/main_window.h"
 #include "wizard/summary_screen.h"
@@ -11,6 +13,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -157,6 +160,10 @@ QString ScenarioRunner::usage()
         "                               FORM.CONTROL<TAB>text\n"
         "  dump charts                  every visible control with the charts, each as its accessible description\n"
         "  screenshot FORM FILE.png     save a picture of the screen's window\n"
+        "  explain FORM.LABEL           ask a value how it was obtained (F1 on it) and print the explanation's\n"
+        "                               lines unfolded down to the inputs, then an empty line\n"
+        "  follow TEXT                  follow the link that reads TEXT (or alone begins with it) in the open\n"
+        "                               explanation\n"
         "  choose-file PATH…|-          the next file dialog a click opens answers PATH (from the scenario's\n"
         "                               folder; ${NAME} is an environment variable; a '*' in the file name must\n"
         "                               match one file); several PATHs answer a dialog that takes several\n"
@@ -259,6 +266,35 @@ ScenarioRunner::Status ScenarioRunner::runLine(int number, const QString& rawLin
         window->repaint();
         if (!window->grab().save(words[2]))
             return cannot(QStringLiteral("cannot write %1").arg(words[2]));
+        return Ok;
+    }
+
+    if (command == QLatin1String("follow") && needArguments(1)) {
+        auto* form = qobject_cast<CalculationForm*>(findForm(qs(screenName(Screen::Calculation))));
+        ExplanationPanel* panel = form ? form->explanationPanel() : nullptr;
+        if (!panel || !panel->isVisible())
+            return cannot(QStringLiteral("no explanation is open"));
+        if (!panel->follow(words[1]))
+            return cannot(QStringLiteral("the explanation has no link \"%1\"").arg(escaped(words[1])));
+        return Ok;
+    }
+    if (command == QLatin1String("explain") && needArguments(1)) {
+        Target t;
+        if (!resolve(words[1], t, error))
+            return cannot(error);
+        auto* form = qobject_cast<CalculationForm*>(t.form);
+        auto* label = qobject_cast<QLabel*>(t.control);
+        if (!form || !label || label->focusPolicy() == Qt::NoFocus)
+            return cannot(QStringLiteral("%1 is no value that can be asked").arg(words[1]));
+        if (!usable(t))
+            return cannot(QStringLiteral("%1 cannot be used now (hidden or disabled)").arg(words[1]));
+        // As the learner asks from the keyboard: F1 on the value.
+        label->setFocus(Qt::TabFocusReason);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+        QApplication::sendEvent(label, &press);
+        if (!form->explanationPanel()->isVisible())
+            return cannot(QStringLiteral("%1 did not explain itself").arg(words[1]));
+        output_ += form->explanationPanel()->unfoldedText() + u'\n';
         return Ok;
     }
 

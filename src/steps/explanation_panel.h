@@ -1,0 +1,82 @@
+#pragma once
+
+#include "calc/explanation.h"
+
+#include <QFrame>
+#include <QLabel>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QPushButton;
+class QScrollArea;
+class QVBoxLayout;
+
+namespace kvarton {
+
+// A line of an explanation that leads somewhere: an input (to its field on its step) or another
+// figure (unfolds in place). It is read and reached like a link: Tab stops at it, Enter, Space or
+// a click follows it, and it says where it leads to a screen reader.
+class ExplanationLink final : public QLabel {
+    Q_OBJECT
+public:
+    ExplanationLink(const QString& text, const QString& whereTo, QWidget* parent);
+
+signals:
+    void activated();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// "Как получено?": the explanation of one value of steps 13–16 in a panel beside the step. Its
+// lines are the core's (calc::Explainer); an operand that is another figure unfolds below its line
+// into that figure's own explanation, an input leads to its field. The panel keeps what is unfolded
+// when the same figure is explained again under other options or after the inputs changed.
+class ExplanationPanel final : public QFrame {
+    Q_OBJECT
+public:
+    explicit ExplanationPanel(QWidget* parent);
+    ~ExplanationPanel() override;
+
+    // Explains the value label `label` of the step `options.step` from the inputs of `model`;
+    // the figures unfolded before stay unfolded where the same label is explained again.
+    void explain(const InstitutionModel& model, const calc::StepOptions& options, const QString& label);
+    // The figure explained, empty when the panel shows nothing.
+    const QString& label() const { return label_; }
+    const calc::StepOptions& options() const { return options_; }
+
+    // The panel's lines in reading order, as a screen reader reads them, the unfolded ones indented.
+    QStringList readingOrder() const;
+    // The explanation unfolded down to the inputs, as text.
+    QString unfoldedText() const;
+    // Follows the visible link that reads `text` (or whose text begins with it, when only one
+    // does); false when none does.
+    bool follow(const QString& text);
+    // The first link of the explanation, for the keyboard.
+    QWidget* firstLink() const;
+
+signals:
+    // A link of an input was followed: the learner goes to its field.
+    void inputRequested(FieldRef field);
+    void closeRequested();
+
+private:
+    void rebuild();
+    void addLines(const calc::Explanation& e, QWidget* parent, QVBoxLayout* into, int depth);
+    void toggle(ExplanationLink* link, calc::QuantityRef q, int depth);
+    void readInto(const QWidget* block, int depth, QStringList& lines) const;
+
+    std::unique_ptr<calc::Explainer> explainer_;
+    calc::StepOptions options_;
+    QString label_;
+    std::vector<calc::QuantityRef> unfolded_;
+    QScrollArea* scroll_ = nullptr;
+    QWidget* content_ = nullptr;
+    QPushButton* close_ = nullptr;
+};
+
+} // namespace kvarton
