@@ -7,14 +7,17 @@
 #include "widgets.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QButtonGroup>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -63,7 +66,7 @@ CalculationForm::CalculationForm(InstitutionModel& model, QWidget* parent)
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WidgetWithChildrenShortcut);
     connect(escape, &QShortcut::activated, this, [this] {
-        if (explanation_->isVisible())
+        if (!explanation_->isHidden())
             closeExplanation();
     });
 }
@@ -120,12 +123,47 @@ void CalculationForm::explain(QLabel* label)
 {
     asked_ = label;
     explanation_->explain(model_, options(step_), label->objectName());
+    if (explanation_->isHidden())
+        makeRoomBeside();
     explanation_->show();
     explanation_->firstLink()->setFocus(Qt::OtherFocusReason);
 }
 
+// The panel stands beside the step. Where the window leaves the step's panel too little room
+// beside it, the window widens by the panel as far as its screen has room, and narrows again when
+// the panel closes.
+void CalculationForm::makeRoomBeside()
+{
+    QWidget* w = window();
+    const QFrame* shown = panels_[calc::panelOfStep(step_)];
+    const int needed = shown->minimumSizeHint().width() + explanation_->width() + 4 * layout()->spacing()
+        + layout()->contentsMargins().left() + layout()->contentsMargins().right();
+    widenedBy_ = 0;
+    if (w->width() >= needed)
+        return;
+    const QRect free = w->screen() ? w->screen()->availableGeometry() : QRect(0, 0, 1366, 728);
+    const int frame = w->frameGeometry().width() - w->width();
+    const int wanted = std::min(needed, free.width() - frame);
+    widenedBy_ = std::max(0, wanted - w->width());
+    if (widenedBy_ == 0)
+        return;
+    w->resize(wanted, w->height());
+    if (w->frameGeometry().right() > free.right())
+        w->move(std::max(free.left(), free.right() + 1 - w->frameGeometry().width()), w->y());
+}
+
+// Leaving the screen (an input's link, the menu) closes the panel and gives the window its width back.
+void CalculationForm::hideEvent(QHideEvent* event)
+{
+    if (!event->spontaneous() && !explanation_->isHidden())
+        closeExplanation();
+    StepForm::hideEvent(event);
+}
+
 void CalculationForm::closeExplanation()
 {
+    if (!explanation_->isHidden() && widenedBy_ > 0)
+        window()->resize(window()->width() - std::exchange(widenedBy_, 0), window()->height());
     explanation_->hide();
     if (asked_ && asked_->isVisible())
         asked_->setFocus(Qt::OtherFocusReason);
@@ -173,7 +211,8 @@ NormativeGroup CalculationForm::group15() const { return static_cast<NormativeGr
 void CalculationForm::applyLayout(int step)
 {
     // An explanation belongs to the step it was asked on.
-    explanation_->hide();
+    if (!explanation_->isHidden())
+        closeExplanation();
     step_ = step;
     switch (step) {
     case 13:
@@ -212,7 +251,7 @@ void CalculationForm::present(int step, const calc::StepView& view)
             label->setText(QString::fromStdString(t.text));
     }
     // An option click explains the same figure under the options now chosen.
-    if (explanation_->isVisible())
+    if (!explanation_->isHidden())
         explanation_->explain(model_, options(step), explanation_->label());
     // The charts show what the tables above them show, after every entry and option click.
     if (view.showError)

@@ -41,6 +41,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void applyLayout(int step) override;
     std::span<const Binding> bindings(int step) const override;
     bool reportAllowed(int step) const override { return step == kLastStep; }
@@ -68,6 +69,7 @@ private:
     // The options of the panel of `step` as its buttons stand.
     calc::StepOptions options(int step) const;
     void makeAskable(QLabel* label);
+    void makeRoomBeside();
 
     InstitutionModel& model_;
     QFrame* errorPanel_ = nullptr;
@@ -86,6 +88,7 @@ private:
     ExplanationPanel* explanation_ = nullptr;
     QLabel* asked_ = nullptr; // the value explained, which takes the focus back when the panel closes
     int step_ = 0; // the step shown
+    int widenedBy_ = 0; // how much the window widened for the panel
 };
 
 } // namespace kvarton

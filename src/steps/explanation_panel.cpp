@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <QVBoxLayout>
@@ -23,10 +24,11 @@ namespace {
 constexpr int kPanelWidth = 400;
 // Each level of unfolding stands this far to the right of the line it unfolds.
 constexpr int kIndent = 16;
+// Room between the lines and the scroll bar.
+constexpr int kGap = 6;
 
 const QString kLineName = QStringLiteral("ExplanationLine");
 const QString kLinkName = QStringLiteral("ExplanationLink");
-const QString kUnfoldedName = QStringLiteral("ExplanationUnfolded");
 
 QString unfoldHint(bool unfolded)
 {
@@ -40,6 +42,7 @@ ExplanationLink::ExplanationLink(const QString& text, const QString& whereTo, QW
 {
     setObjectName(kLinkName);
     setWordWrap(true);
+    setMinimumWidth(1); // wraps at the width the panel leaves it, however deep it stands
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
     setForegroundRole(QPalette::Link);
@@ -100,8 +103,11 @@ ExplanationPanel::ExplanationPanel(QWidget* parent)
     layout->addLayout(head);
     scroll_ = new QScrollArea(this);
     scroll_->setFrameShape(QFrame::NoFrame);
-    scroll_->setWidgetResizable(true);
+    // The lines are as tall as they wrap at the panel's width (fitLines), which a resizable widget of
+    // a scroll area is not: the area would squeeze them to its height.
+    scroll_->setWidgetResizable(false);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     layout->addWidget(scroll_, 1);
     connect(close_, &QPushButton::clicked, this, &ExplanationPanel::closeRequested);
 }
@@ -125,15 +131,61 @@ void ExplanationPanel::rebuild()
     if (QWidget* old = scroll_->takeWidget())
         old->deleteLater();
     content_ = new QWidget;
-    auto* lines = new QVBoxLayout(content_);
-    lines->setContentsMargins(0, 0, 0, 0);
-    addLines(explainer_->figure(label_.toStdString()), content_, lines, 0);
-    lines->addStretch(1);
+    lines_ = new QVBoxLayout(content_);
+    lines_->setContentsMargins(0, 0, 0, 0);
+    lines_->addStretch(1);
+    addLines(explainer_->figure(label_.toStdString()), 0, {});
     scroll_->setWidget(content_);
+    fitLines();
 }
 
-void ExplanationPanel::addLines(const calc::Explanation& e, QWidget* parent, QVBoxLayout* into, int depth)
+// Each line is given the height its text wraps to in the panel's column: a column of wrapping labels in a scroll area
+// is otherwise squeezed towards the area's height.
+void ExplanationPanel::fitLines()
 {
+    if (!content_)
+        return;
+    const QMargins margins = layout()->contentsMargins();
+    const int width = kPanelWidth - 2 * frameWidth() - margins.left() - margins.right()
+        - style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_) - kGap;
+    for (int i = 0; i < lines_->count(); ++i) {
+        auto* line = qobject_cast<QLabel*>(lines_->itemAt(i)->widget());
+        // The column keeps its width: a line is measured once, when it is made.
+        if (!line || line->property("fitted").toBool())
+            continue;
+        line->setFixedHeight(line->heightForWidth(width));
+        line->setProperty("fitted", true);
+    }
+    content_->setFixedWidth(width);
+    lines_->invalidate();
+    content_->setFixedHeight(lines_->sizeHint().height());
+}
+
+void ExplanationPanel::resizeEvent(QResizeEvent* event)
+{
+    QFrame::resizeEvent(event);
+    fitLines();
+}
+
+namespace {
+
+int depthOf(const QWidget* line) { return line->property("depth").toInt(); }
+
+} // namespace
+
+// The lines stand in one column, an unfolded figure's right under its link and indented by its
+// depth: a label wraps at the width it is given, which nested boxes would not give it.
+int ExplanationPanel::addLines(const calc::Explanation& e, int at, const Path& path)
+{
+    const int depth = static_cast<int>(path.size());
+    const auto place = [&](QLabel* line) {
+        line->setWordWrap(true);
+        line->setMinimumWidth(1);
+        line->setContentsMargins(kIndent * depth, 0, 0, 0);
+        line->setProperty("depth", depth);
+        lines_->insertWidget(at++, line);
+        line->show(); // now, not after the event: the column's height counts only lines shown
+    };
     for (const calc::ExplanationLine& line : e.lines) {
         // An unfolded figure stands under its operand line, which names it with its value.
         if (depth > 0 && (line.kind == calc::LineKind::Title || line.kind == calc::LineKind::Context))
@@ -142,83 +194,80 @@ void ExplanationPanel::addLines(const calc::Explanation& e, QWidget* parent, QVB
         const FieldRef* input = line.target ? std::get_if<FieldRef>(&*line.target) : nullptr;
         const calc::QuantityRef* figure = line.target ? std::get_if<calc::QuantityRef>(&*line.target) : nullptr;
         if (input && fieldPlace(*input).step > 0) {
-            auto* link = new ExplanationLink(text, QStringLiteral("ссылка: перейти к полю"), parent);
+            auto* link = new ExplanationLink(text, QStringLiteral("ссылка: перейти к полю"), content_);
             connect(link, &ExplanationLink::activated, this, [this, field = *input] { emit inputRequested(field); });
-            into->addWidget(link);
+            place(link);
         } else if (figure && depth < 64) {
-            const bool open = std::find(unfolded_.begin(), unfolded_.end(), *figure) != unfolded_.end();
-            auto* link = new ExplanationLink(text, unfoldHint(open), parent);
-            connect(
-                link, &ExplanationLink::activated, this, [this, link, q = *figure, depth] { toggle(link, q, depth); });
-            into->addWidget(link);
+            Path to = path;
+            to.push_back(*figure);
+            const bool open = std::find(unfolded_.begin(), unfolded_.end(), to) != unfolded_.end();
+            auto* link = new ExplanationLink(text, unfoldHint(false), content_);
+            connect(link, &ExplanationLink::activated, this, [this, link, to] { toggle(link, to); });
+            place(link);
             if (open)
-                toggle(link, *figure, depth);
+                at = unfold(link, to);
         } else {
-            QLabel* plain = makeLabel(parent, kLineName, text, true);
+            auto* plain = new QLabel(text, content_);
+            plain->setObjectName(kLineName);
             plain->setAccessibleName(text);
             if (line.kind == calc::LineKind::Title) {
                 QFont bold = plain->font();
                 bold.setBold(true);
                 plain->setFont(bold);
             }
-            into->addWidget(plain);
+            place(plain);
         }
     }
+    return at;
 }
 
-// The unfolded explanation is a box right under the link, made the first time it is asked for
-// and shown or hidden after.
-void ExplanationPanel::toggle(ExplanationLink* link, calc::QuantityRef q, int depth)
+int ExplanationPanel::unfold(ExplanationLink* link, const Path& path)
 {
-    auto* parent = link->parentWidget();
-    auto* layout = static_cast<QVBoxLayout*>(parent->layout());
-    const int at = layout->indexOf(link);
-    QWidget* next = at + 1 < layout->count() ? layout->itemAt(at + 1)->widget() : nullptr;
-    QWidget* block = next && next->objectName() == kUnfoldedName && next->property("unfolds").value<QObject*>() == link
-        ? next
-        : nullptr;
-    const bool listed = std::find(unfolded_.begin(), unfolded_.end(), q) != unfolded_.end();
-    if (!block) {
-        block = new QWidget(parent);
-        block->setObjectName(kUnfoldedName);
-        block->setProperty("unfolds", QVariant::fromValue(static_cast<QObject*>(link)));
-        auto* lines = new QVBoxLayout(block);
-        lines->setContentsMargins(kIndent, 0, 0, 0);
-        addLines(explainer_->quantity(q), block, lines, depth + 1);
-        layout->insertWidget(at + 1, block);
-        if (!listed)
-            unfolded_.push_back(q);
-        link->setAccessibleDescription(unfoldHint(true));
+    if (std::find(unfolded_.begin(), unfolded_.end(), path) == unfolded_.end())
+        unfolded_.push_back(path);
+    link->setAccessibleDescription(unfoldHint(true));
+    const int after = addLines(explainer_->quantity(path.back()), lines_->indexOf(link) + 1, path);
+    fitLines();
+    return after;
+}
+
+// A link unfolds its figure under it, or folds it with whatever was unfolded within.
+void ExplanationPanel::toggle(ExplanationLink* link, const Path& path)
+{
+    const int at = lines_->indexOf(link) + 1;
+    const int depth = depthOf(link);
+    const auto inside = [&] {
+        QWidget* next = at < lines_->count() ? lines_->itemAt(at)->widget() : nullptr;
+        return next && depthOf(next) > depth ? next : nullptr;
+    };
+    if (!inside()) {
+        unfold(link, path);
         return;
     }
-    const bool open = !block->isVisibleTo(parent);
-    block->setVisible(open);
-    link->setAccessibleDescription(unfoldHint(open));
-    if (open && !listed)
-        unfolded_.push_back(q);
-    else if (!open)
-        std::erase(unfolded_, q);
+    while (QWidget* line = inside()) {
+        lines_->removeWidget(line);
+        line->hide();
+        line->deleteLater();
+    }
+    std::erase_if(unfolded_,
+        [&](const Path& p) { return p.size() >= path.size() && std::equal(path.begin(), path.end(), p.begin()); });
+    link->setAccessibleDescription(unfoldHint(false));
+    fitLines();
 }
 
-void ExplanationPanel::readInto(const QWidget* block, int depth, QStringList& lines) const
+void ExplanationPanel::linksInto(std::vector<ExplanationLink*>& links) const
 {
-    const QLayout* layout = block->layout();
-    for (int i = 0; layout && i < layout->count(); ++i) {
-        const QWidget* w = layout->itemAt(i)->widget();
-        if (!w || !w->isVisibleTo(block))
-            continue;
-        if (const auto* label = qobject_cast<const QLabel*>(w))
-            lines << QString(2 * depth, u' ') + label->text();
-        else if (w->objectName() == kUnfoldedName)
-            readInto(w, depth + 1, lines);
-    }
+    for (int i = 0; lines_ && i < lines_->count(); ++i)
+        if (auto* link = qobject_cast<ExplanationLink*>(lines_->itemAt(i)->widget()))
+            links.push_back(link);
 }
 
 QStringList ExplanationPanel::readingOrder() const
 {
     QStringList lines;
-    if (content_)
-        readInto(content_, 0, lines);
+    for (int i = 0; lines_ && i < lines_->count(); ++i)
+        if (const auto* line = qobject_cast<const QLabel*>(lines_->itemAt(i)->widget()))
+            lines << QString(2 * depthOf(line), u' ') + line->text();
     return lines;
 }
 
@@ -229,36 +278,27 @@ QString ExplanationPanel::unfoldedText() const
 
 bool ExplanationPanel::follow(const QString& text)
 {
-    if (!content_)
-        return false;
-    ExplanationLink* begins = nullptr;
-    int beginning = 0;
-    for (ExplanationLink* link : content_->findChildren<ExplanationLink*>()) {
-        if (!link->isVisibleTo(content_))
-            continue;
+    std::vector<ExplanationLink*> links;
+    linksInto(links);
+    const auto reads = [&](const ExplanationLink* link, bool whole) {
         const QString shown = link->text();
         const QString bare = shown.startsWith(QStringLiteral("— ")) ? shown.mid(2) : shown;
-        if (shown == text || bare == text) {
-            emit link->activated();
-            return true;
-        }
-        if (shown.startsWith(text) || bare.startsWith(text)) {
-            begins = link;
-            ++beginning;
-        }
-    }
-    if (beginning != 1)
-        return false;
-    emit begins->activated();
-    return true;
+        return whole ? shown == text || bare == text : shown.startsWith(text) || bare.startsWith(text);
+    };
+    for (bool whole : {true, false})
+        for (ExplanationLink* link : links)
+            if (reads(link, whole)) {
+                emit link->activated();
+                return true;
+            }
+    return false;
 }
 
 QWidget* ExplanationPanel::firstLink() const
 {
-    if (!content_)
-        return close_;
-    const auto links = content_->findChildren<ExplanationLink*>();
-    return links.isEmpty() ? close_ : static_cast<QWidget*>(links.first());
+    std::vector<ExplanationLink*> links;
+    linksInto(links);
+    return links.empty() ? static_cast<QWidget*>(close_) : links.front();
 }
 
 } // namespace kvarton

@@ -53,8 +53,8 @@ public:
     QStringList readingOrder() const;
     // The explanation unfolded down to the inputs, as text.
     QString unfoldedText() const;
-    // Follows the visible link that reads `text` (or whose text begins with it, when only one
-    // does); false when none does.
+    // Follows the first visible link, in reading order, that reads `text` (or else the first whose
+    // text begins with it); false when none does.
     bool follow(const QString& text);
     // The first link of the explanation, for the keyboard.
     QWidget* firstLink() const;
@@ -64,18 +64,28 @@ signals:
     void inputRequested(FieldRef field);
     void closeRequested();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void fitLines();
     void rebuild();
-    void addLines(const calc::Explanation& e, QWidget* parent, QVBoxLayout* into, int depth);
-    void toggle(ExplanationLink* link, calc::QuantityRef q, int depth);
-    void readInto(const QWidget* block, int depth, QStringList& lines) const;
+    // The figures from the explained one down to an unfolded one.
+    using Path = std::vector<calc::QuantityRef>;
+    // Puts the lines of `e` at `at`, those of the figures unfolded before unfolded; gives the index
+    // after them.
+    int addLines(const calc::Explanation& e, int at, const Path& path);
+    int unfold(ExplanationLink* link, const Path& path);
+    void toggle(ExplanationLink* link, const Path& path);
+    void linksInto(std::vector<ExplanationLink*>& links) const;
 
     std::unique_ptr<calc::Explainer> explainer_;
     calc::StepOptions options_;
     QString label_;
-    std::vector<calc::QuantityRef> unfolded_;
+    std::vector<Path> unfolded_; // kept when the same figure is explained again
     QScrollArea* scroll_ = nullptr;
     QWidget* content_ = nullptr;
+    QVBoxLayout* lines_ = nullptr; // every line, in reading order
     QPushButton* close_ = nullptr;
 };
 

@@ -105,15 +105,16 @@ void StepForm::buildMenu()
         auto* action = new QAction(caption, this);
         action->setObjectName(name);
         menus.value(qs(e.parent))->addAction(action);
-        actions_.insert(name, action);
         switch (e.target) {
         case MenuTarget::Step:
+            stepActions_[static_cast<std::size_t>(e.step - kFirstStep)] = action;
             connect(action, &QAction::triggered, this, [this, step = e.step] { emit stepRequested(step); });
             break;
         case MenuTarget::Help:
             connect(action, &QAction::triggered, this, &StepForm::helpRequested);
             break;
         case MenuTarget::Report:
+            reportAction_ = action;
             connect(action, &QAction::triggered, this, &StepForm::reportRequested);
             break;
         case MenuTarget::Submenu:
@@ -123,8 +124,6 @@ void StepForm::buildMenu()
     static_cast<QVBoxLayout*>(layout())->setMenuBar(bar);
 }
 
-QAction* StepForm::menuAction(std::string_view name) const { return actions_.value(qs(name)); }
-
 void StepForm::applyFrame(int step)
 {
     title_->setText(qs(stepInfo(step).title));
@@ -133,8 +132,8 @@ void StepForm::applyFrame(int step)
     back_->setVisible(step != kFirstStep);
     next_->setVisible(step != kLastStep);
     for (int s = kFirstStep; s <= kLastStep; ++s)
-        menuAction(stepInfo(s).ownAction)->setEnabled(s != step);
-    menuAction("inform2")->setEnabled(reportAllowed(step));
+        stepAction(s)->setEnabled(s != step);
+    reportAction_->setEnabled(reportAllowed(step));
 }
 
 // The screen's own controls are made after Back and Next; Tab should reach the buttons last.

@@ -156,6 +156,7 @@ QString ScenarioRunner::usage()
         "  expect FORM.CONTROL TEXT     the control's shown text must equal TEXT\n"
         "  expect-visible FORM.CONTROL yes|no\n"
         "  expect-enabled FORM.CONTROL yes|no\n"
+        "  expect-focus FORM.CONTROL yes|no   whether the control is the one its window gives the keys to\n"
         "  dump [FORM]                  print every visible control of the visible screens (or of FORM) as\n"
         "                               FORM.CONTROL<TAB>text\n"
         "  dump charts                  every visible control with the charts, each as its accessible description\n"
@@ -300,7 +301,7 @@ ScenarioRunner::Status ScenarioRunner::runLine(int number, const QString& rawLin
 
     const bool withText = command == QLatin1String("choose") || command == QLatin1String("type")
         || command == QLatin1String("expect") || command == QLatin1String("expect-visible")
-        || command == QLatin1String("expect-enabled");
+        || command == QLatin1String("expect-enabled") || command == QLatin1String("expect-focus");
     if (!(command == QLatin1String("click") && needArguments(1)) && !(withText && needArguments(2)))
         return cannot(QStringLiteral("cannot read the command \"%1\"").arg(line));
 
@@ -324,6 +325,10 @@ ScenarioRunner::Status ScenarioRunner::runLine(int number, const QString& rawLin
         return expectation(yesNo(visible(t)));
     if (command == QLatin1String("expect-enabled"))
         return expectation(yesNo(enabled(t)));
+    if (command == QLatin1String("expect-focus")) {
+        auto* w = qobject_cast<QWidget*>(t.control);
+        return expectation(yesNo(w && w->window()->focusWidget() == w));
+    }
 
     if (!usable(t))
         return cannot(QStringLiteral("%1 cannot be used now (hidden or disabled)").arg(words[1]));
