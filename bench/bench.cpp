@@ -282,6 +282,7 @@ int road(int rounds)
         for (const auto& [step, name] : asked) {
             w->steps()->showStep(step);
             w->window()->repaint();
+            QCoreApplication::processEvents(); // the step shown and settled before the learner asks
             auto* form = static_cast<CalculationForm*>(screenOf(*w, step));
             auto* value = find<QLabel>(*w, Screen::Calculation, name);
             value->setFocus();
@@ -307,6 +308,7 @@ int road(int rounds)
                 emit figure->activated();
             }));
             form->closeExplanation();
+            QCoreApplication::processEvents(); // as after the learner's Esc
         }
 
         // The report, from step 16.

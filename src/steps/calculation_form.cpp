@@ -57,7 +57,6 @@ CalculationForm::CalculationForm(InstitutionModel& model, QWidget* parent)
     // the next step.
     explanation_ = new ExplanationPanel(this);
     explanation_->hide();
-    placeBesideBody(explanation_);
     for (QLabel* label : values_)
         makeAskable(label);
     connect(explanation_, &ExplanationPanel::closeRequested, this, &CalculationForm::closeExplanation);
@@ -125,12 +124,13 @@ void CalculationForm::explain(QLabel* label)
     explanation_->explain(model_, options(step_), label->objectName());
     if (explanation_->isHidden())
         makeRoomBeside();
+    placeExplanation();
     explanation_->show();
+    explanation_->raise();
     explanation_->firstLink()->setFocus(Qt::OtherFocusReason);
 }
 
-// The panel stands beside the step. Where the window leaves the step's panel too little room
-// beside it, the window widens by the panel as far as its screen has room, and narrows again when
+// Where the window leaves the step's panel too little room beside the explanation, the window widens by the panel as far as its screen has room, and narrows again when
 // the panel closes.
 void CalculationForm::makeRoomBeside()
 {
@@ -143,13 +143,29 @@ void CalculationForm::makeRoomBeside()
         return;
     const QRect free = w->screen() ? w->screen()->availableGeometry() : QRect(0, 0, 1366, 728);
     const int frame = w->frameGeometry().width() - w->width();
-    const int wanted = std::min(needed, free.width() - frame);
-    widenedBy_ = std::max(0, wanted - w->width());
-    if (widenedBy_ == 0)
+    // A window the screen cannot widen enough stays as it is: the panel then covers the step's right.
+    if (needed > free.width() - frame)
         return;
-    w->resize(wanted, w->height());
+    widenedBy_ = needed - w->width();
+    w->resize(needed, w->height());
     if (w->frameGeometry().right() > free.right())
         w->move(std::max(free.left(), free.right() + 1 - w->frameGeometry().width()), w->y());
+}
+
+// The panel stands over the right of the body, from the title to the buttons: opening it lays
+// nothing of the step out again. The step's panel keeps its place at the left; the window has the
+// room for both (makeRoomBeside), and a chart of steps 15 and 16 beside its table is what it covers.
+void CalculationForm::placeExplanation()
+{
+    const QRect area = bodyArea()->geometry();
+    explanation_->setGeometry(area.right() + 1 - explanation_->width(), area.top(), explanation_->width(), area.height());
+}
+
+void CalculationForm::resizeEvent(QResizeEvent* event)
+{
+    StepForm::resizeEvent(event);
+    if (!explanation_->isHidden())
+        placeExplanation();
 }
 
 // Leaving the screen (an input's link, the menu) closes the panel and gives the window its width back.
@@ -165,6 +181,7 @@ void CalculationForm::closeExplanation()
     if (!explanation_->isHidden() && widenedBy_ > 0)
         window()->resize(window()->width() - std::exchange(widenedBy_, 0), window()->height());
     explanation_->hide();
+    explanation_->clear();
     if (asked_ && asked_->isVisible())
         asked_->setFocus(Qt::OtherFocusReason);
 }

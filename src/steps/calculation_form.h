@@ -42,6 +42,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void applyLayout(int step) override;
     std::span<const Binding> bindings(int step) const override;
     bool reportAllowed(int step) const override { return step == kLastStep; }
@@ -70,6 +71,7 @@ private:
     calc::StepOptions options(int step) const;
     void makeAskable(QLabel* label);
     void makeRoomBeside();
+    void placeExplanation();
 
     InstitutionModel& model_;
     QFrame* errorPanel_ = nullptr;

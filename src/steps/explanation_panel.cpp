@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStyle>
@@ -15,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace kvarton {
 
@@ -37,19 +39,53 @@ QString unfoldHint(bool unfolded)
 
 } // namespace
 
-ExplanationLink::ExplanationLink(const QString& text, const QString& whereTo, QWidget* parent)
+ExplanationText::ExplanationText(const QString& text, QWidget* parent)
     : QLabel(text, parent)
 {
-    setObjectName(kLinkName);
+    setObjectName(kLineName);
     setWordWrap(true);
-    setMinimumWidth(1); // wraps at the width the panel leaves it, however deep it stands
+    setMinimumWidth(1); // wraps at the width the panel gives it, however deep it stands
+    setAccessibleName(text);
+}
+
+void ExplanationText::layOut(int width)
+{
+    if (width == laidOutWidth_ && layout_.text() == text())
+        return;
+    layout_.setText(text());
+    layout_.setTextFormat(Qt::PlainText);
+    layout_.setTextWidth(width);
+    layout_.prepare(QTransform(), font());
+    laidOutWidth_ = width;
+}
+
+int ExplanationText::heightAt(int width)
+{
+    const QMargins m = contentsMargins();
+    layOut(width - m.left() - m.right());
+    return static_cast<int>(std::ceil(layout_.size().height())) + m.top() + m.bottom();
+}
+
+void ExplanationText::paintEvent(QPaintEvent* /*event*/)
+{
+    const QRect area = contentsRect();
+    layOut(area.width());
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(palette().color(isEnabled() ? QPalette::Normal : QPalette::Disabled, foregroundRole()));
+    painter.drawStaticText(area.topLeft(), layout_);
+}
+
+ExplanationLink::ExplanationLink(const QString& text, const QString& whereTo, QWidget* parent)
+    : ExplanationText(text, parent)
+{
+    setObjectName(kLinkName);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
     setForegroundRole(QPalette::Link);
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);
-    setAccessibleName(text);
     setAccessibleDescription(whereTo);
 }
 
@@ -62,7 +98,7 @@ void ExplanationLink::keyPressEvent(QKeyEvent* event)
         emit activated();
         return;
     default:
-        QLabel::keyPressEvent(event);
+        ExplanationText::keyPressEvent(event);
     }
 }
 
@@ -72,12 +108,12 @@ void ExplanationLink::mouseReleaseEvent(QMouseEvent* event)
         emit activated();
         return;
     }
-    QLabel::mouseReleaseEvent(event);
+    ExplanationText::mouseReleaseEvent(event);
 }
 
 void ExplanationLink::paintEvent(QPaintEvent* event)
 {
-    QLabel::paintEvent(event);
+    ExplanationText::paintEvent(event);
     if (!hasFocus())
         return;
     QStylePainter painter(this);
@@ -124,12 +160,18 @@ void ExplanationPanel::explain(const InstitutionModel& model, const calc::StepOp
     rebuild();
 }
 
-void ExplanationPanel::rebuild()
+// A link that was followed may be among the lines let go: they go after its event.
+void ExplanationPanel::clear()
 {
-    // The lines before are let go after the event that asked for new ones: a link that was followed
-    // may be among them.
     if (QWidget* old = scroll_->takeWidget())
         old->deleteLater();
+    content_ = nullptr;
+    lines_ = nullptr;
+}
+
+void ExplanationPanel::rebuild()
+{
+    clear();
     content_ = new QWidget;
     lines_ = new QVBoxLayout(content_);
     lines_->setContentsMargins(0, 0, 0, 0);
@@ -149,16 +191,23 @@ void ExplanationPanel::fitLines()
     const int width = kPanelWidth - 2 * frameWidth() - margins.left() - margins.right()
         - style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_) - kGap;
     for (int i = 0; i < lines_->count(); ++i) {
-        auto* line = qobject_cast<QLabel*>(lines_->itemAt(i)->widget());
+        auto* line = qobject_cast<ExplanationText*>(lines_->itemAt(i)->widget());
         // The column keeps its width: a line is measured once, when it is made.
         if (!line || line->property("fitted").toBool())
             continue;
-        line->setFixedHeight(line->heightForWidth(width));
+        line->setFixedHeight(line->heightAt(width));
         line->setProperty("fitted", true);
     }
     content_->setFixedWidth(width);
-    lines_->invalidate();
-    content_->setFixedHeight(lines_->sizeHint().height());
+    // The column is as tall as its lines with the spaces between them.
+    int height = 0;
+    int shown = 0;
+    for (int i = 0; i < lines_->count(); ++i)
+        if (const QWidget* line = lines_->itemAt(i)->widget()) {
+            height += line->minimumHeight();
+            ++shown;
+        }
+    content_->setFixedHeight(height + std::max(0, shown - 1) * lines_->spacing());
 }
 
 void ExplanationPanel::resizeEvent(QResizeEvent* event)
@@ -178,9 +227,7 @@ int depthOf(const QWidget* line) { return line->property("depth").toInt(); }
 int ExplanationPanel::addLines(const calc::Explanation& e, int at, const Path& path)
 {
     const int depth = static_cast<int>(path.size());
-    const auto place = [&](QLabel* line) {
-        line->setWordWrap(true);
-        line->setMinimumWidth(1);
+    const auto place = [&](ExplanationText* line) {
         line->setContentsMargins(kIndent * depth, 0, 0, 0);
         line->setProperty("depth", depth);
         lines_->insertWidget(at++, line);
@@ -207,9 +254,7 @@ int ExplanationPanel::addLines(const calc::Explanation& e, int at, const Path& p
             if (open)
                 at = unfold(link, to);
         } else {
-            auto* plain = new QLabel(text, content_);
-            plain->setObjectName(kLineName);
-            plain->setAccessibleName(text);
+            auto* plain = new ExplanationText(text, content_);
             if (line.kind == calc::LineKind::Title) {
                 QFont bold = plain->font();
                 bold.setBold(true);

@@ -4,6 +4,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QStaticText>
 
 #include <memory>
 #include <optional>
@@ -15,10 +16,33 @@ class QVBoxLayout;
 
 namespace kvarton {
 
+// A line of an explanation: plain text wrapped at the panel's width, laid out once and painted
+// from that layout (a panel holds dozens of lines, repainted whenever one unfolds).
+class ExplanationText : public QLabel {
+    Q_OBJECT
+public:
+    ExplanationText(const QString& text, QWidget* parent);
+    // The height of the text wrapped at `width`, with the line's margins.
+    int heightAt(int width);
+    // The panel gives every line its width and its height (heightAt): a label's own measures would
+    // lay its text out again at every question of the layout.
+    QSize sizeHint() const override { return {1, minimumHeight()}; }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+    bool hasHeightForWidth() const override { return false; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void layOut(int width);
+    QStaticText layout_;
+    int laidOutWidth_ = -1;
+};
+
 // A line of an explanation that leads somewhere: an input (to its field on its step) or another
 // figure (unfolds in place). It is read and reached like a link: Tab stops at it, Enter, Space or
 // a click follows it, and it says where it leads to a screen reader.
-class ExplanationLink final : public QLabel {
+class ExplanationLink final : public ExplanationText {
     Q_OBJECT
 public:
     ExplanationLink(const QString& text, const QString& whereTo, QWidget* parent);
@@ -45,6 +69,8 @@ public:
     // Explains the value label `label` of the step `options.step` from the inputs of `model`;
     // the figures unfolded before stay unfolded where the same label is explained again.
     void explain(const InstitutionModel& model, const calc::StepOptions& options, const QString& label);
+    // Lets the lines go, keeping the figure and what was unfolded for the way back.
+    void clear();
     // The figure explained, empty when the panel shows nothing.
     const QString& label() const { return label_; }
     const calc::StepOptions& options() const { return options_; }

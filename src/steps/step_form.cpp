@@ -57,17 +57,6 @@ StepForm::StepForm(Screen screen, const QString& windowTitle, QWidget* parent)
     connect(return_, &QPushButton::clicked, this, [this] { emit returnRequested(returnStep_); });
 }
 
-void StepForm::placeBesideBody(QWidget* side)
-{
-    auto* layout = static_cast<QVBoxLayout*>(this->layout());
-    const int at = layout->indexOf(content_);
-    layout->removeWidget(content_);
-    auto* row = new QHBoxLayout;
-    row->addWidget(content_, 1);
-    row->addWidget(side);
-    layout->insertLayout(at, row, 1);
-}
-
 bool StepForm::focusField(int step, FieldRef field)
 {
     for (const Binding& b : bindings(step))

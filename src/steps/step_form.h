@@ -63,9 +63,8 @@ signals:
     void returnRequested(int step);
 
 protected:
-    // Sets `side` beside the scrolling body, right of it, over the whole height between the title
-    // and the buttons.
-    void placeBesideBody(QWidget* side);
+    // The scroll area around the body, between the title and the buttons.
+    QWidget* bodyArea() const { return content_; }
     // The widget the screen puts its content into (inside a scroll area, for small screens).
     QWidget* bodyWidget() const { return body_; }
     QVBoxLayout* bodyLayout() const { return bodyLayout_; }
