@@ -16,7 +16,7 @@ class QVBoxLayout;
 namespace kvarton {
 
 // What every step screen has: the menu, the title label Label1, its body, and Back (Command1)
-// and Next (Command2). A screen serves several steps and is relabelled for each.
+// and Next (Command2), or on the last step MakeReport. A screen serves several steps and is relabelled for each.
 class StepForm : public QWidget {
     Q_OBJECT
 public:
@@ -76,6 +76,8 @@ private:
     QVBoxLayout* bodyLayout_ = nullptr;
     QPushButton* back_ = nullptr;
     QPushButton* next_ = nullptr;
+    QPushButton* makeReport_ = nullptr; // on the last step, where Next stands on the others
+    QAction* reportAction_ = nullptr; // the menu item "Создать отчет"
     QHash<QString, QAction*> actions_;
     bool tabOrderDone_ = false;
     int shownStep_ = 0;
