@@ -98,7 +98,7 @@ private slots:
             confirmPersonalData(m, {m.regionName, "Сад № 2", "", "", ""});
             m.currentStep = 8;
             std::string json = work::workJson(work::captureWork(m, savedTimeNow()));
-            json.replace(json.find("\"1.0\""), 5, "\"1.4\"");
+            json.replace(json.find("\"1.1\""), 5, "\"1.4\"");
             json.replace(json.find("\"fields\": {"), 11, "\"notes\": [\"заметка\"],\n  \"fields\": {\"later.key\": 5,");
             std::ofstream(file, std::ios::binary) << json;
         }
@@ -106,7 +106,7 @@ private slots:
         w.start();
         QVERIFY(control<QLabel>(w, Screen::Start, QStringLiteral("LastWork"))
                     ->text()
-                    .startsWith(QStringLiteral("Последняя работа: г. Москва, «Сад № 2», шаг 8, ")));
+                    .startsWith(QStringLiteral("Последняя работа: г. Москва, «Сад №\u00A02», шаг 8, ")));
         control<QPushButton>(w, Screen::Start, QStringLiteral("Continue"))->click();
         QCOMPARE(w.model().currentStep, 8);
         QCOMPARE(w.model().institutionName, std::string("Сад № 2"));
