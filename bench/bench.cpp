@@ -241,7 +241,6 @@ int road(int rounds)
             w->steps()->showStep(step == 13 ? 12 : 13);
             w->window()->repaint();
             StepForm* from = screenOf(*w, step == 13 ? 12 : 13);
-            const char* item[] = {"raschet1", "raschet2", "raschet3", "raschet4"};
             const char* chart = step == 15 ? "Chart15" : step == 16 ? "Chart16" : nullptr;
             PaintCounter chartPaints;
             if (chart)
@@ -250,7 +249,7 @@ int road(int rounds)
             // draws none).
             if (step == 15)
                 find<QRadioButton>(*w, Screen::Calculation, "Option22")->setChecked(true);
-            const double ms = timed([&] { from->menuAction(item[step - 13])->trigger(); });
+            const double ms = timed([&] { from->stepAction(step)->trigger(); });
             if (chart && chartPaints.paints == 0) {
                 std::fprintf(stderr, "entering step %d did not paint %s\n", step, chart);
                 return 2;
@@ -275,7 +274,7 @@ int road(int rounds)
 
         // The report, from step 16.
         w->steps()->showStep(16);
-        screenOf(*w, 16)->menuAction("inform2")->trigger();
+        screenOf(*w, 16)->reportAction()->trigger();
         auto* write = find<QPushButton>(*w, Screen::Report, "Command2");
         table.row("\"вывести отчет\": both sheets and charts", 50).add(timed([&] { write->click(); }));
         if (w->steps()->reportScreen()->lastReport().isEmpty()) {

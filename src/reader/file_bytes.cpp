@@ -1,6 +1,7 @@
 #include "file_bytes.h"
 
 #include "read_problem.h"
+#include "model/utf8_path.h"
 
 #include <filesystem>
 #include <fstream>
@@ -12,7 +13,7 @@ namespace fs = std::filesystem;
 
 Read<std::string> readFileBytes(const std::string& path, std::size_t limit)
 {
-    const fs::path file(std::u8string(reinterpret_cast<const char8_t*>(path.data()), path.size()));
+    const fs::path file = pathFromUtf8(path);
     std::error_code ec;
     const fs::file_status status = fs::status(file, ec);
     std::error_code linkError;

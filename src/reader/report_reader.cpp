@@ -8,6 +8,7 @@
 #include "model/defaults.h"
 #include "model/regions.h"
 #include "report/report_layout.h"
+#include "model/utf8_path.h"
 
 #include <filesystem>
 #include <new>
@@ -146,9 +147,8 @@ ReportRead guarded(std::string_view fileName, F&& read) noexcept
 std::string fileNameOf(const std::string& path)
 {
     try {
-        const std::filesystem::path p(std::u8string(reinterpret_cast<const char8_t*>(path.data()), path.size()));
-        const std::u8string name = p.filename().u8string();
-        return name.empty() ? path : std::string(reinterpret_cast<const char*>(name.data()), name.size());
+        const std::string name = utf8Of(pathFromUtf8(path).filename());
+        return name.empty() ? path : name;
     } catch (...) {
         return path;
     }

@@ -69,10 +69,9 @@ std::vector<Style> styles()
     s[CaptionBold].bold = true;
     s[CaptionPart].indent = 1;
     s[Unit].horizontal = Horizontal::Left;
-    const std::pair<StyleIndex, const char*> numbers[]
-        = {{Whole, "0"}, {OneDecimal, "0.0"}, {TwoDecimals, "0.00"}, {WholeBold, "0"}};
-    for (const auto& [index, format] : numbers) {
-        s[index].numberFormat = format;
+    const std::pair<StyleIndex, int> numbers[] = {{Whole, 0}, {OneDecimal, 1}, {TwoDecimals, 2}, {WholeBold, 0}};
+    for (const auto& [index, decimals] : numbers) {
+        s[index].numberFormat = report::decimalsFormat(decimals);
         s[index].horizontal = Horizontal::Right;
         s[index].wrap = false;
     }

@@ -14,6 +14,13 @@ namespace kvarton::report {
 enum class Horizontal { General, Left, Centre, Right };
 enum class Vertical { Bottom, Centre, Top };
 
+// The spreadsheet's number format of a figure shown with `decimals` digits after the comma
+// ("0", "0.0", "0.00").
+inline std::string decimalsFormat(int decimals)
+{
+    return decimals > 0 ? "0." + std::string(static_cast<std::size_t>(decimals), '0') : "0";
+}
+
 struct Style {
     std::string numberFormat = "General"; // as a spreadsheet writes it: "0", "0.0", "# ##0.00"
     bool bold = false;

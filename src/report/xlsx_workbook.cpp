@@ -6,6 +6,7 @@
 #include "xlsxwriter_library.h"
 
 #include "model/numeric_locale.h"
+#include "model/utf8_path.h"
 
 #include <algorithm>
 #include <cassert>
@@ -35,11 +36,6 @@ const XlsxWriterLibrary& xlsx()
     }();
     assert(library);
     return *library;
-}
-
-fs::path fromUtf8(const std::string& s)
-{
-    return fs::path(std::u8string(reinterpret_cast<const char8_t*>(s.data()), s.size()));
 }
 
 std::string quoted(const std::string& path) { return "«" + path + "»"; }
@@ -184,8 +180,7 @@ std::string folderOf(const fs::path& target)
     if (ec)
         folder = target.parent_path();
     folder.make_preferred();
-    const std::u8string text = folder.u8string();
-    return quoted(std::string(text.begin(), text.end()));
+    return quoted(utf8Of(folder));
 }
 
 const char* const kPressAgain = " и снова нажмите «вывести отчет».";
@@ -397,7 +392,7 @@ std::optional<ReportProblem> writeReportWorkbook(const Workbook& workbook, const
     // find the workbook damaged: better no workbook than that (numeric_locale.h).
     if (!numbersInFileNotation())
         return ReportProblem{internalError("числа записались бы в обозначении языка системы, а не файла")};
-    const fs::path target = fromUtf8(path);
+    const fs::path target = pathFromUtf8(path);
     std::error_code ec;
     // What cannot be looked at (type none) is left to the library, which then fails to create it.
     if (const auto type = fs::symlink_status(target, ec).type();

@@ -77,9 +77,9 @@ void StepForm::buildMenu()
         auto* action = new QAction(caption, this);
         action->setObjectName(name);
         menus.value(qs(e.parent))->addAction(action);
-        actions_.insert(name, action);
         switch (e.target) {
         case MenuTarget::Step:
+            stepActions_[static_cast<std::size_t>(e.step - kFirstStep)] = action;
             connect(action, &QAction::triggered, this, [this, step = e.step] { emit stepRequested(step); });
             break;
         case MenuTarget::Help:
@@ -96,8 +96,6 @@ void StepForm::buildMenu()
     static_cast<QVBoxLayout*>(layout())->setMenuBar(bar);
 }
 
-QAction* StepForm::menuAction(std::string_view name) const { return actions_.value(qs(name)); }
-
 void StepForm::applyFrame(int step)
 {
     title_->setText(qs(stepInfo(step).title));
@@ -107,7 +105,7 @@ void StepForm::applyFrame(int step)
     next_->setVisible(step != kLastStep);
     makeReport_->setVisible(step == kLastStep);
     for (int s = kFirstStep; s <= kLastStep; ++s)
-        menuAction(stepInfo(s).ownAction)->setEnabled(s != step);
+        stepAction(s)->setEnabled(s != step);
     reportAction_->setEnabled(reportAllowed(step));
     makeReport_->setEnabled(reportAction_->isEnabled());
 }

@@ -3,12 +3,13 @@
 #include "binding.h"
 #include "step_table.h"
 
-#include <QHash>
+#include <array>
 #include <QWidget>
 
 #include <span>
 
 class QAction;
+
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -29,7 +30,10 @@ public:
     // Copies the step's controls into their fields.
     void commitStep(int step, InstitutionModel& model) const;
 
-    QAction* menuAction(std::string_view name) const;
+    // The menu item that leads to `step`, disabled while it shows.
+    QAction* stepAction(int step) const { return stepActions_[static_cast<std::size_t>(step - kFirstStep)]; }
+    // "Создать отчет", enabled only where a report may be made.
+    QAction* reportAction() const { return reportAction_; }
 
     // The size at which the screen shows each of its steps whole, without scrolling; the window
     // opens at the largest screen's, as far as the screen allows (MainWindow::fitAndCentre).
@@ -77,8 +81,8 @@ private:
     QPushButton* back_ = nullptr;
     QPushButton* next_ = nullptr;
     QPushButton* makeReport_ = nullptr; // on the last step, where Next stands on the others
-    QAction* reportAction_ = nullptr; // the menu item "Создать отчет"
-    QHash<QString, QAction*> actions_;
+    std::array<QAction*, kLastStep - kFirstStep + 1> stepActions_{};
+    QAction* reportAction_ = nullptr;
     bool tabOrderDone_ = false;
     int shownStep_ = 0;
 };

@@ -13,7 +13,6 @@ inline constexpr int kLastStep = 16;
 struct StepInfo {
     Screen screen; // a step screen
     std::string_view title; // Label1 of the screen
-    std::string_view ownAction; // the menu item that leads to the step, disabled while it shows
 };
 
 const StepInfo& stepInfo(int step) noexcept;

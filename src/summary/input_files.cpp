@@ -1,6 +1,7 @@
 #include "input_files.h"
 
 #include "collation.h"
+#include "model/utf8_path.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -12,17 +13,6 @@ namespace kvarton::summary {
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path fromUtf8(const std::string& s)
-{
-    return fs::path(std::u8string(reinterpret_cast<const char8_t*>(s.data()), s.size()));
-}
-
-std::string toUtf8(const fs::path& p)
-{
-    const std::u8string s = p.u8string();
-    return std::string(reinterpret_cast<const char*>(s.data()), s.size());
-}
 
 bool isWorkbookName(const std::string& name)
 {
@@ -39,7 +29,7 @@ std::string identity(const fs::path& p)
 {
     std::error_code ec;
     const fs::path canonical = fs::weakly_canonical(p, ec);
-    return toUtf8(ec ? p.lexically_normal() : canonical);
+    return utf8Of(ec ? p.lexically_normal() : canonical);
 }
 
 } // namespace
@@ -50,10 +40,10 @@ InputFiles inputFiles(const std::vector<std::string>& paths)
     std::set<std::string> seen;
     const auto add = [&](const fs::path& file) {
         if (seen.insert(identity(file)).second)
-            result.files.push_back(toUtf8(file));
+            result.files.push_back(utf8Of(file));
     };
     for (const std::string& given : paths) {
-        const fs::path path = fromUtf8(given);
+        const fs::path path = pathFromUtf8(given);
         std::error_code ec;
         if (!fs::is_directory(path, ec)) {
             add(path);
@@ -64,7 +54,7 @@ InputFiles inputFiles(const std::vector<std::string>& paths)
         // an entry that cannot be looked at is named among the files not read, with the reader's
         // own reason, rather than passed over without a word.
         for (fs::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec)) {
-            const std::string name = toUtf8(it->path().filename());
+            const std::string name = utf8Of(it->path().filename());
             if (isWorkbookName(name))
                 found.emplace_back(collationKey(name), it->path());
         }
@@ -83,6 +73,6 @@ InputFiles inputFiles(const std::vector<std::string>& paths)
     return result;
 }
 
-std::string folderOf(const std::string& path) { return toUtf8(fromUtf8(path).parent_path()); }
+std::string folderOf(const std::string& path) { return utf8Of(pathFromUtf8(path).parent_path()); }
 
 } // namespace kvarton::summary

@@ -35,9 +35,9 @@ std::vector<Style> styles()
     s[Head].horizontal = Horizontal::Centre;
     s[Head].vertical = Vertical::Centre;
     s[Text].horizontal = Horizontal::Left;
-    const std::pair<StyleIndex, const char*> numbers[] = {{Whole, "0"}, {OneDecimal, "0.0"}, {TwoDecimals, "0.00"}};
-    for (const auto& [index, format] : numbers) {
-        s[index].numberFormat = format;
+    const std::pair<StyleIndex, int> numbers[] = {{Whole, 0}, {OneDecimal, 1}, {TwoDecimals, 2}};
+    for (const auto& [index, decimals] : numbers) {
+        s[index].numberFormat = report::decimalsFormat(decimals);
         s[index].horizontal = Horizontal::Right;
         s[index].wrap = false;
     }

@@ -4,12 +4,15 @@
 
 #include "steps/widgets.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace kvarton {
 
@@ -30,6 +33,23 @@ ModalScreen::ModalScreen(const QString& name, const QString& title, QWidget* par
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     close_ = close;
     buttons_ = buttons;
+}
+
+void ModalScreen::openOver(std::initializer_list<QWidget*> inert) { openOver(QList<QWidget*>(inert)); }
+
+void ModalScreen::openOver(const QList<QWidget*>& inert)
+{
+    if (!isVisible()) {
+        focusBefore_ = QApplication::focusWidget();
+        inert_.clear();
+        for (QWidget* w : inert)
+            inert_ << w;
+    }
+    for (QWidget* w : inert)
+        w->setEnabled(false);
+    show();
+    raise();
+    activateWindow();
 }
 
 void ModalScreen::addButton(QWidget* button) { buttons_->insertWidget(buttons_->indexOf(close_), button); }
@@ -68,6 +88,11 @@ void ModalScreen::showEvent(QShowEvent* event)
 void ModalScreen::closeEvent(QCloseEvent* event)
 {
     event->accept();
+    for (const QPointer<QWidget>& w : std::exchange(inert_, {}))
+        if (w)
+            w->setEnabled(true);
+    if (QPointer<QWidget> focus = std::exchange(focusBefore_, nullptr); focus && focus->isEnabled())
+        focus->setFocus();
     emit closed();
 }
 

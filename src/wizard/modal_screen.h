@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QList>
+#include <QPointer>
 #include <QWidget>
+
+#include <initializer_list>
 
 class QHBoxLayout;
 class QVBoxLayout;
@@ -14,6 +18,11 @@ class ModalScreen : public QWidget {
     Q_OBJECT
 public:
     ModalScreen(const QString& name, const QString& title, QWidget* parent);
+
+    // The one way a screen opens over others: `inert` are disabled while it is open, it takes the
+    // focus, and on closing they are enabled again and the focus goes back where it was.
+    void openOver(std::initializer_list<QWidget*> inert);
+    void openOver(const QList<QWidget*>& inert);
 
 signals:
     void closed();
@@ -33,6 +42,8 @@ private:
     QHBoxLayout* buttons_ = nullptr;
     QWidget* close_ = nullptr;
     bool ordered_ = false;
+    QList<QPointer<QWidget>> inert_;
+    QPointer<QWidget> focusBefore_;
 };
 
 } // namespace kvarton

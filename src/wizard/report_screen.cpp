@@ -20,6 +20,8 @@
 
 namespace kvarton {
 
+QString reportFileFilter() { return QStringLiteral("Отчеты Квартона (*.xlsx);;Все файлы (*)"); }
+
 ReportScreen::ReportScreen(const InstitutionModel& model, QWidget* parent)
     : ModalScreen(qs(screenName(Screen::Report)), QStringLiteral("Создание отчета"), parent)
     , model_(model)

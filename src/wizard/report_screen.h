@@ -11,6 +11,9 @@ class QLabel;
 
 namespace kvarton {
 
+// The filter of the file dialogs that choose reports.
+QString reportFileFilter();
+
 // Form10: writes the identity and every input into a new workbook in the learner's documents
 // folder and opens it with the desktop's spreadsheet program.
 class ReportScreen final : public ModalScreen {

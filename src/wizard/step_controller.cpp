@@ -64,42 +64,24 @@ void StepController::leaveTo(int step)
     emit committed();
 }
 
-// Help can be used alone: the screen that opened it is disabled until it closes; closing it enables
-// every step screen.
+// Help can be used alone: the screen that opened it is inert until it closes (from an input step,
+// every input step, as they share the window).
 void StepController::openHelp(StepForm* caller)
 {
-    if (!help_) {
+    if (!help_)
         help_ = new HelpScreen(&window_);
-        connect(help_, &HelpScreen::closed, this, &StepController::closeHelp);
-    }
-    if (caller->screen() == Screen::Calculation) {
-        caller->setEnabled(false);
-    } else {
-        for (StepForm* form : forms_)
-            if (form->screen() != Screen::Calculation)
-                form->setEnabled(false);
-    }
-    help_->show();
-    help_->raise();
-}
-
-void StepController::closeHelp()
-{
+    QList<QWidget*> inert;
     for (StepForm* form : forms_)
-        form->setEnabled(true);
+        if ((form->screen() == Screen::Calculation) == (caller->screen() == Screen::Calculation))
+            inert << form;
+    help_->openOver(inert);
 }
 
 void StepController::openReport()
 {
-    if (!report_) {
+    if (!report_)
         report_ = new ReportScreen(model_, &window_);
-        connect(report_, &ReportScreen::closed, this, &StepController::closeReport);
-    }
-    form(Screen::Calculation)->setEnabled(false);
-    report_->show();
-    report_->raise();
+    report_->openOver({form(Screen::Calculation)});
 }
-
-void StepController::closeReport() { form(Screen::Calculation)->setEnabled(true); }
 
 } // namespace kvarton

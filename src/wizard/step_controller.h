@@ -43,9 +43,7 @@ signals:
 private:
     void leaveTo(int step);
     void openHelp(StepForm* caller);
-    void closeHelp();
     void openReport();
-    void closeReport();
 
     InstitutionModel& model_;
     MainWindow& window_;

@@ -38,7 +38,7 @@ QStringList askWithDialog(QWidget* parent, SummaryScreen::Choice choice)
         return folder.isEmpty() ? QStringList() : QStringList{folder};
     }
     return QFileDialog::getOpenFileNames(
-        parent, QStringLiteral("Отчеты слушателей"), start, QStringLiteral("Отчеты Квартона (*.xlsx);;Все файлы (*)"));
+        parent, QStringLiteral("Отчеты слушателей"), start, reportFileFilter());
 }
 
 } // namespace

@@ -23,8 +23,9 @@ class MainWindow;
 class PersonalDataScreen;
 class StartScreen;
 class StepController;
-class WorkListScreen;
+class SummaryOpening;
 class SummaryScreen;
+class WorkOpening;
 
 // A saved work being continued: its file, what the file held that this program does not know, to
 // be written back, and this copy's hold on it.
@@ -35,8 +36,9 @@ struct ContinuedWork {
 };
 
 // The program: the model, the main window and the screens around the step controller. The start
-// screen leads through the personal data to step 1, or continues a saved work; closing the main
-// window saves the work and ends the program.
+// screen's choices lead through the personal data to step 1, to a saved work or a report
+// (WorkOpening), or to the summary of reports (SummaryOpening); closing the main window saves the
+// work and ends the program.
 class Wizard final : public QObject {
     Q_OBJECT
 public:
@@ -49,8 +51,10 @@ public:
 
     // Starts `model`, a whole work (identity, defaults and inputs), on `step`, in place of whatever
     // the wizard held: the one place where a work begins, from the personal data or from a file.
-    // A work that is not `continued` gets a file of its own and is saved at once.
-    void startWork(InstitutionModel model, int step, std::optional<ContinuedWork> continued = std::nullopt);
+    // A work that is not `continued` gets a file of its own and is saved at once, with what
+    // `carried` holds that this program does not know (a copy's, from its original).
+    void startWork(InstitutionModel model, int step, std::optional<ContinuedWork> continued = std::nullopt,
+        work::KeptMembers carried = {});
 
     // Continues the saved work of `file` on the step last shown, every field as it was saved. On
     // failure nothing changes but the start screen, which shows the message; the message is
@@ -66,7 +70,7 @@ public:
     // Who answers "which file?" when the learner asks to open one: a file dialog, unless the
     // scenario runner or a test answers in advance. An empty answer means the choice was cancelled.
     using FileChooser = std::function<QString(QWidget* parent, const QString& title, const QString& filter)>;
-    void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+    void setFileChooser(FileChooser chooser);
 
     // Who answers "which reports?" for a summary (several files, or a folder): a file dialog,
     // unless the scenario runner or a test answers in advance.
@@ -79,6 +83,7 @@ public:
     MainWindow* window() const { return window_.get(); }
     StepController* steps() const { return steps_; }
     WorkKeeper& keeper() const { return *keeper_; }
+    StartScreen* startScreen() const { return start_; }
     // A screen, or nullptr while it has not been made.
     QWidget* form(Screen screen) const;
     // A screen by its object name (Form1 … Form10), as scenario files name it.
@@ -88,20 +93,11 @@ signals:
     void quitRequested();
 
 private:
-    void showWork(InstitutionModel model, int step);
     void showDetails();
-    void closeDetails();
     void showPersonalData();
     void confirmPersonalData();
-    void chooseReport();
-    void offerSavedWorks();
-    void continueLastWork();
-    void continueCopy();
-    void listSavedWorks();
-    void closeWorkList();
     void finish();
     void showSaveProblem(const QString& message);
-    void showSummary();
 
     InstitutionModel model_;
     std::unique_ptr<MainWindow> window_;
@@ -109,14 +105,10 @@ private:
     QPointer<InfoScreen> info_;
     PersonalDataScreen* personal_ = nullptr;
     StepController* steps_ = nullptr;
-    FileChooser chooseFile_;
     WorkKeeper* keeper_ = nullptr;
-    QPointer<WorkListScreen> workList_;
-    std::vector<std::filesystem::path> listedWorks_; // the files of workList_'s lines
-    std::filesystem::path heldElsewhere_; // the work another copy shows, whose copy is offered
+    WorkOpening* opening_ = nullptr;
+    SummaryOpening* summary_ = nullptr;
     QString saveProblem_; // the last failure shown, so that it is not shown on every commit
-    ReportsChooser chooseReports_;
-    QPointer<SummaryScreen> summary_;
 };
 
 } // namespace kvarton

@@ -4,6 +4,7 @@
 
 #include "work/work_folder.h"
 #include "work/work_writer.h"
+#include "model/utf8_path.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -172,18 +173,9 @@ WorksFolder savedWorksFolder()
     return {pathOf(location)};
 }
 
-QString pathText(const std::filesystem::path& path)
-{
-    const std::u8string text = path.u8string();
-    return QString::fromUtf8(reinterpret_cast<const char*>(text.data()), static_cast<qsizetype>(text.size()));
-}
+QString pathText(const std::filesystem::path& path) { return QString::fromStdString(utf8Of(path)); }
 
-std::filesystem::path pathOf(const QString& text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    const auto* begin = reinterpret_cast<const char8_t*>(utf8.constData());
-    return std::filesystem::path(std::u8string(begin, begin + utf8.size()));
-}
+std::filesystem::path pathOf(const QString& text) { return pathFromUtf8(text.toStdString()); }
 
 work::SavedTime savedTimeNow()
 {

@@ -1,4 +1,5 @@
 #include "durable_file.h"
+#include "model/utf8_path.h"
 
 #include <fstream>
 #include <system_error>
@@ -363,10 +364,6 @@ std::string displayName(const fs::path& file)
     return std::string(name.begin(), name.end());
 }
 
-std::string displayPath(const fs::path& path)
-{
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
+std::string displayPath(const fs::path& path) { return utf8Of(path); }
 
 } // namespace kvarton::work

@@ -34,9 +34,9 @@ void checkMenu(Wizard& w, int step)
 {
     auto* form = static_cast<StepForm*>(w.form(screenOf(step)));
     for (int s = kFirstStep; s <= kLastStep; ++s)
-        QCOMPARE(form->menuAction(stepInfo(s).ownAction)->isEnabled(), s != step);
-    QVERIFY(form->menuAction("inform1")->isEnabled());
-    QCOMPARE(form->menuAction("inform2")->isEnabled(), step == kLastStep);
+        QCOMPARE(form->stepAction(s)->isEnabled(), s != step);
+    QVERIFY(form->findChild<QAction*>(QStringLiteral("inform1"))->isEnabled());
+    QCOMPARE(form->reportAction()->isEnabled(), step == kLastStep);
 }
 
 void checkShown(Wizard& w, int step)
@@ -123,7 +123,7 @@ private slots:
                     continue;
                 w->steps()->showStep(from);
                 auto* form = static_cast<StepForm*>(w->form(screenOf(from)));
-                form->menuAction(stepInfo(to).ownAction)->trigger();
+                form->stepAction(to)->trigger();
                 checkShown(*w, to);
             }
         }
@@ -134,13 +134,13 @@ private slots:
         auto w = startedWizard();
         w->steps()->showStep(13);
         auto* form8 = static_cast<StepForm*>(w->form(Screen::Calculation));
-        QCOMPARE(form8->menuAction("parametry111")->text(), QStringLiteral("Непосредственное предоставление услуг"));
+        QCOMPARE(form8->findChild<QAction*>(QStringLiteral("parametry111"))->text(), QStringLiteral("Непосредственное предоставление услуг"));
         auto* form5 = static_cast<StepForm*>(w->form(Screen::Staff2011));
-        QCOMPARE(form5->menuAction("raschet1")->text(), QStringLiteral("Расчет ученика-часа"));
+        QCOMPARE(form5->findChild<QAction*>(QStringLiteral("raschet1"))->text(), QStringLiteral("Расчет ученика-часа"));
         auto* form7 = static_cast<StepForm*>(w->form(Screen::Simulation));
-        QCOMPARE(form7->menuAction("dannye2")->text(), QStringLiteral("Структрура персонала"));
+        QCOMPARE(form7->findChild<QAction*>(QStringLiteral("dannye2"))->text(), QStringLiteral("Структрура персонала"));
         auto* form4 = static_cast<StepForm*>(w->form(Screen::WorkingTime));
-        QCOMPARE(form4->menuAction("parametry111")->text(), QStringLiteral("Непосредственное оказание услуг"));
+        QCOMPARE(form4->findChild<QAction*>(QStringLiteral("parametry111"))->text(), QStringLiteral("Непосредственное оказание услуг"));
         QCOMPARE(
             form4->findChild<QMenu*>(QStringLiteral("parametry2"))->title(), QStringLiteral("Компенсирующие группы"));
         QCOMPARE(
@@ -151,7 +151,7 @@ private slots:
     {
         auto w = startedWizard();
         w->steps()->showStep(7);
-        static_cast<StepForm*>(w->form(Screen::Staff2011))->menuAction("inform1")->trigger();
+        static_cast<StepForm*>(w->form(Screen::Staff2011))->findChild<QAction*>(QStringLiteral("inform1"))->trigger();
         QWidget* help = w->form(Screen::Help);
         QVERIFY(help && help->isVisible());
         for (Screen screen : {Screen::WorkingTime, Screen::Staff2011, Screen::Services, Screen::Simulation})
@@ -163,7 +163,7 @@ private slots:
 
         // From the calculation screen only that screen is disabled; closing help enables all five.
         w->steps()->showStep(13);
-        static_cast<StepForm*>(w->form(Screen::Calculation))->menuAction("inform1")->trigger();
+        static_cast<StepForm*>(w->form(Screen::Calculation))->findChild<QAction*>(QStringLiteral("inform1"))->trigger();
         QVERIFY(!w->form(Screen::Calculation)->isEnabled());
         control<QPushButton>(*w, Screen::Help, QStringLiteral("Command1"))->click();
         for (Screen screen : kStepScreens)
@@ -175,7 +175,7 @@ private slots:
         auto w = startedWizard();
         w->steps()->showStep(16);
         auto* form8 = static_cast<StepForm*>(w->form(Screen::Calculation));
-        form8->menuAction("inform2")->trigger();
+        form8->reportAction()->trigger();
         QWidget* report = w->form(Screen::Report);
         QVERIFY(report && report->isVisible());
         QVERIFY(!form8->isEnabled());

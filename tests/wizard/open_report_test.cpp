@@ -49,7 +49,7 @@ private slots:
         QVERIFY(!w.model().institutionName.empty());
         // Every step can be walked, and the menu reaches the report screen from step 16.
         w.steps()->showStep(16);
-        QVERIFY(w.steps()->formOf(16)->menuAction("inform2")->isEnabled());
+        QVERIFY(w.steps()->formOf(16)->reportAction()->isEnabled());
     }
 
     // A failure changes nothing but the line on the start screen; a cancelled dialog not even that.
@@ -91,7 +91,7 @@ private slots:
         QVERIFY(!w.openReport(corpusFile("report-kopecks.xlsx")).has_value());
         const InstitutionModel opened = w.model();
         w.steps()->showStep(16);
-        w.steps()->formOf(16)->menuAction("inform2")->trigger();
+        w.steps()->formOf(16)->reportAction()->trigger();
         control<QPushButton>(w, QStringLiteral("Form10"), QStringLiteral("Command2"))->click();
         const QString written = w.steps()->reportScreen()->lastReport();
         QVERIFY(!written.isEmpty());

@@ -23,7 +23,7 @@ namespace {
 ReportScreen* openReport(Wizard& w)
 {
     w.steps()->showStep(16);
-    w.steps()->formOf(16)->menuAction("inform2")->trigger();
+    w.steps()->formOf(16)->reportAction()->trigger();
     return w.steps()->reportScreen();
 }
 

@@ -13,6 +13,7 @@
 #include "common/random_work.h"
 #include "report/report.h"
 #include "steps/choice_list.h"
+#include "steps/step_form.h"
 #include "wizard/main_window.h"
 #include "wizard/step_controller.h"
 #include "wizard/work_keeper.h"
@@ -89,7 +90,7 @@ public:
             }
         } else if (kind < 55) { // a step of the menu
             const int step = pick(kFirstStep, kLastStep);
-            auto* item = form->findChild<QAction*>(qs(stepInfo(step).ownAction));
+            auto* item = static_cast<StepForm*>(form)->stepAction(step);
             if (item && item->isEnabled()) {
                 item->trigger();
                 return QStringLiteral("menu: step %1").arg(step);
