@@ -100,15 +100,11 @@ StartScreen::StartScreen(QWidget* parent)
     auto* sides = new QHBoxLayout;
     QFrame* learner = makeBox(this, QStringLiteral("LearnerActions"));
     auto* learnerLayout = new QVBoxLayout(learner);
-    // The saved works, above the ways to begin: continuing is what a returning learner wants.
-    auto* saved = new QHBoxLayout;
+    // The saved work, above the ways to begin: continuing is what a returning learner wants.
     lastWork_ = makeLabel(learner, QStringLiteral("LastWork"), {}, true);
+    learnerLayout->addWidget(lastWork_);
     QPushButton* openWork = makeButton(learner, QStringLiteral("OpenWork"), QStringLiteral("открыть…"));
     QPushButton* continueWork = makeButton(learner, QStringLiteral("Continue"), QStringLiteral("продолжить"));
-    saved->addWidget(lastWork_, 1);
-    saved->addWidget(openWork, 0, Qt::AlignBottom);
-    saved->addWidget(continueWork, 0, Qt::AlignBottom);
-    learnerLayout->addLayout(saved);
     continue_ = continueWork;
     openWork_ = openWork;
     auto* buttons = new QHBoxLayout;
@@ -116,6 +112,8 @@ StartScreen::StartScreen(QWidget* parent)
     QPushButton* start = makeButton(learner, QStringLiteral("Command2"), QStringLiteral("начать"));
     buttons->addWidget(details);
     buttons->addStretch(1);
+    buttons->addWidget(openWork);
+    buttons->addWidget(continueWork);
     buttons->addWidget(start);
     learnerLayout->addStretch(1);
     learnerLayout->addLayout(buttons);

@@ -12,7 +12,6 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -25,6 +24,8 @@
 #include <QTableView>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kvarton {
 
@@ -230,6 +231,12 @@ void SummaryScreen::showGroup(const SummaryOutcome& outcome)
     if (!any)
         return;
     table_->resizeColumnsToContents();
+    // A figure's head names its step, option and caption on three lines, which would make every
+    // column as wide as the longest: the columns keep to a width that shows the figures, and the
+    // whole head is its tooltip.
+    constexpr int kWidestColumn = 150;
+    for (int c = 0; c < group_->columnCount(); ++c)
+        table_->setColumnWidth(c, std::min(table_->columnWidth(c), kWidestColumn));
     // The group wants room: as wide and high as the caller's screen leaves.
     if (const QScreen* screen = this->screen()) {
         const QRect free = screen->availableGeometry();

@@ -44,6 +44,8 @@ public:
     const QString& lastSummary() const { return lastSummary_; }
     // The table of the group last read, for a look from the tests.
     QTableView* groupTable() const { return table_; }
+    // Shows the group an outcome read (what a finished reading shows; an empty one hides it).
+    void showGroup(const SummaryOutcome& outcome);
 
 signals:
     void idle(); // a summary was written, refused or cancelled
@@ -57,7 +59,6 @@ private:
     void ask(Choice choice);
     void done(const SummaryOutcome& outcome);
     void setBusy(bool busy);
-    void showGroup(const SummaryOutcome& outcome);
     void openRow(const QModelIndex& index);
 
     Chooser choose_;

@@ -193,7 +193,8 @@ QString ScenarioRunner::usage()
         "                               or the row of a table that reads TEXT (cells joined by \" | \") or has a\n"
         "                               cell that reads it\n"
         "  activate FORM.TABLE TEXT     choose the row and open it, as a double-click or Enter does\n"
-        "  sort FORM.TABLE COLUMN       sort the table by the column whose head reads COLUMN (or number COLUMN)\n"
+        "  sort FORM.TABLE COLUMN       sort the table by the column whose head reads COLUMN (or number COLUMN);\n"
+        "                               the first row becomes the chosen one\n"
         "  type FORM.CONTROL TEXT       replace the text of a text field\n"
         "  close FORM                   close a window by its close box\n"
         "  expect FORM.CONTROL TEXT     the control's shown text must equal TEXT (FORM MainWindow: a line of the\n"
@@ -353,10 +354,11 @@ ScenarioRunner::Status ScenarioRunner::runLine(int number, const QString& rawLin
         const int column = view ? columnOf(view, text) : -1;
         if (column < 0)
             return cannot(QStringLiteral("%1 has no column \"%2\"").arg(words[1], escaped(text)));
-        if (auto* table = qobject_cast<QTableView*>(view))
-            table->sortByColumn(column, Qt::AscendingOrder);
-        else
+        auto* table = qobject_cast<QTableView*>(view);
+        if (!table)
             return cannot(QStringLiteral("%1 cannot be sorted").arg(words[1]));
+        table->sortByColumn(column, Qt::AscendingOrder);
+        table->setCurrentIndex(table->model()->index(0, 0)); // `expect` reads the first row
         return Ok;
     }
     if (auto* view = qobject_cast<QAbstractItemView*>(t.control); view && !qobject_cast<QListWidget*>(view)
