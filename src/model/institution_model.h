@@ -23,6 +23,8 @@ struct InstitutionModel {
     std::string surname;
     std::string firstInitial;
     std::string patronymicInitial;
+    // The file name of the learner's report this work was read from; "" for a learner's own work.
+    std::string reportFile;
     std::optional<double> regionCoefficient; // empty until a known region is confirmed
     int currentStep = 0; // 1–16 once the wizard runs; 0 before
 

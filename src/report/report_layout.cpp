@@ -1,5 +1,6 @@
 #include "report_layout.h"
 
+#include "page_breaks.h"
 #include "row_fit.h"
 
 #include "model/conversion.h"
@@ -294,6 +295,7 @@ Sheet reportSheet(const InstitutionModel& model)
     sheet.rowHeights = fittedRowHeights(sheet);
     sheet.page.paper = Paper::A4;
     sheet.page.fitToPageWidth = true;
+    sheet.page.pageBreaks = headKeepingBreaks(sheet, Head);
     return sheet;
 }
 

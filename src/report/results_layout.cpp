@@ -19,6 +19,10 @@ namespace kvarton::report {
 
 namespace {
 
+// Roubles on a chart's axis and bars: whole, with the thousands apart as the reader's spreadsheet
+// writes them ("20 000 000" in Russian), not "20000000".
+constexpr const char* kGroupedWhole = "#,##0";
+
 using calc::AllResults;
 using calc::Method;
 using calc::NormativeGroup;
@@ -313,7 +317,7 @@ Chart serviceChart(int ageRow, int normativeRow, calc::NormativeLine service, St
     chart.title = text(calc::line(service).caption.text) + ". " + text(calc::regimeName(s));
     chart.categoryAxis = "Возрастная группа";
     chart.valueAxis = "рублей на ребенка в год";
-    chart.valueFormat = "0";
+    chart.valueFormat = kGroupedWhole;
     chart.valuesOnBars = true;
     const calc::Panel& panel = calc::panel(ResultsPanel::NormativeTable);
     const calc::Swatch swatches[] = {calc::Swatch::Normative, calc::Swatch::Need};
@@ -396,7 +400,7 @@ void addExpenseStructure(Layout& l)
     chart.kind = ChartKind::StackedColumns;
     chart.title = "Структура расходов учреждения и выделенная субсидия";
     chart.valueAxis = "рублей в год";
-    chart.valueFormat = "0";
+    chart.valueFormat = kGroupedWhole;
     chart.description = "Диаграмма: " + chart.title + ".";
     // A series per row, over the two columns: each kind of expense stands in the first, the subsidy
     // in the second, so that the chart stacks the one bar and stands the other beside it.

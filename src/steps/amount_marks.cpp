@@ -12,10 +12,8 @@
 
 namespace kvarton {
 
-namespace {
-
 // A filled dark red disc with a white "!": dark against the field in colour and in grey alike.
-QIcon markIcon()
+QIcon attentionMarkIcon()
 {
     constexpr int kSize = 32; // drawn large, shown at the field's icon size
     QPixmap pixmap(kSize, kSize);
@@ -32,11 +30,9 @@ QIcon markIcon()
     return QIcon(pixmap);
 }
 
-} // namespace
-
-QLabel* makeAmountNote(QWidget* parent)
+QLabel* makeAmountNote(QWidget* parent, const QString& name)
 {
-    QLabel* note = makeLabel(parent, QStringLiteral("AmountNote"), {}, true);
+    QLabel* note = makeLabel(parent, name, {}, true);
     QPalette red = note->palette();
     red.setColor(QPalette::WindowText, kAttentionRed);
     note->setPalette(red);
@@ -48,7 +44,7 @@ AmountMarks::AmountMarks(const std::vector<Binding>& fields, QLabel* note, QObje
     : QObject(parent)
     , note_(note)
 {
-    const QIcon icon = markIcon();
+    const QIcon icon = attentionMarkIcon();
     fields_.reserve(fields.size());
     for (const Binding& b : fields) {
         auto* edit = dynamic_cast<AmountField*>(b.control);

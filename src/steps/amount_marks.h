@@ -2,7 +2,9 @@
 
 #include "binding.h"
 
+#include <QIcon>
 #include <QObject>
+#include <QString>
 
 #include <vector>
 
@@ -15,7 +17,10 @@ namespace kvarton {
 class AmountField;
 
 // The note under a box of amount fields ("AmountNote"), hidden until a field needs attention.
-QLabel* makeAmountNote(QWidget* parent);
+QLabel* makeAmountNote(QWidget* parent, const QString& name = QStringLiteral("AmountNote"));
+
+// The round mark with "!" that a field needing attention carries.
+QIcon attentionMarkIcon();
 
 // Tells the learner while typing which amount fields of a step (the payrolls of step 7, the
 // salaries of step 12) hold a text the calculation will not accept, by the same rule the input

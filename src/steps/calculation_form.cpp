@@ -62,12 +62,11 @@ CalculationForm::CalculationForm(InstitutionModel& model, QWidget* parent)
     connect(explanation_, &ExplanationPanel::closeRequested, this, &CalculationForm::closeExplanation);
     connect(explanation_, &ExplanationPanel::inputRequested, this,
         [this](FieldRef field) { emit fieldRequested(field, step_); });
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escape->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(escape, &QShortcut::activated, this, [this] {
-        if (!explanation_->isHidden())
-            closeExplanation();
-    });
+    // Esc is the panel's only while it is open.
+    closeByEscape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    closeByEscape_->setContext(Qt::WidgetWithChildrenShortcut);
+    closeByEscape_->setEnabled(false);
+    connect(closeByEscape_, &QShortcut::activated, this, &CalculationForm::closeExplanation);
 }
 
 // A value shows that it can be asked without changing how it looks: the hand over it, and the
@@ -127,11 +126,12 @@ void CalculationForm::explain(QLabel* label)
     placeExplanation();
     explanation_->show();
     explanation_->raise();
+    closeByEscape_->setEnabled(true);
     explanation_->firstLink()->setFocus(Qt::OtherFocusReason);
 }
 
-// Where the window leaves the step's panel too little room beside the explanation, the window widens by the panel as far as its screen has room, and narrows again when
-// the panel closes.
+// Where the window leaves the step's panel too little room beside the explanation, the window
+// widens by the panel as far as its screen has room, and narrows again when the panel closes.
 void CalculationForm::makeRoomBeside()
 {
     QWidget* w = window();
@@ -158,7 +158,8 @@ void CalculationForm::makeRoomBeside()
 void CalculationForm::placeExplanation()
 {
     const QRect area = bodyArea()->geometry();
-    explanation_->setGeometry(area.right() + 1 - explanation_->width(), area.top(), explanation_->width(), area.height());
+    explanation_->setGeometry(
+        area.right() + 1 - explanation_->width(), area.top(), explanation_->width(), area.height());
 }
 
 void CalculationForm::resizeEvent(QResizeEvent* event)
@@ -182,6 +183,7 @@ void CalculationForm::closeExplanation()
         window()->resize(window()->width() - std::exchange(widenedBy_, 0), window()->height());
     explanation_->hide();
     explanation_->clear();
+    closeByEscape_->setEnabled(false);
     if (asked_ && asked_->isVisible())
         asked_->setFocus(Qt::OtherFocusReason);
 }

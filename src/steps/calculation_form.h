@@ -12,11 +12,12 @@ class QFrame;
 class QHBoxLayout;
 class QLabel;
 class QRadioButton;
+class QShortcut;
 
 namespace kvarton {
 class ExplanationPanel;
 class ResultChart;
-}
+} // namespace kvarton
 
 namespace kvarton {
 
@@ -88,6 +89,7 @@ private:
     ResultChart* chart15_ = nullptr; // beside or under the tables of steps 15 and 16
     ResultChart* chart16_ = nullptr;
     ExplanationPanel* explanation_ = nullptr;
+    QShortcut* closeByEscape_ = nullptr;
     QLabel* asked_ = nullptr; // the value explained, which takes the focus back when the panel closes
     int step_ = 0; // the step shown
     int widenedBy_ = 0; // how much the window widened for the panel

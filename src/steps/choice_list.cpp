@@ -1,6 +1,7 @@
 #include "choice_list.h"
 
 #include "item_list.h"
+#include "text_field.h"
 
 #include <QEvent>
 #include <QStyle>
@@ -39,6 +40,21 @@ void ChoiceList::changeEvent(QEvent* event)
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         hint_ = QSize();
     QComboBox::changeEvent(event);
+}
+
+void ChoiceList::setMarked(bool marked)
+{
+    if (marked == marked_)
+        return;
+    marked_ = marked;
+    update();
+}
+
+void ChoiceList::paintEvent(QPaintEvent* event)
+{
+    QComboBox::paintEvent(event);
+    if (marked_)
+        paintAttentionFrame(this);
 }
 
 void ChoiceList::showText(const QString& text) { setCurrentIndex(items_->rowOf(text)); }

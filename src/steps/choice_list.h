@@ -23,10 +23,16 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
+    // A marked list (a total smaller than its parts) has the dark red frame of a marked amount.
+    void setMarked(bool marked);
+    bool isMarked() const { return marked_; }
+
 protected:
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    bool marked_ = false;
     ItemList* items_;
     mutable QSize hint_;
 };

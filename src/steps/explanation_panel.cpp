@@ -127,6 +127,7 @@ ExplanationPanel::ExplanationPanel(QWidget* parent)
 {
     setObjectName(QStringLiteral("ExplanationPanel"));
     setFrameShape(QFrame::StyledPanel);
+    setAutoFillBackground(true); // it stands over the step: nothing of it shows through
     setFixedWidth(kPanelWidth);
     setAccessibleName(QStringLiteral("Как получено"));
     auto* layout = new QVBoxLayout(this);
@@ -286,7 +287,12 @@ void ExplanationPanel::toggle(ExplanationLink* link, const Path& path)
         return next && depthOf(next) > depth ? next : nullptr;
     };
     if (!inside()) {
-        unfold(link, path);
+        // What unfolds comes into view, as much of it as the panel shows under its link.
+        const int after = unfold(link, path);
+        lines_->activate();
+        if (QWidget* last = after > at ? lines_->itemAt(after - 1)->widget() : nullptr)
+            scroll_->ensureWidgetVisible(last, 0, 0);
+        scroll_->ensureWidgetVisible(link, 0, 0);
         return;
     }
     while (QWidget* line = inside()) {

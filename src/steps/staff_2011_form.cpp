@@ -4,6 +4,7 @@
 #include "choice_list.h"
 #include "list_row.h"
 #include "text_field.h"
+#include "total_marks.h"
 #include "widgets.h"
 
 #include "model/field_captions.h"
@@ -119,6 +120,11 @@ Staff2011Form::Staff2011Form(QWidget* parent)
     bodyLayout()->addWidget(note);
     bodyLayout()->addStretch(1);
     marks_ = new AmountMarks(bindings_[0], note, this);
+    QLabel* totalNote = makeAmountNote(bodyWidget(), QStringLiteral("TotalNote"));
+    bodyLayout()->insertWidget(bodyLayout()->indexOf(note) + 1, totalNote);
+    std::vector<Binding> both = bindings_[0];
+    both.insert(both.end(), bindings_[1].begin(), bindings_[1].end());
+    totals_ = new TotalMarks(both, totalNote, this);
 }
 
 void Staff2011Form::applyLayout(int step)
@@ -127,6 +133,7 @@ void Staff2011Form::applyLayout(int step)
     for (QLabel* head : roubleHeads_)
         head->setVisible(payroll);
     marks_->setActive(payroll);
+    totals_->showFor(bindings(step));
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         Row& row = rows_[i];
         row.amount->setVisible(payroll);

@@ -12,6 +12,7 @@ namespace kvarton {
 
 class AmountMarks;
 class ChoiceList;
+class TotalMarks;
 
 // Form5, steps 7–8: the 2011 payroll (typed amounts) and positions (lists) by position, the same
 // sixteen rows on both steps.
@@ -35,6 +36,7 @@ private:
     std::array<QLabel*, 2> roubleHeads_{};
     std::array<std::vector<Binding>, 2> bindings_;
     AmountMarks* marks_ = nullptr; // on the amounts of step 7
+    TotalMarks* totals_ = nullptr; // on the totals of steps 7 and 8
 };
 
 } // namespace kvarton

@@ -42,6 +42,10 @@ StepForm::StepForm(Screen screen, const QString& windowTitle, QWidget* parent)
     auto* buttons = new QHBoxLayout;
     back_ = makeButton(this, QStringLiteral("Command1"), {});
     next_ = makeButton(this, QStringLiteral("Command2"), {});
+    // The last step leads on to the report, where the other steps lead to the next: the button
+    // does what the menu item "Создать отчет" does, and is enabled with it.
+    makeReport_ = makeButton(this, QStringLiteral("MakeReport"), QStringLiteral("создать отчет"));
+    makeReport_->hide();
     buttons->addWidget(back_);
     buttons->addStretch(1);
     // Shown only after an explanation's link led here, between Back and Next: it takes no room
@@ -50,10 +54,13 @@ StepForm::StepForm(Screen screen, const QString& windowTitle, QWidget* parent)
     return_->hide();
     buttons->addWidget(return_);
     buttons->addWidget(next_);
+    buttons->addWidget(makeReport_);
     layout->addLayout(buttons);
 
     connect(back_, &QPushButton::clicked, this, &StepForm::backRequested);
     connect(next_, &QPushButton::clicked, this, &StepForm::nextRequested);
+    connect(makeReport_, &QPushButton::clicked, reportAction_, &QAction::trigger);
+    connect(reportAction_, &QAction::enabledChanged, makeReport_, &QPushButton::setEnabled);
     connect(return_, &QPushButton::clicked, this, [this] { emit returnRequested(returnStep_); });
 }
 
@@ -120,9 +127,11 @@ void StepForm::applyFrame(int step)
     next_->setText(qs(nextCaption(step)));
     back_->setVisible(step != kFirstStep);
     next_->setVisible(step != kLastStep);
+    makeReport_->setVisible(step == kLastStep);
     for (int s = kFirstStep; s <= kLastStep; ++s)
         stepAction(s)->setEnabled(s != step);
     reportAction_->setEnabled(reportAllowed(step));
+    makeReport_->setEnabled(reportAction_->isEnabled());
 }
 
 // The screen's own controls are made after Back and Next; Tab should reach the buttons last.
@@ -136,6 +145,7 @@ void StepForm::placeButtonsLastInTabOrder()
         setTabOrder(last, back_);
     setTabOrder(back_, return_);
     setTabOrder(return_, next_);
+    setTabOrder(next_, makeReport_);
     tabOrderDone_ = true;
 }
 

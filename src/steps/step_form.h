@@ -17,7 +17,7 @@ class QVBoxLayout;
 namespace kvarton {
 
 // What every step screen has: the menu, the title label Label1, its body, and Back (Command1)
-// and Next (Command2). A screen serves several steps and is relabelled for each.
+// and Next (Command2), or on the last step MakeReport. A screen serves several steps and is relabelled for each.
 class StepForm : public QWidget {
     Q_OBJECT
 public:
@@ -95,6 +95,7 @@ private:
     QPushButton* next_ = nullptr;
     QPushButton* return_ = nullptr; // back to the explanation an input's link was followed from
     int returnStep_ = 0;
+    QPushButton* makeReport_ = nullptr; // on the last step, where Next stands on the others
     std::array<QAction*, kLastStep - kFirstStep + 1> stepActions_{};
     QAction* reportAction_ = nullptr;
     bool tabOrderDone_ = false;

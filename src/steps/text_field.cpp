@@ -13,24 +13,29 @@ AmountField::AmountField(const QString& name, QWidget* parent)
     setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000000000")));
 }
 
-void AmountField::setMarked(bool marked)
+void AmountField::setMarked(bool marked, Mark mark)
 {
-    if (marked == marked_)
+    const int marks = marked ? marks_ | static_cast<int>(mark) : marks_ & ~static_cast<int>(mark);
+    if (marks == marks_)
         return;
-    marked_ = marked;
+    marks_ = marks;
     update();
+}
+
+void paintAttentionFrame(QWidget* widget)
+{
+    QPainter p(widget);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kAttentionRed, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(widget->rect()).adjusted(1, 1, -1, -1), 2, 2);
 }
 
 void AmountField::paintEvent(QPaintEvent* event)
 {
     QLineEdit::paintEvent(event);
-    if (!marked_)
-        return;
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(kAttentionRed, 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 2, 2);
+    if (marks_ != 0)
+        paintAttentionFrame(this);
 }
 
 AmountField* makeAmountField(QWidget* parent, const QString& name) { return new AmountField(name, parent); }

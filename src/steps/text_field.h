@@ -16,15 +16,21 @@ class AmountField final : public QLineEdit {
 public:
     AmountField(const QString& name, QWidget* parent);
 
-    void setMarked(bool marked);
-    bool isMarked() const { return marked_; }
+    // An amount the calculation will not take (AmountMarks) and a total smaller than its parts
+    // (TotalMarks) are marked apart, so that neither clears the other's frame.
+    enum class Mark { Amount = 1, Total = 2 };
+    void setMarked(bool marked, Mark mark = Mark::Amount);
+    bool isMarked() const { return marks_ != 0; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool marked_ = false;
+    int marks_ = 0;
 };
+
+// The dark red frame of a marked control, painted over the style's own.
+void paintAttentionFrame(QWidget* widget);
 
 AmountField* makeAmountField(QWidget* parent, const QString& name);
 

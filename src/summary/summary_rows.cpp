@@ -1,5 +1,7 @@
 #include "summary_rows.h"
 
+#include "own_summary.h"
+
 #include "collation.h"
 #include "input_files.h"
 #include "summary_columns.h"
@@ -93,8 +95,10 @@ FileSummary summarizeFile(const std::string& path) noexcept
     try {
         reader::ReportRead read = reader::readReport(path);
         if (const auto* problem = std::get_if<reader::ReadProblem>(&read))
-            return UnreadFile{name, folderOf(path), problem->reason};
-        return summaryRow(name, std::get<InstitutionModel>(read));
+            return UnreadFile{name, folderOf(path), problem->reason, isOwnSummary(path)};
+        SummaryRow row = summaryRow(name, std::get<InstitutionModel>(read));
+        row.path = path;
+        return row;
     } catch (const std::bad_alloc&) {
         return UnreadFile{name, folderOf(path), reader::why::outOfMemory()};
     } catch (...) {

@@ -20,6 +20,7 @@ struct SummaryRow {
     std::string learner; // "Иванова А. Б."
     std::vector<SummaryValue> figures;
     std::string note; // the steps that showed the error panel instead of their figures
+    std::string path = {}; // as given to summarizeFile, to open the report from its row
 };
 
 // A file that gave no row, and why, in the words the program uses when opening it.
@@ -27,6 +28,7 @@ struct UnreadFile {
     std::string fileName;
     std::string folder;
     std::string reason;
+    bool ownSummary = false; // a summary this program wrote: passed over, never listed as not read
 };
 
 using FileSummary = std::variant<SummaryRow, UnreadFile>;

@@ -63,6 +63,7 @@ std::string counted(std::size_t n, const char* one, const char* few, const char*
 }
 
 constexpr double kFigureWidth = 14;
+constexpr std::string_view kNoSurname = "(фамилия не указана)";
 constexpr double kIdentityWidths[kIdentityColumns] = {18, 17, 22, 15};
 constexpr int A = 0;
 
@@ -108,7 +109,9 @@ struct FittedIdentity {
 
 FittedIdentity fittedIdentity(const SummaryRow& r)
 {
-    FittedIdentity fitted{{r.fileName, r.region, r.institution, r.learner}, r.note};
+    // A learner who typed no surname still has a name in the row and under the charts' bars.
+    FittedIdentity fitted{
+        {r.fileName, r.region, r.institution, r.learner.empty() ? std::string(kNoSurname) : r.learner}, r.note};
     const auto heads = identityHeads();
     std::vector<std::string> cut;
     for (std::size_t c = 0; c < fitted.texts.size(); ++c)

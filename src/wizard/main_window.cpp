@@ -3,20 +3,33 @@
 #include "window_place.h"
 
 #include "steps/step_form.h"
+#include "steps/widgets.h"
 
 #include <QCloseEvent>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QStackedLayout>
+#include <QVBoxLayout>
 
 namespace kvarton {
 
 MainWindow::MainWindow()
 {
     setObjectName(QStringLiteral("MainWindow"));
-    pages_ = new QStackedLayout(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    // Above every page, so that no screen changes for it: whose report the work shown was read from.
+    reportOwner_ = makeLabel(this, QStringLiteral("ReportOwner"), {});
+    reportOwner_->setContentsMargins(8, 3, 8, 3);
+    reportOwner_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    reportOwner_->hide();
+    layout->addWidget(reportOwner_);
+    pages_ = new QStackedLayout;
     pages_->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(pages_, 1);
     // The layout gives every page the window's rectangle and the window the largest page's sizes;
     // which page shows is the window's own business (showPage).
     pages_->setStackingMode(QStackedLayout::StackAll);
@@ -100,6 +113,13 @@ void MainWindow::resizeCentred(QSize wanted)
 {
     const QRect available = screen() ? screen()->availableGeometry() : QRect(0, 0, 1366, 768);
     placeWithin(*this, wanted, available, available.center());
+}
+
+void MainWindow::showReportOwner(const QString& line)
+{
+    reportOwner_->setText(line);
+    reportOwner_->setToolTip(line);
+    reportOwner_->setVisible(!line.isEmpty());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QStackedLayout;
 
 namespace kvarton {
@@ -20,6 +21,10 @@ public:
     void fitAndCentre();
     // Takes the wanted size, as far as the screen allows, in the middle of the screen.
     void resizeCentred(QSize wanted);
+    // The quiet line above the pages (ReportOwner) that names whose report a work read from one
+    // is; an empty text hides it.
+    void showReportOwner(const QString& line);
+    QLabel* reportOwner() const { return reportOwner_; }
 
 signals:
     void closeRequested();
@@ -32,6 +37,7 @@ private:
     void moveFocusInto(QWidget* page, QWidget* oldFocus);
 
     QStackedLayout* pages_ = nullptr;
+    QLabel* reportOwner_ = nullptr;
     QWidget* current_ = nullptr;
 };
 

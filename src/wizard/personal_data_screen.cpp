@@ -95,6 +95,16 @@ PersonalDataScreen::PersonalDataScreen(QWidget* parent)
     personNote->reservePlace(true);
     layout->addLayout(person);
     layout->addWidget(personNote->label());
+    // The surname may stay empty, but the report then reaches the teacher without a name: say so
+    // without stopping anyone, once the learner has come as far as the institution's name.
+    surnameNote_ = makeLabel(this, QStringLiteral("SurnameNote"),
+        QStringLiteral("Без фамилии преподаватель не узнает, чей это отчет."), true);
+    QSizePolicy keepsPlace = surnameNote_->sizePolicy();
+    keepsPlace.setRetainSizeWhenHidden(true);
+    surnameNote_->setSizePolicy(keepsPlace);
+    surnameNote_->hide();
+    layout->addWidget(surnameNote_);
+    connect(surname_, &QLineEdit::textChanged, this, &PersonalDataScreen::updateSurnameNote);
     layout->addSpacing(8);
 
     missingName_ = makeLabel(this, QStringLiteral("Label8"),
@@ -116,6 +126,7 @@ PersonalDataScreen::PersonalDataScreen(QWidget* parent)
         nameLabel_->show();
         name_->show();
         nameNote_->reservePlace(true);
+        updateSurnameNote();
         emit regionChosen(region_->currentText());
     });
     connect(next, &QPushButton::clicked, this, &PersonalDataScreen::continueRequested);
@@ -125,6 +136,11 @@ PersonalData PersonalDataScreen::data() const
 {
     return {region_->currentText().toStdString(), name_->text().toStdString(), surname_->text().toStdString(),
         firstInitial_->text().toStdString(), patronymicInitial_->text().toStdString()};
+}
+
+void PersonalDataScreen::updateSurnameNote()
+{
+    surnameNote_->setVisible(name_->isVisibleTo(this) && surname_->text().trimmed().isEmpty());
 }
 
 void PersonalDataScreen::showMissingName() { missingName_->show(); }

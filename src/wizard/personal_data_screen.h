@@ -27,6 +27,8 @@ signals:
     void continueRequested();
 
 private:
+    void updateSurnameNote();
+
     ChoiceList* region_ = nullptr;
     QLabel* nameLabel_ = nullptr;
     QLineEdit* name_ = nullptr;
@@ -35,6 +37,7 @@ private:
     QLineEdit* firstInitial_ = nullptr;
     QLineEdit* patronymicInitial_ = nullptr;
     QLabel* missingName_ = nullptr;
+    QLabel* surnameNote_ = nullptr; // while the surname is empty
 };
 
 } // namespace kvarton

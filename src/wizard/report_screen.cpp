@@ -4,6 +4,7 @@
 #include "course_settings.h"
 #include "fresh_name.h"
 #include "report/report.h"
+#include "report/report_file_name.h"
 #include "steps/screens.h"
 #include "steps/widgets.h"
 #include "test_switches.h"
@@ -94,7 +95,9 @@ void ReportScreen::writeReport()
                 .arg(QDir::toNativeSeparators(folderPath)));
         return;
     }
-    const QString name = freshWorkbookName(folder, QStringLiteral("Отчет Квартон")); // a new file for every press
+    // A new file for every press, named after its learner so that the teacher tells reports apart.
+    const QString stem = QString::fromStdString(report::reportFileStem(model_.surname, model_.institutionName));
+    const QString name = freshWorkbookName(folder, stem, QStringLiteral(" — "));
     const QString finalPath = folder.filePath(name);
     const QString partPath = folder.filePath(QStringLiteral(".") + name + QStringLiteral(".part"));
     QFile::remove(partPath);

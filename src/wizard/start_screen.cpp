@@ -1,8 +1,10 @@
 #include "start_screen.h"
 
+#include "number_sign.h"
 #include "steps/screens.h"
 #include "steps/widgets.h"
 
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -80,7 +82,7 @@ StartScreen::StartScreen(QWidget* parent)
     layout->addWidget(name);
     layout->addSpacing(12);
     addLines(this, layout, kStartLines);
-    layout->addStretch(1);
+    layout->addSpacing(12);
     problem_ = makeLabel(this, QStringLiteral("OpenReportProblem"), {}, true);
     problem_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     problem_->hide();
@@ -93,31 +95,45 @@ StartScreen::StartScreen(QWidget* parent)
     layout->addLayout(problemRow);
     continueCopy_ = continueCopy;
 
-    // The saved works, above the ways to begin: continuing is what a returning learner wants.
-    auto* saved = new QHBoxLayout;
-    lastWork_ = makeLabel(this, QStringLiteral("LastWork"), {}, true);
-    QPushButton* openWork = makeButton(this, QStringLiteral("OpenWork"), QStringLiteral("открыть…"));
-    QPushButton* continueWork = makeButton(this, QStringLiteral("Continue"), QStringLiteral("продолжить"));
-    saved->addWidget(lastWork_, 1);
-    saved->addWidget(openWork);
-    saved->addWidget(continueWork);
-    layout->addLayout(saved);
+    // Two sides: the learner's ways into the steps, and apart from them, under their own head, the
+    // teacher's ways to the learners' reports.
+    auto* sides = new QHBoxLayout;
+    QFrame* learner = makeBox(this, QStringLiteral("LearnerActions"));
+    auto* learnerLayout = new QVBoxLayout(learner);
+    // The saved work, above the ways to begin: continuing is what a returning learner wants.
+    lastWork_ = makeLabel(learner, QStringLiteral("LastWork"), {}, true);
+    learnerLayout->addWidget(lastWork_);
+    QPushButton* openWork = makeButton(learner, QStringLiteral("OpenWork"), QStringLiteral("открыть…"));
+    QPushButton* continueWork = makeButton(learner, QStringLiteral("Continue"), QStringLiteral("продолжить"));
     continue_ = continueWork;
     openWork_ = openWork;
-    showLastWork({});
-
-    // Opening a report stands beside "начать", the other way into the steps.
     auto* buttons = new QHBoxLayout;
-    QPushButton* details = makeButton(this, QStringLiteral("Command1"), QStringLiteral("подробно"));
-    QPushButton* openReport = makeButton(this, QStringLiteral("OpenReport"), QStringLiteral("открыть отчет…"));
-    QPushButton* summary = makeButton(this, QStringLiteral("Summary"), QStringLiteral("сводка отчетов…"));
-    QPushButton* start = makeButton(this, QStringLiteral("Command2"), QStringLiteral("начать"));
+    QPushButton* details = makeButton(learner, QStringLiteral("Command1"), QStringLiteral("подробно"));
+    QPushButton* start = makeButton(learner, QStringLiteral("Command2"), QStringLiteral("начать"));
     buttons->addWidget(details);
     buttons->addStretch(1);
-    buttons->addWidget(summary);
-    buttons->addWidget(openReport);
+    buttons->addWidget(openWork);
+    buttons->addWidget(continueWork);
     buttons->addWidget(start);
-    layout->addLayout(buttons);
+    learnerLayout->addStretch(1);
+    learnerLayout->addLayout(buttons);
+    sides->addWidget(learner, 3);
+
+    QFrame* teacher = makeBox(this, QStringLiteral("TeacherActions"));
+    auto* teacherLayout = new QVBoxLayout(teacher);
+    teacherLayout->addWidget(makeTitle(teacher, QStringLiteral("TeacherHead"), QStringLiteral("Для преподавателя")));
+    auto* teacherButtons = new QHBoxLayout;
+    QPushButton* openReport = makeButton(teacher, QStringLiteral("OpenReport"), QStringLiteral("открыть отчет…"));
+    QPushButton* summary = makeButton(teacher, QStringLiteral("Summary"), QStringLiteral("сводка отчетов…"));
+    teacherButtons->addWidget(openReport);
+    teacherButtons->addWidget(summary);
+    teacherButtons->addStretch(1);
+    teacherLayout->addStretch(1);
+    teacherLayout->addLayout(teacherButtons);
+    sides->addWidget(teacher, 2);
+    layout->addLayout(sides);
+    layout->addStretch(1);
+    showLastWork({});
 
     connect(details, &QPushButton::clicked, this, &StartScreen::detailsRequested);
     connect(openReport, &QPushButton::clicked, this, &StartScreen::openReportRequested);
@@ -130,7 +146,7 @@ StartScreen::StartScreen(QWidget* parent)
 
 void StartScreen::showLastWork(const QString& line)
 {
-    lastWork_->setText(line.isEmpty() ? QString() : QStringLiteral("Последняя работа: ") + line);
+    lastWork_->setText(line.isEmpty() ? QString() : QStringLiteral("Последняя работа: ") + keptWithNumber(line));
     for (QWidget* w : {static_cast<QWidget*>(lastWork_), continue_, openWork_})
         w->setVisible(!line.isEmpty());
 }

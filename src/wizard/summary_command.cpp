@@ -38,6 +38,12 @@ int runSummaryCommand(const QStringList& arguments)
     for (const summary::UnreadFile& f : outcome.unread)
         say(QStringLiteral("Файл «%1» не прочитан: %2")
                 .arg(QString::fromStdString(f.fileName), QString::fromStdString(f.reason)));
+    // An earlier summary beside the reports is no report: one quiet line, and no failure.
+    QStringList passed;
+    for (const std::string& name : outcome.passedSummaries)
+        passed << QStringLiteral("«%1»").arg(QString::fromStdString(name));
+    if (!passed.isEmpty())
+        say(QStringLiteral("Пропущены сводки, записанные программой: %1.").arg(passed.join(QStringLiteral(", "))));
     return outcome.unread.empty() ? 0 : 1;
 }
 

@@ -17,6 +17,12 @@
 
 namespace kvarton {
 
+struct CollectedFiles {
+    std::vector<summary::SummaryRow> rows;
+    std::vector<summary::UnreadFile> unread;
+    std::vector<std::string> passedSummaries;
+};
+
 namespace {
 
 constexpr report::WorkbookWords kSummaryWords{"Сводка не создана", "повторите попытку", "Повторите попытку"};
@@ -29,10 +35,7 @@ std::vector<std::string> utf8(const QStringList& paths)
     return result;
 }
 
-struct Collected {
-    std::vector<summary::SummaryRow> rows;
-    std::vector<summary::UnreadFile> unread;
-};
+using Collected = CollectedFiles;
 
 Collected collect(const QList<summary::FileSummary>& results, const std::vector<summary::UnreadFile>& notReports)
 {
@@ -41,8 +44,10 @@ Collected collect(const QList<summary::FileSummary>& results, const std::vector<
     for (const summary::FileSummary& r : results) {
         if (const auto* row = std::get_if<summary::SummaryRow>(&r))
             c.rows.push_back(*row);
+        else if (const auto& unread = std::get<summary::UnreadFile>(r); unread.ownSummary)
+            c.passedSummaries.push_back(unread.fileName);
         else
-            c.unread.push_back(std::get<summary::UnreadFile>(r));
+            c.unread.push_back(unread);
     }
     summary::sortRows(c.rows);
     return c;
@@ -66,6 +71,8 @@ SummaryOutcome writeSummary(const Collected& c, const QString& target)
     SummaryOutcome outcome;
     outcome.reports = static_cast<int>(c.rows.size());
     outcome.unread = c.unread;
+    outcome.rows = c.rows;
+    outcome.passedSummaries = c.passedSummaries;
     const QFileInfo info(target);
     const QString shown = QDir::toNativeSeparators(info.absoluteFilePath());
     if (info.exists() || info.isSymLink()) {
@@ -161,6 +168,22 @@ void SummaryJob::cancel()
         reading_.cancel();
 }
 
+bool SummaryJob::writeAgain(const SummaryOutcome& read, const QString& folder)
+{
+    if (running_)
+        return false;
+    running_ = true;
+    writeCollected(Collected{read.rows, read.unread, read.passedSummaries}, folder);
+    return true;
+}
+
+void SummaryJob::writeCollected(Collected c, const QString& folderPath)
+{
+    const QDir folder(folderPath);
+    const QString target = folder.filePath(freshWorkbookName(folder, QStringLiteral("Сводка Квартон")));
+    writing_.setFuture(QtConcurrent::run([c = std::move(c), target] { return writeSummary(c, target); }));
+}
+
 void SummaryJob::write()
 {
     if (reading_.isCanceled()) {
@@ -170,10 +193,7 @@ void SummaryJob::write()
         emit finished(outcome);
         return;
     }
-    Collected c = collect(reading_.future().results(), notReports_);
-    const QDir folder(folder_);
-    const QString target = folder.filePath(freshWorkbookName(folder, QStringLiteral("Сводка Квартон")));
-    writing_.setFuture(QtConcurrent::run([c = std::move(c), target] { return writeSummary(c, target); }));
+    writeCollected(collect(reading_.future().results(), notReports_), folder_);
 }
 
 } // namespace kvarton

@@ -12,6 +12,8 @@
 
 namespace kvarton {
 
+struct CollectedFiles;
+
 // What came of a summary: where it was written, how many reports it holds and how many files
 // were not read; or why it was not written.
 struct SummaryOutcome {
@@ -20,6 +22,8 @@ struct SummaryOutcome {
     std::vector<summary::UnreadFile> unread;
     QString problem; // in Russian, when nothing was written
     bool cancelled = false;
+    std::vector<summary::SummaryRow> rows; // in the order of the workbook
+    std::vector<std::string> passedSummaries; // earlier summaries among the files, passed over
 };
 
 // Reads every report and computes its figures on all cores, then writes the summary workbook to
@@ -39,6 +43,9 @@ public:
     bool start(const QStringList& inputs, const QString& folder);
     void cancel();
     bool isRunning() const { return running_; }
+    // Writes the rows and files not read of an earlier outcome into `folder` again, under a fresh
+    // name; false while a summary is being made.
+    bool writeAgain(const SummaryOutcome& read, const QString& folder);
 
 signals:
     void progress(int done, int total);
@@ -47,6 +54,7 @@ signals:
 private:
     void read();
     void write();
+    void writeCollected(CollectedFiles c, const QString& folder);
 
     QFutureWatcher<summary::FileSummary> reading_;
     QFutureWatcher<SummaryOutcome> writing_;

@@ -25,6 +25,10 @@ void SummaryOpening::show()
     if (!screen_) {
         screen_ = new SummaryScreen(window_);
         setReportsChooser(chooseReports_);
+        connect(screen_, &SummaryScreen::reportChosen, this, [this](const QString& path) {
+            screen_->close();
+            emit reportChosen(path);
+        });
     }
     screen_->openOver({start_});
 }

@@ -29,6 +29,10 @@ public:
     // The summary's window, or nullptr while it has not been opened.
     SummaryScreen* screen() const { return screen_; }
 
+signals:
+    // A row of the group was opened: the window has closed, the report is to be opened.
+    void reportChosen(const QString& path);
+
 private:
     QWidget* window_;
     QWidget* start_;

@@ -1,7 +1,10 @@
 #include "summary_screen.h"
 
+#include "group_table_model.h"
 #include "report_screen.h"
 #include "summary_job.h"
+
+#include "summary/outliers.h"
 
 #include "steps/screens.h"
 #include "steps/widgets.h"
@@ -12,11 +15,17 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
+#include <QScreen>
 #include <QShowEvent>
+#include <QSortFilterProxyModel>
+#include <QTableView>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kvarton {
 
@@ -65,9 +74,48 @@ SummaryScreen::SummaryScreen(QWidget* parent)
     status_ = makeLabel(this, QStringLiteral("SummaryStatus"), {}, true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     content()->addWidget(status_);
-    content()->addStretch(1);
+
+    groupCaption_ = makeLabel(this, QStringLiteral("GroupCaption"), {}, true);
+    content()->addWidget(groupCaption_);
+    group_ = new GroupTableModel(this);
+    sorted_ = new QSortFilterProxyModel(this);
+    sorted_->setSourceModel(group_);
+    sorted_->setSortRole(Qt::UserRole);
+    sorted_->setSortLocaleAware(true);
+    table_ = new QTableView(this);
+    table_->setObjectName(QStringLiteral("GroupTable"));
+    table_->setAccessibleName(QStringLiteral("Отчеты группы"));
+    table_->setModel(sorted_);
+    table_->setSortingEnabled(true);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setWordWrap(false);
+    table_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignTop);
+    content()->addWidget(table_, 1);
+    farRule_ = makeLabel(this, QStringLiteral("FarRule"), qs(summary::farRuleText()), true);
+    content()->addWidget(farRule_);
+    unread_ = makeLabel(this, QStringLiteral("UnreadFiles"), {}, true);
+    unread_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    content()->addWidget(unread_);
+    writeAgain_ = makeButton(this, QStringLiteral("WriteSummary"), QStringLiteral("записать сводку"));
+    addButton(writeAgain_);
+    for (QWidget* w : std::initializer_list<QWidget*>{groupCaption_, table_, farRule_, unread_, writeAgain_})
+        w->hide();
+    stretch_ = new QWidget(this); // takes the room the table leaves while there is none
+    content()->addWidget(stretch_, 1);
     setBusy(false);
     status_->hide();
+
+    connect(table_, &QTableView::activated, this, &SummaryScreen::openRow);
+    connect(writeAgain_, &QPushButton::clicked, this, [this] {
+        if (!read_)
+            return;
+        status_->setText(QStringLiteral("Записывается сводка…"));
+        setBusy(true);
+        if (!job_->writeAgain(*read_, ReportScreen::reportFolder()))
+            setBusy(false);
+    });
 
     connect(files_, &QPushButton::clicked, this, [this] { ask(Choice::Files); });
     connect(folder_, &QPushButton::clicked, this, [this] { ask(Choice::Folder); });
@@ -91,6 +139,7 @@ void SummaryScreen::showEvent(QShowEvent* event)
         status_->hide();
         progress_->hide();
         cancel_->hide();
+        showGroup({});
     }
     ModalScreen::showEvent(event);
 }
@@ -124,6 +173,7 @@ void SummaryScreen::setBusy(bool busy)
 {
     files_->setEnabled(!busy);
     folder_->setEnabled(!busy);
+    writeAgain_->setEnabled(!busy);
     progress_->setVisible(busy);
     cancel_->setVisible(busy);
 }
@@ -146,12 +196,62 @@ void SummaryScreen::done(const SummaryOutcome& outcome)
         if (!outcome.unread.empty())
             text += QStringLiteral(" Не прочитано файлов: %1 (они перечислены на листе «Не прочитаны»).")
                         .arg(outcome.unread.size());
+        if (!outcome.passedSummaries.empty())
+            text += QStringLiteral(" Пропущены сводки, записанные программой: %1.").arg(outcome.passedSummaries.size());
         if (!opened)
             text += QStringLiteral("\nОткройте этот файл программой для работы с электронными таблицами.");
         status_->setText(text);
     }
     status_->show();
+    if (!outcome.cancelled && (!outcome.rows.empty() || !outcome.unread.empty()))
+        showGroup(outcome);
     emit idle();
+}
+
+void SummaryScreen::showGroup(const SummaryOutcome& outcome)
+{
+    read_ = std::make_unique<SummaryOutcome>(outcome);
+    group_->setRows(outcome.rows);
+    sorted_->sort(-1);
+    table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    const bool any = !outcome.rows.empty() || !outcome.unread.empty();
+    groupCaption_->setText(
+        QStringLiteral("Отчетов в группе: %1. Выделено показателей: %2. Двойной щелчок или Enter на строке "
+                       "открывает отчет слушателя.")
+            .arg(outcome.rows.size())
+            .arg(group_->farCount()));
+    QStringList unread;
+    for (const summary::UnreadFile& f : outcome.unread)
+        unread << QStringLiteral("«%1»: %2").arg(QString::fromStdString(f.fileName), QString::fromStdString(f.reason));
+    unread_->setText(unread.isEmpty() ? QString() : QStringLiteral("Не прочитаны:\n") + unread.join(u'\n'));
+    for (QWidget* w : std::initializer_list<QWidget*>{groupCaption_, table_, farRule_, writeAgain_})
+        w->setVisible(any);
+    unread_->setVisible(!unread.isEmpty());
+    stretch_->setVisible(!any);
+    if (!any)
+        return;
+    table_->resizeColumnsToContents();
+    // A figure's head names its step, option and caption on three lines, which would make every
+    // column as wide as the longest: the columns keep to a width that shows the figures, and the
+    // whole head is its tooltip.
+    constexpr int kWidestColumn = 150;
+    for (int c = 0; c < group_->columnCount(); ++c)
+        table_->setColumnWidth(c, std::min(table_->columnWidth(c), kWidestColumn));
+    // The group wants room: as wide and high as the caller's screen leaves.
+    if (const QScreen* screen = this->screen()) {
+        const QRect free = screen->availableGeometry();
+        resize(std::max(width(), std::min(1100, free.width() - 40)),
+            std::max(height(), std::min(700, free.height() - 60)));
+    }
+}
+
+void SummaryScreen::openRow(const QModelIndex& index)
+{
+    if (!index.isValid() || !read_)
+        return;
+    const QString path = QString::fromStdString(group_->row(sorted_->mapToSource(index).row()).path);
+    if (!path.isEmpty())
+        emit reportChosen(path);
 }
 
 } // namespace kvarton

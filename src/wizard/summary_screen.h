@@ -2,21 +2,30 @@
 
 #include "modal_screen.h"
 
+#include <QModelIndex>
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QSortFilterProxyModel;
+class QTableView;
 
 namespace kvarton {
 
+class GroupTableModel;
 class SummaryJob;
 struct SummaryOutcome;
 
 // The teacher's summary of many reports: choose the files or a folder, watch the files being read
-// on all cores (and cancel), then the new workbook opens and the screen says where it is.
+// on all cores (and cancel), then the new workbook opens and the screen says where it is, and shows
+// the group as a table (GroupTable): a row per report, sortable by any column, the figures far
+// from the group's typical value marked by the rule stated under it, the files not read named with
+// their reasons. A double-click or Enter on a row asks to open that learner's report;
+// "записать сводку" writes the workbook again under a fresh name.
 class SummaryScreen final : public ModalScreen {
     Q_OBJECT
 public:
@@ -33,9 +42,14 @@ public:
     bool isBusy() const;
     // The path of the last summary written, empty when none.
     const QString& lastSummary() const { return lastSummary_; }
+    // The table of the group last read, for a look from the tests.
+    QTableView* groupTable() const { return table_; }
+    // Shows the group an outcome read (what a finished reading shows; an empty one hides it).
+    void showGroup(const SummaryOutcome& outcome);
 
 signals:
     void idle(); // a summary was written, refused or cancelled
+    void reportChosen(const QString& path); // a row of the group was opened
 
 protected:
     void closeEvent(class QCloseEvent* event) override;
@@ -45,6 +59,7 @@ private:
     void ask(Choice choice);
     void done(const SummaryOutcome& outcome);
     void setBusy(bool busy);
+    void openRow(const QModelIndex& index);
 
     Chooser choose_;
     SummaryJob* job_ = nullptr;
@@ -54,6 +69,15 @@ private:
     QProgressBar* progress_ = nullptr;
     QLabel* status_ = nullptr;
     QString lastSummary_;
+    GroupTableModel* group_ = nullptr;
+    QSortFilterProxyModel* sorted_ = nullptr;
+    QTableView* table_ = nullptr;
+    QLabel* groupCaption_ = nullptr;
+    QLabel* farRule_ = nullptr;
+    QLabel* unread_ = nullptr;
+    QPushButton* writeAgain_ = nullptr;
+    QWidget* stretch_ = nullptr;
+    std::unique_ptr<SummaryOutcome> read_; // the group shown, for "записать сводку"
 };
 
 } // namespace kvarton

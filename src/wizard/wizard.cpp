@@ -3,6 +3,7 @@
 #include "help_screen.h"
 #include "main_window.h"
 #include "personal_data_screen.h"
+#include "report_owner.h"
 #include "report_screen.h"
 #include "start_screen.h"
 #include "step_controller.h"
@@ -14,7 +15,10 @@
 
 #include "steps/step_form.h"
 
+#include <QLayout>
 #include <QMessageBox>
+
+#include <algorithm>
 
 namespace kvarton {
 
@@ -34,6 +38,7 @@ Wizard::Wizard(WorksFolder workFolder)
     connect(start_, &StartScreen::openWorkRequested, opening_, &WorkOpening::listSavedWorks);
     connect(start_, &StartScreen::continueCopyRequested, opening_, &WorkOpening::continueCopy);
     connect(start_, &StartScreen::summaryRequested, summary_, &SummaryOpening::show);
+    connect(summary_, &SummaryOpening::reportChosen, opening_, &WorkOpening::openReport);
     connect(window_.get(), &MainWindow::closeRequested, this, &Wizard::finish);
 }
 
@@ -43,7 +48,11 @@ void Wizard::start()
 {
     opening_->offerLastWork();
     window_->showPage(start_);
-    window_->resizeCentred(QSize(720, 560));
+    // As high as the start screen needs at its width: its two sides stand over no empty band.
+    constexpr int kStartWidth = 720;
+    int height = start_->layout()->totalHeightForWidth(kStartWidth);
+    height += height % 2; // an even height stands centred to the pixel
+    window_->resizeCentred(QSize(kStartWidth, std::max(height, window_->minimumSizeHint().height())));
     window_->show();
 }
 
@@ -119,6 +128,7 @@ void Wizard::confirmPersonalData()
 void Wizard::startWork(InstitutionModel model, int step, std::optional<ContinuedWork> continued, work::KeptMembers carried)
 {
     model_ = std::move(model);
+    window_->showReportOwner(reportOwnerLine(model_));
     if (!steps_) {
         steps_ = new StepController(model_, *window_);
         // Every commit is saved; the step it shows is the step last shown.

@@ -1,6 +1,9 @@
 #include "work_line.h"
 
 #include "work_keeper.h"
+#include "work_list_screen.h"
+
+#include "summary/summary_rows.h"
 
 #include <QStringList>
 
@@ -11,22 +14,54 @@ namespace {
 // The characters of an institution's name a line shows.
 constexpr qsizetype kShownName = 80;
 
+QString unreadable(const work::WorkEntry& entry)
+{
+    return QStringLiteral("«%1» не читается: %2")
+        .arg(pathText(entry.file.filename()), QString::fromStdString(entry.problem));
+}
+
+QString shownName(const work::SavedWork& w)
+{
+    QString name = QString::fromStdString(w.institution).simplified();
+    if (name.size() > kShownName)
+        name = name.left(kShownName) + u'…';
+    return name;
+}
+
 } // namespace
 
 QString workLine(const work::WorkEntry& entry)
 {
     if (!entry.work)
-        return QStringLiteral("«%1» не читается: %2")
-            .arg(pathText(entry.file.filename()), QString::fromStdString(entry.problem));
+        return unreadable(entry);
     const work::SavedWork& w = *entry.work;
-    QString name = QString::fromStdString(w.institution).simplified();
-    if (name.size() > kShownName)
-        name = name.left(kShownName) + u'…';
+    const QString name = shownName(w);
     const QString region = w.region.empty() ? QStringLiteral("регион не выбран") : QString::fromStdString(w.region);
     return QStringLiteral("%1, «%2», шаг %3, %4")
         .arg(region, name)
         .arg(w.step)
         .arg(QString::fromStdString(work::russianText(w.saved)));
+}
+
+WorkRow workRow(const work::WorkEntry& entry)
+{
+    WorkRow row;
+    if (!entry.work) {
+        row.problem = unreadable(entry);
+        return row;
+    }
+    const work::SavedWork& w = *entry.work;
+    InstitutionModel person;
+    person.surname = w.surname;
+    person.firstInitial = w.firstInitial;
+    person.patronymicInitial = w.patronymicInitial;
+    row.learner = QString::fromStdString(summary::learnerName(person));
+    row.institution = shownName(w);
+    row.region = QString::fromStdString(w.region);
+    row.step = w.step;
+    row.saved = QString::fromStdString(work::russianText(w.saved));
+    row.fromReport = !w.fromReport.empty();
+    return row;
 }
 
 QString skippedText(const work::WorkListing& listing, const std::filesystem::path& folder)

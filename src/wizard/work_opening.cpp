@@ -8,12 +8,14 @@
 #include "work_line.h"
 #include "work_list_screen.h"
 #include "work_lock.h"
+#include "work_removal.h"
 
 #include "calc/panels.h"
 #include "reader/report_reader.h"
 #include "work/work_folder.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace kvarton {
 
@@ -36,20 +38,30 @@ WorkOpening::WorkOpening(Wizard& wizard)
 {
 }
 
+// The newest of the learner's own works: one the teacher made of a report is never offered. Only
+// the newest few are read, so that the start stays quick however many works there are.
+std::optional<work::WorkEntry> WorkOpening::lastOwnWork() const
+{
+    constexpr std::size_t kLookedAt = 20;
+    WorkKeeper& keeper = wizard_.keeper();
+    if (!keeper.lists())
+        return std::nullopt;
+    for (const std::filesystem::path& file : work::workFiles(keeper.folder(), kLookedAt))
+        if (work::WorkEntry entry = work::readEntry(file); !entry.work || entry.work->fromReport.empty())
+            return entry;
+    return std::nullopt;
+}
+
 void WorkOpening::offerLastWork()
 {
-    WorkKeeper& keeper = wizard_.keeper();
-    const auto newest = keeper.lists() ? work::workFiles(keeper.folder(), 1) : std::vector<std::filesystem::path>{};
-    wizard_.startScreen()->showLastWork(newest.empty() ? QString() : workLine(work::readEntry(newest.front())));
+    const auto last = lastOwnWork();
+    wizard_.startScreen()->showLastWork(last ? workLine(*last) : QString());
 }
 
 void WorkOpening::continueLastWork()
 {
-    if (!wizard_.keeper().lists())
-        return;
-    const auto newest = work::workFiles(wizard_.keeper().folder(), 1);
-    if (!newest.empty())
-        continueWork(newest.front());
+    if (const auto last = lastOwnWork())
+        continueWork(last->file);
 }
 
 std::optional<QString> WorkOpening::continueWork(const std::filesystem::path& file)
@@ -105,15 +117,33 @@ void WorkOpening::listSavedWorks()
             if (row >= 0 && static_cast<std::size_t>(row) < listedWorks_.size())
                 continueWork(listedWorks_[static_cast<std::size_t>(row)]);
         });
+        connect(workList_, &WorkListScreen::removeRequested, this, &WorkOpening::removeListedWork);
     }
+    fillWorkList();
+    workList_->showProblem({});
+    workList_->openOver({wizard_.startScreen()});
+}
+
+void WorkOpening::fillWorkList()
+{
     WorkKeeper& keeper = wizard_.keeper();
     work::WorkListing listing = work::listWorks(keeper.folder(), kListedWorks);
     listedWorks_ = std::move(listing.works);
-    QStringList lines;
+    std::vector<WorkRow> rows;
     for (const std::filesystem::path& file : listedWorks_)
-        lines << workLine(work::readEntry(file));
-    workList_->setWorks(lines, skippedText(listing, keeper.folder()));
-    workList_->openOver({wizard_.startScreen()});
+        rows.push_back(workRow(work::readEntry(file)));
+    workList_->setWorks(rows, skippedText(listing, keeper.folder()));
+}
+
+// The list and the start screen's last work show what is left.
+void WorkOpening::removeListedWork(int row)
+{
+    if (row < 0 || static_cast<std::size_t>(row) >= listedWorks_.size())
+        return;
+    const auto problem = removeWork(listedWorks_[static_cast<std::size_t>(row)]);
+    fillWorkList();
+    workList_->showProblem(problem.value_or(QString()));
+    offerLastWork();
 }
 
 // A report read back opens on its first results: the teacher sees the figures at once. The personal
@@ -128,7 +158,9 @@ std::optional<QString> WorkOpening::openReport(const QString& path)
         return message;
     }
     start->showProblem({});
-    wizard_.startWork(std::move(std::get<InstitutionModel>(read)), calc::kFirstResultsStep);
+    InstitutionModel work = std::move(std::get<InstitutionModel>(read));
+    work.reportFile = QFileInfo(path).fileName().toStdString(); // the teacher's, never the learner's last work
+    wizard_.startWork(std::move(work), calc::kFirstResultsStep);
     return std::nullopt;
 }
 

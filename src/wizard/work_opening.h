@@ -11,6 +11,10 @@
 
 class QWidget;
 
+namespace kvarton::work {
+struct WorkEntry;
+} // namespace kvarton::work
+
 namespace kvarton {
 
 class Wizard;
@@ -43,6 +47,10 @@ public:
     WorkListScreen* workList() const { return workList_; }
 
 private:
+    std::optional<work::WorkEntry> lastOwnWork() const;
+    void fillWorkList();
+    void removeListedWork(int row);
+
     Wizard& wizard_;
     FileChooser chooseFile_;
     QPointer<WorkListScreen> workList_;

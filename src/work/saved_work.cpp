@@ -40,6 +40,7 @@ constexpr const char* kFormatMember = "format";
 constexpr const char* kSavedMember = "saved";
 constexpr const char* kStepMember = "step";
 constexpr const char* kFieldsMember = "fields";
+constexpr const char* kFromReportMember = "fromReport"; // since 1.1, only in works made from reports
 
 std::string versionText(FormatVersion v) { return std::to_string(v.major) + "." + std::to_string(v.minor); }
 
@@ -190,6 +191,8 @@ SavedWork readWork(const Json& doc)
     if (!region)
         throw Refused{"регион " + inQuotes(work.region) + " неизвестен этой версии программы"};
     work.region = *region;
+    if (const auto from = doc.find(kFromReportMember); from != doc.end())
+        work.fromReport = text(*from, kFromReportMember);
 
     const Json& fields = member(doc, kFieldsMember);
     if (!fields.is_object())
@@ -206,6 +209,7 @@ SavedWork readWork(const Json& doc)
 
     for (const auto& [name, value] : doc.items()) {
         const bool known = name == kFormatMember || name == kSavedMember || name == kStepMember || name == kFieldsMember
+            || name == kFromReportMember
             || std::any_of(
                 std::begin(kIdentity), std::end(kIdentity), [&](const IdentityMember& m) { return name == m.name; });
         if (known)
@@ -229,6 +233,7 @@ SavedWork captureWork(const InstitutionModel& model, SavedTime saved, KeptMember
     work.surname = model.surname;
     work.firstInitial = model.firstInitial;
     work.patronymicInitial = model.patronymicInitial;
+    work.fromReport = model.reportFile;
     const auto inputs = inputFields();
     work.fields.reserve(inputs.size());
     for (FieldRef ref : inputs)
@@ -245,6 +250,7 @@ InstitutionModel restoreModel(const SavedWork& work)
     model.surname = work.surname;
     model.firstInitial = work.firstInitial;
     model.patronymicInitial = work.patronymicInitial;
+    model.reportFile = work.fromReport;
     model.regionCoefficient = regionCoefficient(work.region);
     resetToDefaults(model);
     for (const auto& [ref, text] : work.fields)
@@ -262,6 +268,8 @@ std::string workJson(const SavedWork& work)
     doc[kStepMember] = work.step;
     for (const IdentityMember& m : kIdentity)
         doc[m.name] = work.*m.text;
+    if (!work.fromReport.empty())
+        doc[kFromReportMember] = work.fromReport;
     for (const auto& [name, json] : work.kept.top)
         doc[name] = Json::parse(json, nullptr, false);
     Json fields = Json::object();

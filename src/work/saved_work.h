@@ -24,7 +24,7 @@ struct FormatVersion {
     int minor = 0;
     friend constexpr auto operator<=>(FormatVersion, FormatVersion) noexcept = default;
 };
-inline constexpr FormatVersion kFormat{1, 0};
+inline constexpr FormatVersion kFormat{1, 1};
 
 // What a file of a later minor version holds that this program does not know: each member as its
 // name and its JSON text, kept so that writing the work back loses nothing.
@@ -43,6 +43,9 @@ struct SavedWork {
     std::string surname;
     std::string firstInitial;
     std::string patronymicInitial;
+    // The file name of the learner's report the teacher opened it from; "" for a learner's own
+    // work. Such works are the teacher's: never offered to continue as the last work.
+    std::string fromReport;
     // Every input of steps 1–12 with the text its control shows, in the order of inputFields().
     std::vector<std::pair<FieldRef, std::string>> fields;
     KeptMembers kept;

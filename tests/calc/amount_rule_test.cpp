@@ -2,6 +2,8 @@
 
 #include "calc/amount_rule.h"
 #include "calc/input_checks.h"
+#include "calc/total_rule.h"
+#include "model/field_keys.h"
 
 using namespace kvarton;
 using namespace kvarton::calc;
@@ -94,4 +96,46 @@ TEST(InputCheckFailures, EveryKindNamedAsTheLearnerSawIt)
     };
     EXPECT_EQ(inputCheckFailures(m), expected);
     EXPECT_FALSE(runInputChecks(m));
+}
+
+// A total of steps 7 and 8 is marked only when its parts, as typed, add up to more than it.
+TEST(AmountRule, TotalsSmallerThanTheirParts)
+{
+    using Texts = std::vector<std::string>;
+    const struct {
+        Texts parts;
+        const char* total;
+        const char* hint; // nullptr: not marked
+    } cases[] = {
+        {{"9000000", "500"}, "1000", "Сумма по должностям 9000500 больше итога 1000"},
+        {{"9000000", "500"}, "9000500", nullptr}, // equal is sound
+        {{"9000000", "500"}, "9999999", nullptr}, // the total may hold roles not listed
+        {{"0,1", "0,2"}, "0,3", nullptr}, // positions add exactly, no binary remainder
+        {{"0,1", "0,25"}, "0,3", "Сумма по должностям 0,35 больше итога 0,3"},
+        {{"abc", "", "7"}, "5", "Сумма по должностям 7 больше итога 5"}, // no number counts as nothing
+        {{"7"}, "", nullptr},
+        {{"7"}, "пять", nullptr}, // the amount mark speaks for the total
+        {{"922337203685477", "922337203685477"}, "1", nullptr}, // a sum money cannot hold
+        {{"-5", "3"}, "0", nullptr},
+    };
+    for (const auto& c : cases) {
+        const auto excess = totalExcess(c.parts, c.total);
+        ASSERT_EQ(excess.has_value(), c.hint != nullptr) << c.total;
+        if (excess) {
+            EXPECT_EQ(totalHint(*excess), c.hint);
+        }
+    }
+    // Both totals are the pedagogical staff's, each over the eleven pedagogical roles of its own
+    // step; the course's defaults add up so, to the position.
+    ASSERT_EQ(typedTotals().size(), 2u);
+    EXPECT_EQ(typedTotals()[0].total, fields::payroll2011PedTotal());
+    EXPECT_EQ(typedTotals()[1].parts.size(), 11u);
+    EXPECT_EQ(typedTotals()[1].parts.back(), fields::positions2011(StaffRole::SpeechTherapist));
+    auto m = defaults();
+    for (const TypedTotal& t : typedTotals()) {
+        std::vector<std::string> parts;
+        for (FieldRef part : t.parts)
+            parts.push_back(field(m, part).displayText());
+        EXPECT_FALSE(totalExcess(parts, field(m, t.total).displayText())) << fieldKey(t.total);
+    }
 }

@@ -1,3 +1,4 @@
+#include "report/page_breaks.h"
 #include "report/report.h"
 #include "report/report_layout.h"
 #include "report/row_fit.h"
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 using namespace kvarton;
@@ -203,6 +205,40 @@ TEST(ReportSheet, StPetersburgStylesMergesWidthsHeightsAndPage)
     EXPECT_EQ(sheet.page.paper, Paper::A4);
     EXPECT_TRUE(sheet.page.fitToPageWidth);
     EXPECT_EQ(sheet.page.header, "");
+    // 37–80 and 81–112 would each run over the page they begin on: each of their tables goes whole
+    // onto the next page, the step-12 table with the rest of step 11's.
+    EXPECT_EQ(sheet.page.pageBreaks, (std::vector<int>{37, 81}));
+}
+
+// A table head never ends a printed page apart from its rows, counted on pages of 733 points
+// (48 rows of 15 points and a little).
+TEST(ReportSheet, TablesBeginPagesWhereTheyWouldNotFit)
+{
+    const struct {
+        int rows;
+        std::vector<int> heads;
+        double columnWidth; // of four columns
+        std::vector<int> breaks;
+    } cases[] = {
+        {60, {40}, 15, {40}}, // rows 40–60 would part after row 48
+        {60, {10, 30}, 15, {30}}, // the first table fits the first page, the second does not
+        {60, {10, 11, 30}, 15, {30}}, // a head of two rows
+        {200, {45}, 15, {}}, // a table longer than a page keeps its head with its first row…
+        {200, {48}, 15, {48}}, // …which here would begin the next page
+        {200, {50}, 15, {}}, // the spreadsheet's own break at row 49 is in time
+        {60, {40}, 40, {}}, // columns fitted into the page's width print smaller
+    };
+    for (const auto& c : cases) {
+        Sheet sheet;
+        sheet.page.fitToPageWidth = true;
+        for (int column = 0; column < 4; ++column)
+            sheet.columns.push_back({column, c.columnWidth});
+        for (int row = 1; row <= c.rows; ++row) {
+            const bool head = std::find(c.heads.begin(), c.heads.end(), row) != c.heads.end();
+            sheet.cells.push_back({row, 0, std::string("x"), head ? 1 : 0});
+        }
+        EXPECT_EQ(headKeepingBreaks(sheet, 1), c.breaks) << c.rows << " rows, head at " << c.heads.front();
+    }
 }
 
 TEST(ReportSheet, ValuesAreCurrencyNumbersAndIdentityIsAsTyped)

@@ -15,8 +15,10 @@ if len(files) != 2:
 if leftovers:
     problems.append(f"files other than workbooks left behind: {leftovers}")
 for f in files:
-    if "/" in f.name or not f.name.startswith("Отчет Квартон "):
+    if "/" in f.name or not f.name.startswith("Отчет Квартон — "):
         problems.append(f"unexpected name {f.name!r}")
+    elif "— Детский сад Ромашка № 12 — " not in f.name:  # the institution, as a file name takes it
+        problems.append(f"name without the institution {f.name!r}")
 
 
 def cells(path, sheet=0):

@@ -4,10 +4,12 @@
 #include "summary/input_files.h"
 #include "summary/summary_columns.h"
 #include "summary/summary_rows.h"
+#include "summary/summary_workbook.h"
 
 #include "calc/steps.h"
 #include "reader/report_reader.h"
 #include "report/report.h"
+#include "report/xlsx_workbook.h"
 
 #include "common/random_work.h"
 
@@ -164,6 +166,14 @@ TEST(SummaryRows, AFolderWithForeignDamagedAndResavedWorkbooks)
     }
     EXPECT_EQ(unread[0].fileName, "foreign.xlsx");
     EXPECT_EQ(unread[1].fileName, "truncated.xlsx");
+    EXPECT_FALSE(unread[0].ownSummary || unread[1].ownSummary);
+    // A summary the program wrote of them beside them is passed over as such, not as a report.
+    const fs::path earlier = folder / "Сводка Квартон.xlsx";
+    ASSERT_FALSE(report::writeWorkbook(summaryWorkbook(rows, unread), utf8(earlier)));
+    const FileSummary summary = summarizeFile(utf8(earlier));
+    ASSERT_TRUE(std::holds_alternative<UnreadFile>(summary));
+    EXPECT_TRUE(std::get<UnreadFile>(summary).ownSummary);
+    fs::remove(earlier);
 
     // Given again as files, and a folder without workbooks, and a file that is not there.
     Folder empty("empty");

@@ -6,14 +6,20 @@
 #include "wizard/main_window.h"
 #include "wizard/step_controller.h"
 #include "wizard/work_keeper.h"
+#include "wizard/work_list_screen.h"
+#include "work/durable_file.h"
+#include "work/saved_work.h"
 #include "work/work_folder.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <fstream>
@@ -98,7 +104,7 @@ private slots:
             confirmPersonalData(m, {m.regionName, "Сад № 2", "", "", ""});
             m.currentStep = 8;
             std::string json = work::workJson(work::captureWork(m, savedTimeNow()));
-            json.replace(json.find("\"1.0\""), 5, "\"1.4\"");
+            json.replace(json.find("\"1.1\""), 5, "\"1.4\"");
             json.replace(json.find("\"fields\": {"), 11, "\"notes\": [\"заметка\"],\n  \"fields\": {\"later.key\": 5,");
             std::ofstream(file, std::ios::binary) << json;
         }
@@ -106,7 +112,7 @@ private slots:
         w.start();
         QVERIFY(control<QLabel>(w, Screen::Start, QStringLiteral("LastWork"))
                     ->text()
-                    .startsWith(QStringLiteral("Последняя работа: г. Москва, «Сад № 2», шаг 8, ")));
+                    .startsWith(QStringLiteral("Последняя работа: г. Москва, «Сад №\u00A02», шаг 8, ")));
         control<QPushButton>(w, Screen::Start, QStringLiteral("Continue"))->click();
         QCOMPARE(w.model().currentStep, 8);
         QCOMPARE(w.model().institutionName, std::string("Сад № 2"));
@@ -251,6 +257,66 @@ private slots:
         QCOMPARE(skipped->text(),
             QStringLiteral("В папке «%1» пропущены:\n«work-20260101-080000.json»: это не файл, а папка")
                 .arg(folder.path()));
+    }
+
+    // A work the teacher made of a report, though newer, is never offered as the last work; the
+    // list marks it, and a work removed after its confirmation leaves the folder with its previous
+    // version, for the trash (here the test's own).
+    void aReportsWorkIsNotTheLastAndAWorkIsRemoved()
+    {
+        QTemporaryDir folder;
+        const std::filesystem::path works = pathOf(folder.path()) / "works";
+        qputenv("XDG_DATA_HOME", QFile::encodeName(folder.path()));
+        {
+            Wizard first(works);
+            begin(first, QStringLiteral("Сад № 6"));
+            control<QPushButton>(first, Screen::WorkingTime, QStringLiteral("Command2"))->click();
+            first.window()->close();
+        }
+        {
+            InstitutionModel m;
+            m.regionName = "г. Москва";
+            confirmPersonalData(m, {m.regionName, "Ясли № 2", "Петрова", "", ""});
+            m.currentStep = 13;
+            m.reportFile = "Отчет Квартон — Петрова.xlsx";
+            std::ofstream(works / "work-20990101-000000.json", std::ios::binary)
+                << work::workJson(work::captureWork(m, savedTimeNow()));
+        }
+        Wizard w(works);
+        w.start();
+        QVERIFY(control<QLabel>(w, Screen::Start, QStringLiteral("LastWork"))
+                    ->text()
+                    .contains(QStringLiteral("Сад №\u00A06")));
+        control<QPushButton>(w, Screen::Start, QStringLiteral("OpenWork"))->click();
+        auto* list = static_cast<WorkListScreen*>(w.form(Screen::WorkList));
+        auto* table = control<QTableWidget>(w, Screen::WorkList, QStringLiteral("Works"));
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->item(0, 0)->text(), QStringLiteral("Отчет: Петрова"));
+        QCOMPARE(table->item(1, 1)->text(), QStringLiteral("Сад №\u00A06"));
+        QCOMPARE(table->item(1, 3)->text(), QStringLiteral("2"));
+
+        const std::filesystem::path own = work::workFiles(works).back();
+        if (!std::filesystem::exists(work::previousVersionOf(own))) // the writer may have joined the saves
+            std::filesystem::copy_file(own, work::previousVersionOf(own));
+        static QString asked;
+        list->setConfirm([](QWidget*, const QString& question) {
+            asked = question;
+            return false;
+        });
+        table->setCurrentCell(1, 0);
+        control<QPushButton>(w, Screen::WorkList, QStringLiteral("RemoveWork"))->click();
+        QVERIFY2(asked.contains(QStringLiteral("«фамилия не указана, Сад №\u00A06, Камчатский край, 2, ")),
+            qPrintable(asked));
+        QVERIFY(std::filesystem::exists(own)); // not confirmed: nothing happens
+        list->setConfirm([](QWidget*, const QString&) { return true; });
+        control<QPushButton>(w, Screen::WorkList, QStringLiteral("RemoveWork"))->click();
+        QVERIFY(!std::filesystem::exists(own));
+        QVERIFY(!std::filesystem::exists(work::previousVersionOf(own)));
+        QCOMPARE(table->rowCount(), 1);
+        QVERIFY(!control<QLabel>(w, Screen::Start, QStringLiteral("LastWork"))->isVisibleTo(w.form(Screen::Start)));
+        QVERIFY(QDir(folder.path() + QStringLiteral("/Trash/files")).count() >= 2
+            || QDir(pathText(works) + QStringLiteral("/удаленные")).count() >= 2);
+        qunsetenv("XDG_DATA_HOME");
     }
 };
 

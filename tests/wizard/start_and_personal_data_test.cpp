@@ -123,11 +123,13 @@ private slots:
         auto* initial = control<QLineEdit>(w, Screen::PersonalData, QStringLiteral("Text3"));
         auto* nameNote = control<QLabel>(w, Screen::PersonalData, QStringLiteral("NameLengthNote"));
         auto* personNote = control<QLabel>(w, Screen::PersonalData, QStringLiteral("PersonLengthNote"));
+        // The note of an empty surname goes when one is typed, and keeps its place as these do.
+        auto* surnameNote = control<QLabel>(w, Screen::PersonalData, QStringLiteral("SurnameNote"));
         auto layoutNow = [&] {
             QApplication::processEvents();
             QStringList places;
             for (QWidget* child : form->findChildren<QWidget*>())
-                if (child != nameNote && child != personNote) {
+                if (child != nameNote && child != personNote && child != surnameNote) {
                     const QRect r = child->geometry();
                     places << QStringLiteral("%1 %2,%3 %4x%5 %6")
                                   .arg(child->objectName())

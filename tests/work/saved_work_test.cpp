@@ -116,6 +116,17 @@ TEST(SavedWork, UntouchedFieldsKeepTheirDefaults)
     EXPECT_EQ(restored.payroll2011PedTotal, ModelValue::text("4326071")); // a money default, as text
 }
 
+// A work the teacher made from a report says so, after the identity; a learner's own says nothing.
+TEST(SavedWork, AWorkFromAReportKeepsItsFileName)
+{
+    InstitutionModel m = confirmed("Камчатский край", "Сад");
+    m.reportFile = "Отчет Квартон — Иванова.xlsx";
+    const std::string json = work::workJson(work::captureWork(m, {}));
+    EXPECT_LT(json.find("\"patronymicInitial\""), json.find("\"fromReport\": \"Отчет Квартон — Иванова.xlsx\""));
+    EXPECT_EQ(throughFile(m).reportFile, m.reportFile);
+    EXPECT_EQ(throughFile(confirmed("Камчатский край", "Сад")).reportFile, "");
+}
+
 TEST(SavedWork, NoRegionChosenStaysSo)
 {
     InstitutionModel m = confirmed("", "Сад");
@@ -133,7 +144,7 @@ TEST(SavedWork, TheFileIsReadableJsonInAFixedOrder)
     EXPECT_EQ(members,
         (std::vector<std::string>{"format", "saved", "step", "region", "institution", "surname", "firstInitial",
             "patronymicInitial", "fields"}));
-    EXPECT_EQ(doc["format"], "1.0");
+    EXPECT_EQ(doc["format"], "1.1");
     EXPECT_EQ(doc["saved"], "2026-03-14T12:00:00.250+03:00");
     EXPECT_EQ(doc["step"], 9);
     EXPECT_EQ(doc["fields"].size(), inputFields().size());

@@ -8,6 +8,7 @@
 #include "wizard/summary_screen.h"
 #include "wizard/wizard.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -23,12 +24,53 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTableView>
 
 #include <utility>
 
 namespace kvarton {
 
 namespace {
+
+// A row of a table as a scenario names it: its cells' shown texts that are not empty, joined by
+// " | " (a cell's own line breaks as blanks).
+QString rowText(const QAbstractItemView* view, int row)
+{
+    const QAbstractItemModel* model = view->model();
+    QStringList cells;
+    for (int c = 0; c < model->columnCount(); ++c) {
+        const QString text = model->index(row, c).data().toString().replace(u'\n', u' ');
+        if (!text.isEmpty())
+            cells << text;
+    }
+    return cells.join(QStringLiteral(" | "));
+}
+
+// The row that reads `text` whole, or else the first with a cell that reads it; -1 for none.
+int rowOf(const QAbstractItemView* view, const QString& text)
+{
+    const QAbstractItemModel* model = view->model();
+    for (int r = 0; r < model->rowCount(); ++r)
+        if (rowText(view, r) == text)
+            return r;
+    for (int r = 0; r < model->rowCount(); ++r)
+        for (int c = 0; c < model->columnCount(); ++c)
+            if (model->index(r, c).data().toString() == text)
+                return r;
+    return -1;
+}
+
+// A table's column by its head as shown (line breaks as blanks), or by its number from 1.
+int columnOf(const QAbstractItemView* view, const QString& text)
+{
+    const QAbstractItemModel* model = view->model();
+    for (int c = 0; c < model->columnCount(); ++c)
+        if (model->headerData(c, Qt::Horizontal).toString().replace(u'\n', u' ') == text)
+            return c;
+    bool isNumber = false;
+    const int number = text.toInt(&isNumber);
+    return isNumber && number >= 1 && number <= model->columnCount() ? number - 1 : -1;
+}
 
 // Splits a line into words; a double-quoted word may hold blanks and the escapes \" \\ \n \t.
 bool splitWords(const QString& line, QStringList& words, QString& error)
@@ -150,10 +192,16 @@ QString ScenarioRunner::usage()
         "Drives the program's screens (offscreen) from SCENARIO, one command per line; '#' starts a comment.\n"
         "TEXT is a double-quoted string with the escapes \\\" \\\\ \\n \\t.\n"
         "  click FORM.CONTROL           press a button, option button or menu action\n"
-        "  choose FORM.CONTROL TEXT     select the list item that reads TEXT (a drop-down list or a list of lines)\n"
+        "  choose FORM.CONTROL TEXT     select the list item that reads TEXT (a drop-down list or a list of lines),\n"
+        "                               or the row of a table that reads TEXT (cells joined by \" | \") or has a\n"
+        "                               cell that reads it\n"
+        "  activate FORM.TABLE TEXT     choose the row and open it, as a double-click or Enter does\n"
+        "  sort FORM.TABLE COLUMN       sort the table by the column whose head reads COLUMN (or number COLUMN);\n"
+        "                               the first row becomes the chosen one\n"
         "  type FORM.CONTROL TEXT       replace the text of a text field\n"
         "  close FORM                   close a window by its close box\n"
-        "  expect FORM.CONTROL TEXT     the control's shown text must equal TEXT\n"
+        "  expect FORM.CONTROL TEXT     the control's shown text must equal TEXT (FORM MainWindow: a line of the\n"
+        "                               main window above every screen)\n"
         "  expect-visible FORM.CONTROL yes|no\n"
         "  expect-enabled FORM.CONTROL yes|no\n"
         "  expect-focus FORM.CONTROL yes|no   whether the control is the one its window gives the keys to\n"
@@ -300,6 +348,7 @@ ScenarioRunner::Status ScenarioRunner::runLine(int number, const QString& rawLin
     }
 
     const bool withText = command == QLatin1String("choose") || command == QLatin1String("type")
+        || command == QLatin1String("activate") || command == QLatin1String("sort")
         || command == QLatin1String("expect") || command == QLatin1String("expect-visible")
         || command == QLatin1String("expect-enabled") || command == QLatin1String("expect-focus");
     if (!(command == QLatin1String("click") && needArguments(1)) && !(withText && needArguments(2)))
@@ -341,6 +390,29 @@ ScenarioRunner::Status ScenarioRunner::runLine(int number, const QString& rawLin
             return cannot(QStringLiteral("%1 cannot be clicked").arg(words[1]));
         return Ok;
     }
+    if (command == QLatin1String("sort")) {
+        auto* view = qobject_cast<QAbstractItemView*>(t.control);
+        const int column = view ? columnOf(view, text) : -1;
+        if (column < 0)
+            return cannot(QStringLiteral("%1 has no column \"%2\"").arg(words[1], escaped(text)));
+        auto* table = qobject_cast<QTableView*>(view);
+        if (!table)
+            return cannot(QStringLiteral("%1 cannot be sorted").arg(words[1]));
+        table->sortByColumn(column, Qt::AscendingOrder);
+        table->setCurrentIndex(table->model()->index(0, 0)); // `expect` reads the first row
+        return Ok;
+    }
+    if (auto* view = qobject_cast<QAbstractItemView*>(t.control); view && !qobject_cast<QListWidget*>(view)
+        && (command == QLatin1String("choose") || command == QLatin1String("activate"))) {
+        const int row = rowOf(view, text);
+        if (row < 0)
+            return cannot(QStringLiteral("%1 has no row \"%2\"").arg(words[1], escaped(text)));
+        const QModelIndex index = view->model()->index(row, 0);
+        view->setCurrentIndex(index);
+        if (command == QLatin1String("activate"))
+            emit view->activated(index);
+        return Ok;
+    }
     if (command == QLatin1String("choose")) {
         if (auto* items = qobject_cast<QListWidget*>(t.control)) {
             const QList<QListWidgetItem*> found = items->findItems(text, Qt::MatchExactly);
@@ -374,6 +446,15 @@ bool ScenarioRunner::resolve(const QString& path, Target& target, QString& error
     }
     const QString formName = path.left(dot);
     const QString controlName = path.mid(dot + 1);
+    // The main window's own line above every page (ReportOwner) is MainWindow.CONTROL.
+    if (formName == QLatin1String("MainWindow")) {
+        const std::string_view start = screenName(Screen::Start);
+        target.form = findForm(QString::fromUtf8(start.data(), static_cast<qsizetype>(start.size())))->window();
+        target.control = target.form->findChild<QObject*>(controlName, Qt::FindDirectChildrenOnly);
+        if (!target.control)
+            error = QStringLiteral("unknown control %1").arg(path);
+        return target.control != nullptr;
+    }
     if (!screenByName(formName.toStdString())) {
         error = QStringLiteral("unknown screen %1").arg(formName);
         return false;
@@ -430,6 +511,8 @@ QString ScenarioRunner::shownText(const QObject* control)
         return list->currentText();
     if (auto* items = qobject_cast<const QListWidget*>(control))
         return items->currentItem() ? items->currentItem()->text() : QString();
+    if (auto* view = qobject_cast<const QAbstractItemView*>(control))
+        return view->currentIndex().isValid() ? rowText(view, view->currentIndex().row()) : QString();
     if (auto* button = qobject_cast<const QAbstractButton*>(control))
         return button->text();
     if (auto* action = qobject_cast<const QAction*>(control))
@@ -491,6 +574,11 @@ void ScenarioRunner::dumpForm(QWidget* form, bool charts)
                         line(w->objectName(),
                             (row == items->currentRow() ? QStringLiteral("[x] ") : QStringLiteral("[ ] "))
                                 + items->item(row)->text());
+                else if (auto* view = qobject_cast<QAbstractItemView*>(w))
+                    for (int row = 0; row < view->model()->rowCount(); ++row)
+                        line(w->objectName(),
+                            (row == view->currentIndex().row() ? QStringLiteral("[x] ") : QStringLiteral("[ ] "))
+                                + rowText(view, row));
                 else if (qobject_cast<QLabel*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)
                     || qobject_cast<QAbstractButton*>(w) || (charts && qobject_cast<ResultChart*>(w)))
                     line(w->objectName(), shownText(w));
