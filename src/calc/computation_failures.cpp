@@ -121,14 +121,6 @@ bool payrollsCompute(const InstitutionModel& m, int step) noexcept
 
 } // namespace
 
-std::vector<std::string> computationFailures(const InstitutionModel& model, const StepOptions& options)
-{
-    std::vector<std::string> texts;
-    for (Failure& f : computationFindings(model, options))
-        texts.push_back(std::move(f.text));
-    return texts;
-}
-
 std::vector<Failure> computationFindings(const InstitutionModel& model, const StepOptions& options)
 {
     Causes causes;

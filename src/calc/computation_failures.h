@@ -15,9 +15,8 @@ namespace kvarton::calc {
 // those the four points of the panel do not cover: an input the step reads that is no number, an
 // input that a figure of the step is divided by and that is 0 (a stay mode, a group size, a share
 // of 100 %, the pedagogical positions of 2011 behind the head's salary), and sums too large to show.
-// Never empty: what cannot be named more closely is named by its step.
-std::vector<std::string> computationFailures(const InstitutionModel& model, const StepOptions& options);
-// The same lines with the input each names on a step, if it names one.
+// Never empty: what cannot be named more closely is named by its step. Each line carries the input
+// it names on a step, if it names one.
 std::vector<Failure> computationFindings(const InstitutionModel& model, const StepOptions& options);
 
 } // namespace kvarton::calc

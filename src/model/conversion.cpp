@@ -153,7 +153,6 @@ std::optional<double> parseNumber(std::string_view text) noexcept
     return value;
 }
 
-bool isNumber(std::string_view text) noexcept { return parseNumber(text).has_value(); }
 
 std::string listItemText(double value) { return shortestText(value, 15); }
 std::string listItemText(float value) { return shortestText(shortestDecimal(value), 15); }

@@ -11,7 +11,6 @@ namespace kvarton {
 // sign, digits, and optionally a comma followed by digits: "0,25", "-5", "12". A decimal point,
 // blanks, letters, an empty text or a value too large for a double are not numbers.
 std::optional<double> parseNumber(std::string_view text) noexcept;
-bool isNumber(std::string_view text) noexcept;
 
 // The text of a number as a list item shows it: decimal comma, no trailing zeros, no exponent.
 // Doubles are read to 15 significant digits (0.35 → "0,35", 16.7 → "16,7", 14 → "14"); single-
