@@ -5,7 +5,9 @@
 #include "offscreen_screen.h"
 #include "reader/report_reader.h"
 #include "report/report.h"
+#include "steps/calculation_form.h"
 #include "steps/choice_list.h"
+#include "steps/explanation_panel.h"
 #include "steps/step_form.h"
 #include "wizard/main_window.h"
 #include "wizard/report_screen.h"
@@ -24,6 +26,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -270,6 +274,41 @@ int road(int rounds)
             table.row(std::string("option ") + name + " (step " + std::to_string(step) + ")", 3).add(timed([&] {
                 option->click();
             }));
+        }
+
+        // "Как получено?": F1 on a value of steps 13 and 16, the explanation painted beside the
+        // step, and one of its figures unfolded in place.
+        const std::pair<int, const char*> asked[] = {{13, "Label1001"}, {16, "Label165"}};
+        for (const auto& [step, name] : asked) {
+            w->steps()->showStep(step);
+            w->window()->repaint();
+            QCoreApplication::processEvents(); // the step shown and settled before the learner asks
+            auto* form = static_cast<CalculationForm*>(screenOf(*w, step));
+            auto* value = find<QLabel>(*w, Screen::Calculation, name);
+            value->setFocus();
+            table.row("asking " + std::string(name) + " (step " + std::to_string(step) + "), panel painted", 5)
+                .add(timed([&] {
+                    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+                    QCoreApplication::sendEvent(value, &f1);
+                }));
+            ExplanationPanel* panel = form->explanationPanel();
+            if (!panel->isVisible()) {
+                std::fprintf(stderr, "%s did not explain itself\n", name);
+                return 2;
+            }
+            ExplanationLink* figure = nullptr; // the first operand that is another figure
+            for (ExplanationLink* link : panel->findChildren<ExplanationLink*>())
+                if (!figure && link->accessibleDescription().contains(QStringLiteral("раскрыть")))
+                    figure = link;
+            if (!figure) {
+                std::fprintf(stderr, "%s names no other figure\n", name);
+                return 2;
+            }
+            table.row("unfolding a figure one level (step " + std::to_string(step) + ")", 2).add(timed([&] {
+                emit figure->activated();
+            }));
+            form->closeExplanation();
+            QCoreApplication::processEvents(); // as after the learner's Esc
         }
 
         // The report, from step 16.

@@ -2,16 +2,23 @@
 
 #include "calc/result_charts.h"
 #include "calc/steps.h"
+#include "explanation_panel.h"
 #include "result_chart.h"
 #include "widgets.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QButtonGroup>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QHideEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace kvarton {
@@ -34,23 +41,158 @@ CalculationForm::CalculationForm(InstitutionModel& model, QWidget* parent)
         panel->hide();
 
     // Option clicks recompute or only redisplay; they never run the check nor leave the step.
-    const std::pair<const char*, Method> methods13[]
-        = {{"Option1", Method::ByRecommendations}, {"Option2", Method::ByAllNeeds}};
-    for (const auto& [name, method] : methods13)
-        connect(options_.value(QString::fromLatin1(name)), &QRadioButton::clicked, this,
-            [this, m = method] { present(13, calc::clickMethod13(model_, m)); });
-    const std::pair<const char*, Method> methods14[]
-        = {{"Option3", Method::ByRecommendations}, {"Option4", Method::ByAllNeeds}};
-    for (const auto& [name, method] : methods14)
-        connect(options_.value(QString::fromLatin1(name)), &QRadioButton::clicked, this,
-            [this, m = method] { present(14, calc::clickMethod14(model_, m, view14())); });
-    const std::pair<const char*, StayRegime> views[]
-        = {{"Option5", StayRegime::Day}, {"Option6", StayRegime::ShortTerm}};
-    for (const auto& [name, regime] : views)
-        connect(options_.value(QString::fromLatin1(name)), &QRadioButton::clicked, this,
-            [this, v = regime] { present(14, calc::clickView14(model_, method14(), v)); });
+    for (Method m : allOf<Method>()) {
+        connect(methodButtons13_[m], &QRadioButton::clicked, this,
+            [this, m] { present(13, calc::clickMethod13(model_, m)); });
+        connect(methodButtons14_[m], &QRadioButton::clicked, this,
+            [this, m] { present(14, calc::clickMethod14(model_, m, view14())); });
+    }
+    for (StayRegime v : allOf<StayRegime>())
+        connect(viewButtons14_[v], &QRadioButton::clicked, this,
+            [this, v] { present(14, calc::clickView14(model_, method14(), v)); });
     connect(groups15_, &QButtonGroup::idClicked, this,
         [this](int id) { present(15, calc::clickGroup15(model_, static_cast<NormativeGroup>(id))); });
+
+    // Every value explains itself in a panel beside the step, which stays until Esc, Закрыть or
+    // the next step.
+    explanation_ = new ExplanationPanel(this);
+    explanation_->hide();
+    for (QLabel* label : values_)
+        makeAskable(label);
+    connect(explanation_, &ExplanationPanel::closeRequested, this, &CalculationForm::closeExplanation);
+    connect(explanation_, &ExplanationPanel::inputRequested, this,
+        [this](FieldRef field) { emit fieldRequested(field, step_); });
+    // Esc is the panel's only while it is open.
+    closeByEscape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    closeByEscape_->setContext(Qt::WidgetWithChildrenShortcut);
+    closeByEscape_->setEnabled(false);
+    connect(closeByEscape_, &QShortcut::activated, this, &CalculationForm::closeExplanation);
+}
+
+// A value shows that it can be asked without changing how it looks: the hand over it, and the
+// focus frame its label paints when Tab reaches it.
+void CalculationForm::makeAskable(QLabel* label)
+{
+    label->setFocusPolicy(Qt::StrongFocus);
+    label->setCursor(Qt::PointingHandCursor);
+    label->setAccessibleDescription(QStringLiteral("Как получено: Enter или F1"));
+    label->installEventFilter(this);
+}
+
+bool CalculationForm::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* label = qobject_cast<QLabel*>(watched);
+    if (!label)
+        return StepForm::eventFilter(watched, event);
+    const auto asks = [](const QKeyEvent* key) {
+        return key->key() == Qt::Key_F1 || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    };
+    switch (event->type()) {
+    case QEvent::ShortcutOverride: // F1 on a value asks the value, not the help
+        if (asks(static_cast<QKeyEvent*>(event))) {
+            event->accept();
+            return true;
+        }
+        break;
+    case QEvent::KeyPress:
+        if (asks(static_cast<QKeyEvent*>(event))) {
+            explain(label);
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            explain(label);
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return StepForm::eventFilter(watched, event);
+}
+
+calc::StepOptions CalculationForm::options(int step) const
+{
+    return {step, step == 14 ? method14() : method13(), view14(), group15()};
+}
+
+void CalculationForm::explain(QLabel* label)
+{
+    asked_ = label;
+    explanation_->explain(model_, options(step_), label->objectName());
+    if (explanation_->isHidden())
+        makeRoomBeside();
+    placeExplanation();
+    explanation_->show();
+    explanation_->raise();
+    closeByEscape_->setEnabled(true);
+    explanation_->firstLink()->setFocus(Qt::OtherFocusReason);
+}
+
+// Where the window leaves the step's panel too little room beside the explanation, the window
+// widens by the panel as far as its screen has room, and narrows again when the panel closes.
+void CalculationForm::makeRoomBeside()
+{
+    QWidget* w = window();
+    const QFrame* shown = panels_[calc::panelOfStep(step_)];
+    const int needed = shown->minimumSizeHint().width() + explanation_->width() + 4 * layout()->spacing()
+        + layout()->contentsMargins().left() + layout()->contentsMargins().right();
+    widenedBy_ = 0;
+    if (w->width() >= needed)
+        return;
+    const QRect free = w->screen() ? w->screen()->availableGeometry() : QRect(0, 0, 1366, 728);
+    const int frame = w->frameGeometry().width() - w->width();
+    // A window the screen cannot widen enough stays as it is: the panel then covers the step's right.
+    if (needed > free.width() - frame)
+        return;
+    widenedBy_ = needed - w->width();
+    w->resize(needed, w->height());
+    if (w->frameGeometry().right() > free.right())
+        w->move(std::max(free.left(), free.right() + 1 - w->frameGeometry().width()), w->y());
+}
+
+// The panel stands over the right of the body, from the title to the buttons: opening it lays
+// nothing of the step out again. The step's panel keeps its place at the left; the window has the
+// room for both (makeRoomBeside), and a chart of steps 15 and 16 beside its table is what it covers.
+void CalculationForm::placeExplanation()
+{
+    const QRect area = bodyArea()->geometry();
+    explanation_->setGeometry(
+        area.right() + 1 - explanation_->width(), area.top(), explanation_->width(), area.height());
+}
+
+void CalculationForm::resizeEvent(QResizeEvent* event)
+{
+    StepForm::resizeEvent(event);
+    if (!explanation_->isHidden())
+        placeExplanation();
+}
+
+// Leaving the screen (an input's link, the menu) closes the panel and gives the window its width back.
+void CalculationForm::hideEvent(QHideEvent* event)
+{
+    if (!event->spontaneous() && !explanation_->isHidden())
+        closeExplanation();
+    StepForm::hideEvent(event);
+}
+
+void CalculationForm::closeExplanation()
+{
+    if (!explanation_->isHidden() && widenedBy_ > 0)
+        window()->resize(window()->width() - std::exchange(widenedBy_, 0), window()->height());
+    explanation_->hide();
+    explanation_->clear();
+    closeByEscape_->setEnabled(false);
+    if (asked_ && asked_->isVisible())
+        asked_->setFocus(Qt::OtherFocusReason);
+}
+
+// Back from an input's field: the same figure explained again, from the inputs as they are now.
+void CalculationForm::resumeAfterReturn()
+{
+    if (QLabel* label = asked_; label && !explanation_->label().isEmpty())
+        explain(label);
 }
 
 QLabel* CalculationForm::value(QWidget* parent, const calc::ValueLabel& cell, const QString& placeholder)
@@ -60,27 +202,26 @@ QLabel* CalculationForm::value(QWidget* parent, const calc::ValueLabel& cell, co
     return label;
 }
 
-QRadioButton* CalculationForm::option(QWidget* parent, const char* name, const QString& caption)
+QRadioButton* CalculationForm::option(QWidget* parent, const calc::PanelText& text)
 {
-    auto* button = new QRadioButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    options_.insert(button->objectName(), button);
+    auto* button = new QRadioButton(qs(text.text), parent);
+    button->setObjectName(qs(text.name));
     return button;
 }
 
 Method CalculationForm::method13() const
 {
-    return options_.value(QStringLiteral("Option2"))->isChecked() ? Method::ByAllNeeds : Method::ByRecommendations;
+    return methodButtons13_[Method::ByAllNeeds]->isChecked() ? Method::ByAllNeeds : Method::ByRecommendations;
 }
 
 Method CalculationForm::method14() const
 {
-    return options_.value(QStringLiteral("Option4"))->isChecked() ? Method::ByAllNeeds : Method::ByRecommendations;
+    return methodButtons14_[Method::ByAllNeeds]->isChecked() ? Method::ByAllNeeds : Method::ByRecommendations;
 }
 
 StayRegime CalculationForm::view14() const
 {
-    return options_.value(QStringLiteral("Option6"))->isChecked() ? StayRegime::ShortTerm : StayRegime::Day;
+    return viewButtons14_[StayRegime::ShortTerm]->isChecked() ? StayRegime::ShortTerm : StayRegime::Day;
 }
 
 NormativeGroup CalculationForm::group15() const { return static_cast<NormativeGroup>(groups15_->checkedId()); }
@@ -88,6 +229,10 @@ NormativeGroup CalculationForm::group15() const { return static_cast<NormativeGr
 // Entering a step: the calculation checks the inputs first and tells which panel to show.
 void CalculationForm::applyLayout(int step)
 {
+    // An explanation belongs to the step it was asked on.
+    if (!explanation_->isHidden())
+        closeExplanation();
+    step_ = step;
     switch (step) {
     case 13:
         present(step, calc::enterStep13(model_, method13()));
@@ -124,6 +269,9 @@ void CalculationForm::present(int step, const calc::StepView& view)
         if (label)
             label->setText(QString::fromStdString(t.text));
     }
+    // An option click explains the same figure under the options now chosen.
+    if (!explanation_->isHidden())
+        explanation_->explain(model_, options(step), explanation_->label());
     // The charts show what the tables above them show, after every entry and option click.
     if (view.showError)
         return;

@@ -9,12 +9,15 @@
 
 class QButtonGroup;
 class QFrame;
+class QHBoxLayout;
 class QLabel;
 class QRadioButton;
+class QShortcut;
 
 namespace kvarton {
+class ExplanationPanel;
 class ResultChart;
-}
+} // namespace kvarton
 
 namespace kvarton {
 
@@ -29,8 +32,18 @@ public:
     QSize bodySizeHint() const override;
     // The panels of steps 15 and 16 take the whole width, where a chart stands beside its table.
     void keepBoxesWithin(int width) override;
+    void resumeAfterReturn() override;
+
+    // "Как получено?": explains the value label `label` of the step shown, in the panel beside it
+    // (a click on a value, or Enter or F1 on it, asks the same).
+    void explain(QLabel* label);
+    void closeExplanation();
+    ExplanationPanel* explanationPanel() const { return explanation_; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void applyLayout(int step) override;
     std::span<const Binding> bindings(int step) const override;
     bool reportAllowed(int step) const override { return step == kLastStep; }
@@ -42,7 +55,10 @@ private:
     void buildNormativePanel();
     void buildEstimatePanel();
     QLabel* value(QWidget* parent, const calc::ValueLabel& label, const QString& placeholder);
-    QRadioButton* option(QWidget* parent, const char* name, const QString& caption);
+    // An option button named and captioned as its table in calc/panel_options gives it.
+    static QRadioButton* option(QWidget* parent, const calc::PanelText& text);
+    // The step's method buttons (13 or 14) in a row, the first checked.
+    QHBoxLayout* methodRow(QWidget* parent, calc::ResultsPanel panel, EnumArray<calc::Method, QRadioButton*>& buttons);
 
     // Shows the step's panel with the texts of `view`, or the error panel instead. Every label of
     // a view is one the panels were built with; a debug build stops on any other.
@@ -52,6 +68,11 @@ private:
     calc::Method method14() const;
     StayRegime view14() const;
     calc::NormativeGroup group15() const;
+    // The options of the panel of `step` as its buttons stand.
+    calc::StepOptions options(int step) const;
+    void makeAskable(QLabel* label);
+    void makeRoomBeside();
+    void placeExplanation();
 
     InstitutionModel& model_;
     QFrame* errorPanel_ = nullptr;
@@ -59,10 +80,19 @@ private:
     ScrollingList failures_;
     EnumArray<calc::ResultsPanel, QFrame*> panels_{};
     QHash<QString, QLabel*> values_; // every value label of the panel tables by name
-    QHash<QString, QRadioButton*> options_;
+    // The option buttons by what they choose; their object names come from calc/panel_options.
+    EnumArray<calc::Method, QRadioButton*> methodButtons13_{};
+    EnumArray<calc::Method, QRadioButton*> methodButtons14_{};
+    EnumArray<StayRegime, QRadioButton*> viewButtons14_{};
+    EnumArray<calc::NormativeGroup, QRadioButton*> groupButtons15_{};
     QButtonGroup* groups15_ = nullptr;
     ResultChart* chart15_ = nullptr; // beside or under the tables of steps 15 and 16
     ResultChart* chart16_ = nullptr;
+    ExplanationPanel* explanation_ = nullptr;
+    QShortcut* closeByEscape_ = nullptr;
+    QLabel* asked_ = nullptr; // the value explained, which takes the focus back when the panel closes
+    int step_ = 0; // the step shown
+    int widenedBy_ = 0; // how much the window widened for the panel
 };
 
 } // namespace kvarton

@@ -1,5 +1,6 @@
 #include "calculation_form.h"
 
+#include "calc/panel_options.h"
 #include "result_chart.h"
 #include "table_chart_layout.h"
 #include "widgets.h"
@@ -34,25 +35,15 @@ constexpr const char* kErrorLines[] = {
     "\",\") - Шаг 7, Шаг 12.",
 };
 
-struct GroupOption {
-    const char* name;
-    calc::NormativeGroup group;
-    AgeGroup age;
-};
-
-constexpr GroupOption kShortTermOptions[] = {
-    {"Option11", calc::NormativeGroup::JuniorShortTerm, AgeGroup::Junior},
-    {"Option12", calc::NormativeGroup::MiddleShortTerm, AgeGroup::Middle},
-    {"Option13", calc::NormativeGroup::SeniorShortTerm, AgeGroup::Senior},
-};
-constexpr GroupOption kDayOptions[] = {
-    {"Option21", calc::NormativeGroup::JuniorDay, AgeGroup::Junior},
-    {"Option22", calc::NormativeGroup::MiddleDay, AgeGroup::Middle},
-    {"Option23", calc::NormativeGroup::SeniorDay, AgeGroup::Senior},
-};
-
 QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 QString name(const char* latin) { return QString::fromLatin1(latin); }
+
+// The groups of step 15 under the head of each regime, in the order they stand.
+constexpr calc::NormativeGroup kGroupsByRegime[2][3] = {
+    {calc::NormativeGroup::JuniorShortTerm, calc::NormativeGroup::MiddleShortTerm,
+        calc::NormativeGroup::SeniorShortTerm},
+    {calc::NormativeGroup::JuniorDay, calc::NormativeGroup::MiddleDay, calc::NormativeGroup::SeniorDay},
+};
 
 QFrame* makeFrame(QWidget* parent, const char* frameName) { return makeBox(parent, name(frameName)); }
 
@@ -73,6 +64,19 @@ void setBold(QLabel* label)
 }
 
 } // namespace
+
+QHBoxLayout* CalculationForm::methodRow(
+    QWidget* parent, calc::ResultsPanel panel, EnumArray<calc::Method, QRadioButton*>& buttons)
+{
+    auto* row = new QHBoxLayout;
+    for (calc::Method m : allOf<calc::Method>()) {
+        buttons[m] = option(parent, calc::methodOption(panel, m));
+        row->addWidget(buttons[m]);
+    }
+    buttons[calc::Method::ByRecommendations]->setChecked(true);
+    row->addStretch(1);
+    return row;
+}
 
 void CalculationForm::buildErrorPanel()
 {
@@ -110,12 +114,7 @@ void CalculationForm::buildPupilHourPanel()
     QFrame* frame = makeBox(bodyWidget(), qs(panel.frame));
     panels_[calc::ResultsPanel::PupilHourCost] = frame;
     auto* grid = new QGridLayout(frame);
-    auto* methods = new QHBoxLayout;
-    option(frame, "Option1", QStringLiteral("Метод 1 - расчет на основании рекомендаций"))->setChecked(true);
-    methods->addWidget(options_.value(QStringLiteral("Option1")));
-    methods->addWidget(option(frame, "Option2", QStringLiteral("Метод 2 - расчет с учетом всех потребностей")));
-    methods->addStretch(1);
-    grid->addLayout(methods, 0, 0, 1, 3);
+    grid->addLayout(methodRow(frame, calc::ResultsPanel::PupilHourCost, methodButtons13_), 0, 0, 1, 3);
     int row = 1;
     for (const calc::PanelLine& line : panel.lines) {
         const calc::ValueLabel& cell = calc::value(line);
@@ -139,17 +138,14 @@ void CalculationForm::buildIncentivePanel()
     auto* layout = new QVBoxLayout(frame);
 
     // The method and the view are two groups of their own: the view sits in Frame4.
-    auto* methods = new QHBoxLayout;
-    option(frame, "Option3", QStringLiteral("Метод 1 - расчет на основании рекомендаций"))->setChecked(true);
-    methods->addWidget(options_.value(QStringLiteral("Option3")));
-    methods->addWidget(option(frame, "Option4", QStringLiteral("Метод 2 - расчет с учетом всех потребностей")));
-    methods->addStretch(1);
-    layout->addLayout(methods);
+    layout->addLayout(methodRow(frame, calc::ResultsPanel::Incentives, methodButtons14_));
     QFrame* views = makeFrame(frame, "Frame4");
     auto* viewRow = new QHBoxLayout(views);
-    option(views, "Option5", QStringLiteral("Обычные режимы пребывания"))->setChecked(true);
-    viewRow->addWidget(options_.value(QStringLiteral("Option5")));
-    viewRow->addWidget(option(views, "Option6", QStringLiteral("Краткосрочные режимы пребывания")));
+    for (StayRegime v : {StayRegime::Day, StayRegime::ShortTerm}) {
+        viewButtons14_[v] = option(views, calc::viewOption(v));
+        viewRow->addWidget(viewButtons14_[v]);
+    }
+    viewButtons14_[StayRegime::Day]->setChecked(true);
     viewRow->addStretch(1);
     layout->addWidget(views);
 
@@ -258,23 +254,22 @@ void CalculationForm::buildNormativePanel()
     // Six options in one group, under the heads of their regime.
     groups15_ = new QButtonGroup(frame);
     auto* choice = new QHBoxLayout;
-    const std::pair<const char*, const char*> heads[]
-        = {{"Label27", "Краткосрочные группы:"}, {"Label29", "Дневные группы:"}};
-    for (int regime = 0; regime < 2; ++regime) {
+    for (StayRegime regime : {StayRegime::ShortTerm, StayRegime::Day}) {
         auto* column = new QVBoxLayout;
-        QLabel* head = makeLabel(frame, name(heads[regime].first), text(heads[regime].second));
+        QLabel* head = textLabel(frame, calc::regimeHead(regime));
         setBold(head);
         column->addWidget(head);
-        for (const GroupOption& o : regime == 0 ? std::span(kShortTermOptions) : std::span(kDayOptions)) {
-            QRadioButton* button = option(frame, o.name, qs(texts(o.age).calculation));
-            groups15_->addButton(button, static_cast<int>(o.group));
+        for (calc::NormativeGroup g : kGroupsByRegime[regime == StayRegime::ShortTerm ? 0 : 1]) {
+            QRadioButton* button = option(frame, calc::groupOption(g));
+            groupButtons15_[g] = button;
+            groups15_->addButton(button, static_cast<int>(g));
             column->addWidget(button);
         }
         choice->addLayout(column);
         choice->addSpacing(32);
     }
     choice->addStretch(1);
-    options_.value(QStringLiteral("Option11"))->setChecked(true);
+    groupButtons15_[calc::NormativeGroup::JuniorShortTerm]->setChecked(true);
     layout->addLayout(choice);
 
     auto* grid = new QGridLayout;

@@ -48,6 +48,11 @@ StepForm::StepForm(Screen screen, const QString& windowTitle, QWidget* parent)
     makeReport_->hide();
     buttons->addWidget(back_);
     buttons->addStretch(1);
+    // Shown only after an explanation's link led here, between Back and Next: it takes no room
+    // while hidden, so the screen's layout stays as designed.
+    return_ = makeButton(this, QStringLiteral("ReturnToExplanation"), QStringLiteral("Вернуться к объяснению"));
+    return_->hide();
+    buttons->addWidget(return_);
     buttons->addWidget(next_);
     buttons->addWidget(makeReport_);
     layout->addLayout(buttons);
@@ -56,6 +61,25 @@ StepForm::StepForm(Screen screen, const QString& windowTitle, QWidget* parent)
     connect(next_, &QPushButton::clicked, this, &StepForm::nextRequested);
     connect(makeReport_, &QPushButton::clicked, reportAction_, &QAction::trigger);
     connect(reportAction_, &QAction::enabledChanged, makeReport_, &QPushButton::setEnabled);
+    connect(return_, &QPushButton::clicked, this, [this] { emit returnRequested(returnStep_); });
+}
+
+bool StepForm::focusField(int step, FieldRef field)
+{
+    for (const Binding& b : bindings(step))
+        if (b.field == field && b.control->isVisibleTo(this)) {
+            b.control->setFocus(Qt::OtherFocusReason);
+            if (auto* content = qobject_cast<QScrollArea*>(content_))
+                content->ensureWidgetVisible(b.control);
+            return true;
+        }
+    return false;
+}
+
+void StepForm::offerReturn(int step)
+{
+    returnStep_ = step;
+    return_->show();
 }
 
 void StepForm::buildMenu()
@@ -119,7 +143,8 @@ void StepForm::placeButtonsLastInTabOrder()
             last = w;
     if (last)
         setTabOrder(last, back_);
-    setTabOrder(back_, next_);
+    setTabOrder(back_, return_);
+    setTabOrder(return_, next_);
     setTabOrder(next_, makeReport_);
     tabOrderDone_ = true;
 }
@@ -133,6 +158,8 @@ void StepForm::showStep(int step, InstitutionModel& model)
     const bool shown = content_->isVisible() && layoutKey(step) != layoutKey(shownStep_);
     if (shown)
         content_->hide();
+    // The way back to an explanation lasts until the next move.
+    return_->hide();
     applyFrame(step);
     applyLayout(step);
     for (const Binding& b : bindings(step))

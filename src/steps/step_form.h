@@ -44,14 +44,27 @@ public:
     // stay near their controls; by default the whole body.
     virtual void keepBoxesWithin(int width);
 
+    // Puts the focus into the control of `field` on `step`, which the screen shows; false when the
+    // step has no such control.
+    bool focusField(int step, FieldRef field);
+    // Offers the way back to the step `step` (the explanation that led here) until the next move.
+    void offerReturn(int step);
+    // The learner came back by that way: the screen takes up what it showed when the learner left.
+    virtual void resumeAfterReturn() { }
+
 signals:
     void backRequested();
     void nextRequested();
     void stepRequested(int step);
     void helpRequested();
     void reportRequested();
+    // An explanation's link to an input: go to its field, offering the way back to `returnStep`.
+    void fieldRequested(FieldRef field, int returnStep);
+    void returnRequested(int step);
 
 protected:
+    // The scroll area around the body, between the title and the buttons.
+    QWidget* bodyArea() const { return content_; }
     // The widget the screen puts its content into (inside a scroll area, for small screens).
     QWidget* bodyWidget() const { return body_; }
     QVBoxLayout* bodyLayout() const { return bodyLayout_; }
@@ -80,6 +93,8 @@ private:
     QVBoxLayout* bodyLayout_ = nullptr;
     QPushButton* back_ = nullptr;
     QPushButton* next_ = nullptr;
+    QPushButton* return_ = nullptr; // back to the explanation an input's link was followed from
+    int returnStep_ = 0;
     QPushButton* makeReport_ = nullptr; // on the last step, where Next stands on the others
     std::array<QAction*, kLastStep - kFirstStep + 1> stepActions_{};
     QAction* reportAction_ = nullptr;

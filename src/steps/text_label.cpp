@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 #include <algorithm>
 
@@ -155,6 +157,7 @@ void TextLabel::paintEvent(QPaintEvent* event)
     const QString& current = text();
     if (!paintsLaidOutText()) {
         QLabel::paintEvent(event);
+        paintFocusFrame();
         return;
     }
     QRect area = contentsRect();
@@ -192,6 +195,20 @@ void TextLabel::paintEvent(QPaintEvent* event)
     const QPalette::ColorGroup group = isEnabled() ? QPalette::Normal : QPalette::Disabled;
     painter.setPen(palette().color(group, foregroundRole()));
     painter.drawStaticText(QPointF(x, y), layout_);
+    painter.end();
+    paintFocusFrame();
+}
+
+// A label that takes the focus (a value of steps 13–16 that can be asked) shows it by the style's
+// focus frame within its own edges, so that neither its size nor its neighbours move.
+void TextLabel::paintFocusFrame()
+{
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
 }
 
 } // namespace kvarton

@@ -47,6 +47,7 @@ protected:
 
 private:
     bool paintsLaidOutText() const;
+    void paintFocusFrame();
 
     QStaticText layout_;
     QString laidOutText_;

@@ -2,6 +2,7 @@
 
 #include "help_screen.h"
 #include "main_window.h"
+#include "model/field_captions.h"
 #include "report_screen.h"
 #include "steps/calculation_form.h"
 #include "steps/services_form.h"
@@ -36,6 +37,19 @@ StepController::StepController(InstitutionModel& model, MainWindow& window)
         connect(form, &StepForm::stepRequested, this, &StepController::leaveTo);
         connect(form, &StepForm::helpRequested, this, [this, form] { openHelp(form); });
         connect(form, &StepForm::reportRequested, this, &StepController::openReport);
+        // An explanation's link to an input is a move like any other: the step left is committed.
+        connect(form, &StepForm::fieldRequested, this, [this](FieldRef field, int returnStep) {
+            const int step = fieldPlace(field).step;
+            if (step < kFirstStep || step > kLastStep)
+                return;
+            leaveTo(step);
+            formOf(step)->focusField(step, field);
+            formOf(step)->offerReturn(returnStep);
+        });
+        connect(form, &StepForm::returnRequested, this, [this](int step) {
+            leaveTo(step);
+            formOf(step)->resumeAfterReturn();
+        });
     }
 }
 

@@ -3,10 +3,15 @@
 
 #include "calc/panels.h"
 #include "calc/steps.h"
+#include "steps/calculation_form.h"
+#include "steps/explanation_panel.h"
 #include "steps/widgets.h"
+#include "wizard/main_window.h"
 #include "wizard/step_controller.h"
 
 #include <QFrame>
+#include <QLineEdit>
+#include <QTest>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -104,6 +109,52 @@ private slots:
                 w->model().serviceSalary[p] = ModelValue::text("14000");
         w->steps()->showStep(14);
         QVERIFY(!control<QWidget>(*w, Screen::Calculation, QStringLiteral("Frame1"))->isVisible());
+    }
+
+    // A value is asked by a click, Enter or F1 and explains itself beside the step; Esc closes the
+    // panel and gives the value its focus back. A link to an input goes to its field and the way
+    // back explains the same figure from the input as it is now.
+    void aValueIsAskedAndItsInputReached()
+    {
+        auto w = startedWizard();
+        w->window()->show();
+        w->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w->window()));
+        w->steps()->showStep(13);
+        auto* form = static_cast<CalculationForm*>(w->form(Screen::Calculation));
+        ExplanationPanel* panel = form->explanationPanel();
+        auto* value = control<QLabel>(*w, Screen::Calculation, QStringLiteral("Label1001"));
+        const std::function<void()> asks[] = {
+            [&] { QTest::mouseClick(value, Qt::LeftButton); },
+            [&] { QTest::keyClick(value, Qt::Key_Return); },
+            [&] { QTest::keyClick(value, Qt::Key_F1); },
+        };
+        for (const auto& ask : asks) {
+            value->setFocus();
+            ask();
+            QVERIFY(panel->isVisible());
+            QCOMPARE(panel->label(), QStringLiteral("Label1001"));
+            QVERIFY(panel->readingOrder().value(0).startsWith(
+                QStringLiteral("Стоимость ученико - часа в группах с обычным режимом пребывания — ") + value->text()));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QVERIFY(!panel->isVisible());
+            QCOMPARE(QApplication::focusWidget(), value);
+        }
+
+        QTest::keyClick(value, Qt::Key_F1);
+        for (const char* figure : {"Фонд оплаты по ученико-часам (группы с обычным режимом пребывания, все дети)",
+                 "Стоимость ученико-часа ячейки (группы с обычным режимом пребывания, все дети)",
+                 "Оплата одной ставки в 2012 году без специальной части (Воспитатель)"})
+            QVERIFY(panel->follow(QString::fromUtf8(figure)));
+        QVERIFY(panel->follow(QStringLiteral("Шаг 7: Воспитатель")));
+        QCOMPARE(w->model().currentStep, 7);
+        auto* field = control<QLineEdit>(*w, Screen::Staff2011, QStringLiteral("Text2"));
+        QCOMPARE(QApplication::focusWidget(), field);
+        field->setText(QStringLiteral("5000000"));
+        control<QPushButton>(*w, Screen::Staff2011, QStringLiteral("ReturnToExplanation"))->click();
+        QCOMPARE(w->model().currentStep, 13);
+        QVERIFY(panel->isVisible());
+        QVERIFY(panel->readingOrder().contains(QStringLiteral("      — Шаг 7: Воспитатель — 5000000")));
     }
 };
 

@@ -1,6 +1,8 @@
 #include "scenario_runner.h"
 
+#include "steps/calculation_form.h"
 #include "steps/choice_list.h"
+#include "steps/explanation_panel.h"
 #include "steps/result_chart.h"
 #include "wizard/main_window.h"
 #include "wizard/summary_screen.h"
@@ -12,6 +14,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -201,10 +204,15 @@ QString ScenarioRunner::usage()
         "                               main window above every screen)\n"
         "  expect-visible FORM.CONTROL yes|no\n"
         "  expect-enabled FORM.CONTROL yes|no\n"
+        "  expect-focus FORM.CONTROL yes|no   whether the control is the one its window gives the keys to\n"
         "  dump [FORM]                  print every visible control of the visible screens (or of FORM) as\n"
         "                               FORM.CONTROL<TAB>text\n"
         "  dump charts                  every visible control with the charts, each as its accessible description\n"
         "  screenshot FORM FILE.png     save a picture of the screen's window\n"
+        "  explain FORM.LABEL           ask a value how it was obtained (F1 on it) and print the explanation's\n"
+        "                               lines unfolded down to the inputs, then an empty line\n"
+        "  follow TEXT                  follow the link that reads TEXT (or alone begins with it) in the open\n"
+        "                               explanation\n"
         "  choose-file PATH…|-          the next file dialog a click opens answers PATH (from the scenario's\n"
         "                               folder; ${NAME} is an environment variable; a '*' in the file name must\n"
         "                               match one file); several PATHs answer a dialog that takes several\n"
@@ -310,10 +318,39 @@ ScenarioRunner::Status ScenarioRunner::runLine(int number, const QString& rawLin
         return Ok;
     }
 
+    if (command == QLatin1String("follow") && needArguments(1)) {
+        auto* form = qobject_cast<CalculationForm*>(findForm(qs(screenName(Screen::Calculation))));
+        ExplanationPanel* panel = form ? form->explanationPanel() : nullptr;
+        if (!panel || !panel->isVisible())
+            return cannot(QStringLiteral("no explanation is open"));
+        if (!panel->follow(words[1]))
+            return cannot(QStringLiteral("the explanation has no link \"%1\"").arg(escaped(words[1])));
+        return Ok;
+    }
+    if (command == QLatin1String("explain") && needArguments(1)) {
+        Target t;
+        if (!resolve(words[1], t, error))
+            return cannot(error);
+        auto* form = qobject_cast<CalculationForm*>(t.form);
+        auto* label = qobject_cast<QLabel*>(t.control);
+        if (!form || !label || label->focusPolicy() == Qt::NoFocus)
+            return cannot(QStringLiteral("%1 is no value that can be asked").arg(words[1]));
+        if (!usable(t))
+            return cannot(QStringLiteral("%1 cannot be used now (hidden or disabled)").arg(words[1]));
+        // As the learner asks from the keyboard: F1 on the value.
+        label->setFocus(Qt::TabFocusReason);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+        QApplication::sendEvent(label, &press);
+        if (!form->explanationPanel()->isVisible())
+            return cannot(QStringLiteral("%1 did not explain itself").arg(words[1]));
+        output_ += form->explanationPanel()->unfoldedText() + u'\n';
+        return Ok;
+    }
+
     const bool withText = command == QLatin1String("choose") || command == QLatin1String("type")
         || command == QLatin1String("activate") || command == QLatin1String("sort")
         || command == QLatin1String("expect") || command == QLatin1String("expect-visible")
-        || command == QLatin1String("expect-enabled");
+        || command == QLatin1String("expect-enabled") || command == QLatin1String("expect-focus");
     if (!(command == QLatin1String("click") && needArguments(1)) && !(withText && needArguments(2)))
         return cannot(QStringLiteral("cannot read the command \"%1\"").arg(line));
 
@@ -337,6 +374,10 @@ ScenarioRunner::Status ScenarioRunner::runLine(int number, const QString& rawLin
         return expectation(yesNo(visible(t)));
     if (command == QLatin1String("expect-enabled"))
         return expectation(yesNo(enabled(t)));
+    if (command == QLatin1String("expect-focus")) {
+        auto* w = qobject_cast<QWidget*>(t.control);
+        return expectation(yesNo(w && w->window()->focusWidget() == w));
+    }
 
     if (!usable(t))
         return cannot(QStringLiteral("%1 cannot be used now (hidden or disabled)").arg(words[1]));
