@@ -145,7 +145,7 @@ kvarton_windows_run_tests() {
     "$golden/report_cells.txt" "$golden/report_results.txt" "$golden/report_packages.txt"
   "$KVARTON_PYTHON3" "$KVARTON_ROOT/tests/report/read_back.py" "$fixture" "$out/checks/read-back"
   # The command line of the windowed program: what it prints reaches its pipes under Wine too.
-  "$KVARTON_PYTHON3" "$KVARTON_ROOT/tests/app/check_command_line.py" \
+  KVARTON_CHECK_WINDOWS=1 "$KVARTON_PYTHON3" "$KVARTON_ROOT/tests/app/check_command_line.py" \
     "$(kvarton_windows_wrapper "$tree/src/app/kvarton.exe" "$bin")" \
     "$KVARTON_ROOT/fuzz/corpus" "$out/checks/command-line"
   echo "Закрепленные результаты расчетов и отчета совпадают с Linux" >&2
@@ -175,7 +175,7 @@ kvarton_windows_try_console_twin() {
   printf '#!/bin/sh\nWINEPATH="%s;$WINEPATH" exec "%s" cmd /c kvarton "$@"\n' \
     "$(kvarton_windows_path "$folder")" "$KVARTON_WINE_RUN" >"$typed"
   chmod +x "$typed"
-  "$KVARTON_PYTHON3" "$KVARTON_ROOT/tests/app/check_command_line.py" "$typed" \
+  KVARTON_CHECK_WINDOWS=1 "$KVARTON_PYTHON3" "$KVARTON_ROOT/tests/app/check_command_line.py" "$typed" \
     "$KVARTON_ROOT/fuzz/corpus" "$out/checks/console-twin" ||
     kvarton_windows_fail "команда kvarton в cmd.exe работает не так, как ожидалось"
   kvarton_windows_wine_settle

@@ -77,8 +77,13 @@ os.makedirs(reports)
 for name in ["report.xlsx", "report-libreoffice.xlsx", "report-kopecks.xlsx", "foreign.xlsx", "truncated.xlsx"]:
     shutil.copy(os.path.join(corpus, name), reports)
 # Entries that are no files of data: each is named with its reason, none keeps the summary waiting.
-os.mkfifo(os.path.join(reports, "канал.xlsx"))
-os.symlink("петля.xlsx", os.path.join(reports, "петля.xlsx"))
+# A pipe and a link loop are what a Linux folder can hold; a Windows program never meets them (under
+# Wine the pipe is a file not found and the loop is not listed), so its check leaves them out.
+on_windows = os.environ.get("KVARTON_CHECK_WINDOWS") == "1"
+odd_entries = [] if on_windows else ["канал.xlsx", "петля.xlsx"]
+if not on_windows:
+    os.mkfifo(os.path.join(reports, "канал.xlsx"))
+    os.symlink("петля.xlsx", os.path.join(reports, "петля.xlsx"))
 
 # Four bad entries among three reports: written, status 1, the bad ones named on standard error.
 out = os.path.join(work, "Сводка.xlsx")
@@ -86,8 +91,10 @@ status, said = run(out, reports)
 expect(f"status 1 with bad files, got {status}: {said}", status == 1)
 expect("stderr names foreign.xlsx", "«foreign.xlsx» не прочитан: это не отчет Квартона" in said)
 expect("stderr names truncated.xlsx", "«truncated.xlsx» не прочитан" in said)
-expect(f"stderr names the pipe: {said}", "«канал.xlsx» не прочитан: это не файл с данными, а устройство или канал." in said)
-expect(f"stderr names the link loop: {said}", "«петля.xlsx» не прочитан: это ссылка, которая не ведет к файлу" in said)
+if not on_windows:
+    expect(f"stderr names the pipe: {said}",
+           "«канал.xlsx» не прочитан: это не файл с данными, а устройство или канал." in said)
+    expect(f"stderr names the link loop: {said}", "«петля.xlsx» не прочитан: это ссылка, которая не ведет к файлу" in said)
 book = openpyxl.load_workbook(out)
 expect(f"sheets {book.sheetnames}", book.sheetnames == ["Сводка", "Не прочитаны", "Диаграммы"])
 summary = book["Сводка"]
@@ -101,7 +108,7 @@ expect(f"a pupil-hour cost is a number with one decimal: {cost.value!r} {cost.nu
        isinstance(cost.value, (int, float)) and cost.number_format == "0.0")
 unread = book["Не прочитаны"]
 named = sorted(unread.cell(row=r, column=1).value for r in range(2, unread.max_row + 1))
-expect(f"unread {named}", named == ["foreign.xlsx", "truncated.xlsx", "канал.xlsx", "петля.xlsx"])
+expect(f"unread {named}", named == ["foreign.xlsx", "truncated.xlsx", *odd_entries])
 expect("charts", len(book["Диаграммы"]._charts) == 2)
 
 # Every file read: status 0. An existing summary is never replaced: status 2, nothing changed.
