@@ -114,12 +114,7 @@ void ExplanationLink::mouseReleaseEvent(QMouseEvent* event)
 void ExplanationLink::paintEvent(QPaintEvent* event)
 {
     ExplanationText::paintEvent(event);
-    if (!hasFocus())
-        return;
-    QStylePainter painter(this);
-    QStyleOptionFocusRect frame;
-    frame.initFrom(this);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+    paintFocusFrame(*this);
 }
 
 ExplanationPanel::ExplanationPanel(QWidget* parent)

@@ -1,5 +1,7 @@
 #include "text_label.h"
 
+#include "widgets.h"
+
 #include <QEvent>
 #include <QHash>
 #include <QPainter>
@@ -157,7 +159,7 @@ void TextLabel::paintEvent(QPaintEvent* event)
     const QString& current = text();
     if (!paintsLaidOutText()) {
         QLabel::paintEvent(event);
-        paintFocusFrame();
+        paintFocusFrame(*this);
         return;
     }
     QRect area = contentsRect();
@@ -196,19 +198,8 @@ void TextLabel::paintEvent(QPaintEvent* event)
     painter.setPen(palette().color(group, foregroundRole()));
     painter.drawStaticText(QPointF(x, y), layout_);
     painter.end();
-    paintFocusFrame();
+    paintFocusFrame(*this);
 }
 
-// A label that takes the focus (a value of steps 13–16 that can be asked) shows it by the style's
-// focus frame within its own edges, so that neither its size nor its neighbours move.
-void TextLabel::paintFocusFrame()
-{
-    if (!hasFocus())
-        return;
-    QStylePainter painter(this);
-    QStyleOptionFocusRect frame;
-    frame.initFrom(this);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
-}
 
 } // namespace kvarton

@@ -47,7 +47,6 @@ protected:
 
 private:
     bool paintsLaidOutText() const;
-    void paintFocusFrame();
 
     QStaticText layout_;
     QString laidOutText_;

@@ -3,6 +3,8 @@
 #include "text_label.h"
 
 #include <QScrollArea>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 #include <algorithm>
 
@@ -14,6 +16,16 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, boo
     label->setObjectName(name);
     label->setWordWrap(wrap);
     return label;
+}
+
+void paintFocusFrame(QWidget& widget)
+{
+    if (!widget.hasFocus())
+        return;
+    QStylePainter painter(&widget);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(&widget);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
 }
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text)

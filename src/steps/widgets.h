@@ -13,6 +13,10 @@ inline QString qs(std::string_view text) { return QString::fromUtf8(text.data(),
 
 // A named label; long texts wrap instead of widening the window.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, bool wrap = false);
+
+// A widget that takes the focus but draws none of its own (a value that can be asked, a link of an
+// explanation) shows it by the style's focus frame within its own edges, so that nothing moves.
+void paintFocusFrame(QWidget& widget);
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text);
 
 // The title of a step or screen: bold, wrapping.
