@@ -57,13 +57,19 @@ NumberOf<S> nonPedIncentive(S& s, Quantity base)
     return s.input(fields::incentiveShareNonPed()) * s.quantity(quantity(base)) / 100;
 }
 
+// A figure of the table in whole roubles, as another figure takes it.
+template <typename S>
+NumberOf<S> shownFigure(S& s, Quantity kind)
+{
+    return s.shown(s.quantity(quantity(kind)), Pattern::Whole, quantity(kind));
+}
+
 // The totals add what their rows show.
 template <typename S>
 auto shownSum(S& s, std::array<Quantity, 4> rows)
 {
-    const auto shown
-        = [&](Quantity kind) { return s.shown(s.quantity(quantity(kind)), Pattern::Whole, quantity(kind)); };
-    return s.currencySum({shown(rows[0]), shown(rows[1]), shown(rows[2]), shown(rows[3])});
+    return s.currencySum(
+        {shownFigure(s, rows[0]), shownFigure(s, rows[1]), shownFigure(s, rows[2]), shownFigure(s, rows[3])});
 }
 
 constexpr std::array kPayrollRows{Q::PedPayrollTotal, Q::AdminTotal, Q::ServicePayroll, Q::AssistantPayroll};
@@ -74,8 +80,7 @@ template <typename S>
 auto expenses(S& s)
 {
     const auto accrued = s.quantity(quantity(Q::PayrollTotal)) * s.constant(constant(Constant::PayrollAccruals));
-    return s.currencySum(
-        {accrued, s.shown(s.quantity(quantity(Q::MaterialCosts)), Pattern::Whole, quantity(Q::MaterialCosts))});
+    return s.currencySum({accrued, shownFigure(s, Q::MaterialCosts)});
 }
 
 template <typename S>
@@ -132,6 +137,11 @@ std::optional<NumberOf<S>> evaluateFamily(S& s, QuantityRef q)
         return at(Q::SpecialTotal) * s.constant(constant(Constant::PayrollAccruals));
     case Q::Subsidy:
         return subsidy(s);
+    // The chart takes the figures as the table shows them.
+    case Q::AccrualsOnPay:
+        return shownFigure(s, Q::Expenses) - shownFigure(s, Q::PayrollTotal) - shownFigure(s, Q::MaterialCosts);
+    case Q::SubsidyBalance:
+        return shownFigure(s, Q::Subsidy) - shownFigure(s, Q::Expenses);
     default:
         return std::nullopt;
     }
@@ -190,6 +200,16 @@ constexpr QuantityWords kWords[] = {
     {Q::Subsidy, Axes::None, "Выделенная субсидия на выполнение задания", "рублей",
         "Сколько дают учреждению нормативы финансирования региона на государственное задание шага 9.",
         "субсидия = сумма по группам: норматив региона на ребенка × детей по заданию."},
+    {Q::AccrualsOnPay, Axes::None, "Начисления на оплату труда", "рублей",
+        "Часть расходов, которую составляют начисления на оплату труда (оплата труда берется с коэффициентом "
+        "1,342): все расходы с начислениями без оплаты труда и без материально-технических расходов, как они "
+        "показаны в таблице.",
+        "начисления = всего расходов, с учетом начислений − всего оплата труда, без начислений − "
+        "материально-технические расходы."},
+    {Q::SubsidyBalance, Axes::None, "Остаток субсидии после покрытия расходов", "рублей",
+        "Что остается от субсидии, когда покрыты все расходы учреждения, как они показаны в таблице; "
+        "отрицательный остаток — сколько субсидии не хватает на покрытие расходов.",
+        "остаток = выделенная субсидия − всего расходов, с учетом начислений."},
 };
 
 } // namespace

@@ -192,6 +192,18 @@ Explanation Explainer::quantity(QuantityRef q) const
     return e;
 }
 
+Explanation Explainer::asked(const FigureRef& f) const
+{
+    if (f.isLabel())
+        return figure(f.label);
+    Explanation e = quantity(f.quantity);
+    const double value = Reading(work_, work_.results, options_, accrualFactorOf(options_)).quantity(f.quantity);
+    if (std::isfinite(value))
+        e.lines.front().text = withUnit(
+            quantityName(f.quantity, options_) + " — " + format(value, Pattern::Whole), wordsOf(f.quantity.kind).unit);
+    return e;
+}
+
 Explanation Explainer::render(QuantityRef q, std::string title, const PlacedValue* shown) const
 {
     Explaining s(work_, work_.results, options_);
@@ -330,14 +342,14 @@ void Explainer::inputsBehind(const OperandTarget& target, int depth, std::vector
 }
 
 std::string Explainer::unfoldedText(
-    std::string_view label, const FigurePlace& place, Unfolded* shared, std::string_view here, int maxDepth) const
+    const FigureRef& asked, const FigurePlace& place, Unfolded* shared, std::string_view here, int maxDepth) const
 {
     Unfolding u{place, shared, here, maxDepth, {}, {}, {}};
-    if (const auto q = figureQuantity(label, options_)) {
+    if (const auto q = asked.isLabel() ? figureQuantity(asked.label, options_) : std::optional(asked.quantity)) {
         u.seen.push_back(*q);
         u.described.push_back(q->kind);
     }
-    unfold(figure(label), 0, u);
+    unfold(this->asked(asked), 0, u);
     return std::move(u.out);
 }
 

@@ -75,10 +75,13 @@ public:
     Explanation figure(std::string_view label) const;
     // The explanation of a quantity an operand line names.
     Explanation quantity(QuantityRef q) const;
+    // A figure asked: a value label of the panel, or a quantity a chart beside it states.
+    // A chart states its own figures in whole roubles, as the table beside it shows its own.
+    Explanation asked(const FigureRef& f) const;
     // The value label of the panel that shows `q`, if one does.
     std::optional<std::string_view> labelOf(QuantityRef q) const;
 
-    // The explanation of a label as text, every quantity it names unfolded below its operand line
+    // The explanation of a figure as text, every quantity it names unfolded below its operand line
     // (indented by its depth), down to the inputs and the numbers of the course. The operand line
     // stands for the title of what unfolds below it; a kind of quantity says what it is and its
     // formula in words the first time it comes, and a quantity met again says "см. выше". A figure
@@ -86,8 +89,9 @@ public:
     // With `shared`, a quantity that an earlier text unfolded is named by the place given with that
     // text (`here`: "примечание к ячейке B12") instead of unfolded again. Quantities deeper than
     // `depth` levels are named with their values but not unfolded.
-    std::string unfoldedText(std::string_view label, const FigurePlace& place = {}, Unfolded* shared = nullptr,
+    std::string unfoldedText(const FigureRef& asked, const FigurePlace& place = {}, Unfolded* shared = nullptr,
         std::string_view here = {}, int depth = 1000) const;
+    std::string unfoldedText(std::string_view label) const { return unfoldedText(FigureRef::ofLabel(label)); }
 
 private:
     Explanation render(QuantityRef q, std::string title, const PlacedValue* shown) const;

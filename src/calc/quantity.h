@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 #include <variant>
 
 namespace kvarton::calc {
@@ -94,8 +95,11 @@ enum class Quantity : std::uint8_t {
     Expenses,
     SpecialAccrued,
     Subsidy,
+    // What only the estimate's chart states, from the figures its table shows.
+    AccrualsOnPay,
+    SubsidyBalance,
 };
-inline constexpr std::size_t kQuantityCount = static_cast<std::size_t>(Quantity::Subsidy) + 1;
+inline constexpr std::size_t kQuantityCount = static_cast<std::size_t>(Quantity::SubsidyBalance) + 1;
 
 // A quantity with its indices.
 struct QuantityRef {
@@ -156,6 +160,21 @@ constexpr ConstantRef constant(Constant kind, E... indices) noexcept
     ((c.at[n++] = static_cast<std::uint8_t>(indices)), ...);
     return c;
 }
+
+// A figure that can be asked how it was obtained: a value label of a panel ("Label165"), or a
+// quantity that only a chart beside the panel states (the accruals on pay, what the subsidy leaves).
+struct FigureRef {
+    std::string_view label; // empty for a quantity of a chart
+    QuantityRef quantity{};
+
+    static FigureRef ofLabel(std::string_view name) noexcept { return {name, {}}; }
+    static FigureRef ofQuantity(QuantityRef q) noexcept { return {{}, q}; }
+    bool isLabel() const noexcept { return !label.empty(); }
+    friend bool operator==(const FigureRef& a, const FigureRef& b) noexcept
+    {
+        return a.label == b.label && (a.isLabel() || a.quantity == b.quantity);
+    }
+};
 
 // What an operand of a formula is: an input of steps 1–12, another quantity, or a number of the
 // course.

@@ -37,6 +37,9 @@ std::optional<double> shownNumber(const StepView& view, const ValueLabel& label)
 
 std::string whole(double value) { return format(value, Pattern::Whole); }
 
+// The value label of the step-15 table that shows a line's value in a column.
+FigureRef labelOf(NormativeLine l, NormativeColumn c) { return FigureRef::ofLabel(value(line(l), c).name); }
+
 // A remainder as what is left or what is missing.
 std::string remainderWords(double remainder)
 {
@@ -167,15 +170,25 @@ BarChart normativeChart(const StepView& table, NormativeGroup group)
         }
         const auto add = [&](NormativeLine l, bool heading) {
             const NormativeFigures& f = figures[static_cast<std::size_t>(l)];
-            chart.lines.push_back({std::string(line(l).caption.text),
-                {{{Swatch::Normative, f.normative}}, {{Swatch::Need, f.need}}}, remainderWords(f.remainder), heading});
+            const std::string caption(line(l).caption.text);
+            const std::size_t at = chart.lines.size();
+            chart.lines.push_back({caption, {{{Swatch::Normative, f.normative}}, {{Swatch::Need, f.need}}},
+                remainderWords(f.remainder), heading});
+            chart.figures.push_back({ChartFigure::Place::Segment, at, 0, 0, labelOf(l, NormativeColumn::Normative),
+                caption + ": норматив " + whole(f.normative)});
+            chart.figures.push_back({ChartFigure::Place::Segment, at, 1, 0, labelOf(l, NormativeColumn::Need),
+                caption + ": потребности " + whole(f.need)});
+            chart.figures.push_back({ChartFigure::Place::Remark, at, 0, 0, labelOf(l, NormativeColumn::Remainder),
+                caption + ": " + remainderWords(f.remainder)});
         };
         add(s.head, true);
         for (auto i = static_cast<std::size_t>(s.firstPart); i <= static_cast<std::size_t>(s.lastPart); ++i)
             add(static_cast<NormativeLine>(i), false);
     }
-    // The total is stated among the figures already.
+    // The total is stated among the figures already; its remainder is the sentence's figure.
     chart.description = describe(chart, stated, 1);
+    chart.figures.push_back({ChartFigure::Place::Sentence, 0, 0, 0,
+        labelOf(NormativeLine::Total, NormativeColumn::Remainder), chart.sentences.front()});
     return chart;
 }
 
@@ -191,20 +204,26 @@ ExpenseStructure expenseStructure(const StepView& estimate)
         return estimate.showError ? std::nullopt : shownNumber(estimate, value(line(l), EstimateColumn::Total));
     };
     const auto caption = [](EstimateLine l) { return std::string(line(l).caption.text); };
+    const auto label = [](EstimateLine l) { return FigureRef::ofLabel(value(line(l), EstimateColumn::Total).name); };
     const auto payroll = figure(EstimateLine::Payroll);
     const auto material = figure(EstimateLine::Material);
     const auto expenses = figure(EstimateLine::Expenses);
     std::optional<double> accruals;
     if (payroll && material && expenses)
         accruals = *expenses - *payroll - *material;
-    return {{
-                {Swatch::PedagogicalPay, caption(EstimateLine::Pedagogical), figure(EstimateLine::Pedagogical)},
-                {Swatch::AdminPay, caption(EstimateLine::Admin), figure(EstimateLine::Admin)},
-                {Swatch::ServicePay, caption(EstimateLine::Service), figure(EstimateLine::Service)},
-                {Swatch::AssistantPay, caption(EstimateLine::Assistant), figure(EstimateLine::Assistant)},
-                {Swatch::Accruals, "Начисления на оплату труда", accruals},
-                {Swatch::Material, caption(EstimateLine::Material), material},
-            },
+    return {
+        {
+            {Swatch::PedagogicalPay, caption(EstimateLine::Pedagogical), figure(EstimateLine::Pedagogical),
+                label(EstimateLine::Pedagogical)},
+            {Swatch::AdminPay, caption(EstimateLine::Admin), figure(EstimateLine::Admin), label(EstimateLine::Admin)},
+            {Swatch::ServicePay, caption(EstimateLine::Service), figure(EstimateLine::Service),
+                label(EstimateLine::Service)},
+            {Swatch::AssistantPay, caption(EstimateLine::Assistant), figure(EstimateLine::Assistant),
+                label(EstimateLine::Assistant)},
+            {Swatch::Accruals, "Начисления на оплату труда", accruals,
+                FigureRef::ofQuantity(quantity(Quantity::AccrualsOnPay))},
+            {Swatch::Material, caption(EstimateLine::Material), material, label(EstimateLine::Material)},
+        },
         caption(EstimateLine::Expenses), expenses, caption(EstimateLine::Subsidy), figure(EstimateLine::Subsidy)};
 }
 
@@ -252,6 +271,24 @@ BarChart estimateChart(const StepView& estimate)
             chart.sentences.push_back("Субсидия превышает расходы: остаток " + whole(difference) + " рублей.");
         else
             chart.sentences.push_back("Субсидия равна расходам.");
+
+        using Place = ChartFigure::Place;
+        const FigureRef expensesFigure
+            = FigureRef::ofLabel(value(line(EstimateLine::Expenses), EstimateColumn::Total).name);
+        const FigureRef subsidyFigure
+            = FigureRef::ofLabel(value(line(EstimateLine::Subsidy), EstimateColumn::Total).name);
+        const std::string expensesWords = e.expensesCaption + " — " + whole(expenses);
+        const std::string subsidyWords = e.subsidyCaption + " — " + whole(subsidy);
+        for (std::size_t i = 0; i < e.kinds.size(); ++i)
+            chart.figures.push_back({Place::Segment, 0, 0, i, e.kinds[i].figure, chart.legend[i].text});
+        chart.figures.push_back({Place::Remark, 0, 0, 0, expensesFigure, expensesWords});
+        chart.figures.push_back({Place::Segment, 1, 0, 0, subsidyFigure, subsidyWords});
+        chart.figures.push_back({Place::Remark, 1, 0, 0, subsidyFigure, subsidyWords});
+        for (std::size_t i = 0; i < e.kinds.size(); ++i)
+            chart.figures.push_back({Place::Legend, i, 0, 0, e.kinds[i].figure, chart.legend[i].text});
+        chart.figures.push_back({Place::Legend, e.kinds.size(), 0, 0, subsidyFigure, chart.legend.back().text});
+        chart.figures.push_back({Place::Sentence, 0, 0, 0, FigureRef::ofQuantity(quantity(Quantity::SubsidyBalance)),
+            chart.sentences.front()});
     }
     chart.description = describe(chart, stated);
     return chart;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "quantity.h"
 #include "step_view.h"
 
 #include <cstdint>
@@ -60,6 +61,18 @@ struct LegendEntry {
     std::string text;
 };
 
+// A figure a chart states, which can be asked how it was obtained: where it stands, what it is and
+// the words that state it (a tip over it, and what a screen reader reads when it is picked).
+struct ChartFigure {
+    enum class Place : std::uint8_t { Segment, Remark, Legend, Sentence };
+    Place place = Place::Segment;
+    std::size_t index = 0; // the line (Segment, Remark), the legend entry or the sentence
+    std::size_t bar = 0; // Segment: the bar of the line and the segment of the bar
+    std::size_t segment = 0;
+    FigureRef figure;
+    std::string words;
+};
+
 // A horizontal bar chart on one scale from zero. Where there is nothing sound to draw (every value
 // zero, a value that cannot be computed or is negative) it has no lines and says why in words.
 struct BarChart {
@@ -68,6 +81,7 @@ struct BarChart {
     std::vector<LegendEntry> legend;
     std::vector<std::string> sentences; // under the bars, or in their place
     std::string description; // every figure in words; its accessible description
+    std::vector<ChartFigure> figures; // what can be asked, in reading order
 
     // The largest bar, which spans the whole width.
     double scale() const noexcept;
@@ -84,6 +98,7 @@ struct ExpenseKind {
     Swatch swatch;
     std::string caption;
     std::optional<double> amount;
+    FigureRef figure; // the table's value label, or the quantity the chart computes
 };
 
 struct ExpenseStructure {

@@ -55,7 +55,7 @@ std::vector<Note> resultsNotes(const InstitutionModel& model, const std::vector<
                     return "ячейка " + cellAddress(other.row, other.column);
             return std::nullopt;
         };
-        std::string text = explainer->unfoldedText(f.label->name, cellOf, nullptr, {}, 0);
+        std::string text = explainer->unfoldedText(calc::FigureRef::ofLabel(f.label->name), cellOf, nullptr, {}, 0);
         if (text.empty())
             continue;
         if (text.back() == '\n')

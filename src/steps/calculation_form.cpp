@@ -59,6 +59,9 @@ CalculationForm::CalculationForm(InstitutionModel& model, QWidget* parent)
     explanation_->hide();
     for (QLabel* label : values_)
         makeAskable(label);
+    for (ResultChart* chart : {chart15_, chart16_})
+        connect(chart, &ResultChart::figureAsked, this,
+            [this, chart](const calc::FigureRef& figure) { explainFigure(chart, figure); });
     connect(explanation_, &ExplanationPanel::closeRequested, this, &CalculationForm::closeExplanation);
     connect(explanation_, &ExplanationPanel::inputRequested, this,
         [this](FieldRef field) { emit fieldRequested(field, step_); });
@@ -119,8 +122,15 @@ calc::StepOptions CalculationForm::options(int step) const
 
 void CalculationForm::explain(QLabel* label)
 {
-    asked_ = label;
-    explanation_->explain(model_, options(step_), label->objectName());
+    // The value labels' names are the panel tables' own.
+    if (const auto placed = calc::findValueLabel(label->objectName().toStdString()))
+        explainFigure(label, calc::FigureRef::ofLabel(placed->value->name));
+}
+
+void CalculationForm::explainFigure(QWidget* asker, const calc::FigureRef& figure)
+{
+    asked_ = asker;
+    explanation_->explain(model_, options(step_), figure);
     if (explanation_->isHidden())
         makeRoomBeside();
     placeExplanation();
@@ -191,8 +201,8 @@ void CalculationForm::closeExplanation()
 // Back from an input's field: the same figure explained again, from the inputs as they are now.
 void CalculationForm::resumeAfterReturn()
 {
-    if (QLabel* label = asked_; label && !explanation_->label().isEmpty())
-        explain(label);
+    if (asked_ && explanation_->asked())
+        explainFigure(asked_, *explanation_->asked());
 }
 
 QLabel* CalculationForm::value(QWidget* parent, const calc::ValueLabel& cell, const QString& placeholder)
@@ -271,7 +281,7 @@ void CalculationForm::present(int step, const calc::StepView& view)
     }
     // An option click explains the same figure under the options now chosen.
     if (!explanation_->isHidden())
-        explanation_->explain(model_, options(step), explanation_->label());
+        explanation_->explain(model_, options(step), *explanation_->asked());
     // The charts show what the tables above them show, after every entry and option click.
     if (view.showError)
         return;

@@ -3,6 +3,7 @@
 #include "step_form.h"
 #include "widgets.h"
 
+#include "calc/quantity.h"
 #include "calc/step_view.h"
 
 #include <QHash>
@@ -35,7 +36,7 @@ public:
     void resumeAfterReturn() override;
 
     // "Как получено?": explains the value label `label` of the step shown, in the panel beside it
-    // (a click on a value, or Enter or F1 on it, asks the same).
+    // (a click on a value, or Enter or F1 on it, asks the same; a figure of a chart is asked alike).
     void explain(QLabel* label);
     void closeExplanation();
     ExplanationPanel* explanationPanel() const { return explanation_; }
@@ -71,6 +72,9 @@ private:
     // The options of the panel of `step` as its buttons stand.
     calc::StepOptions options(int step) const;
     void makeAskable(QLabel* label);
+    // Explains `figure`, asked on `asker` (a value, or the chart that states it), which takes the
+    // focus back when the panel closes.
+    void explainFigure(QWidget* asker, const calc::FigureRef& figure);
     void makeRoomBeside();
     void placeExplanation();
 
@@ -90,7 +94,7 @@ private:
     ResultChart* chart16_ = nullptr;
     ExplanationPanel* explanation_ = nullptr;
     QShortcut* closeByEscape_ = nullptr;
-    QLabel* asked_ = nullptr; // the value explained, which takes the focus back when the panel closes
+    QWidget* asked_ = nullptr; // where the figure explained was asked, which takes the focus back
     int step_ = 0; // the step shown
     int widenedBy_ = 0; // how much the window widened for the panel
 };

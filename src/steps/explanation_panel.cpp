@@ -146,11 +146,12 @@ ExplanationPanel::ExplanationPanel(QWidget* parent)
 
 ExplanationPanel::~ExplanationPanel() = default;
 
-void ExplanationPanel::explain(const InstitutionModel& model, const calc::StepOptions& options, const QString& label)
+void ExplanationPanel::explain(
+    const InstitutionModel& model, const calc::StepOptions& options, const calc::FigureRef& figure)
 {
-    if (label != label_)
+    if (asked_ != figure)
         unfolded_.clear();
-    label_ = label;
+    asked_ = figure;
     options_ = options;
     explainer_ = std::make_unique<calc::Explainer>(model, options);
     rebuild();
@@ -172,7 +173,7 @@ void ExplanationPanel::rebuild()
     lines_ = new QVBoxLayout(content_);
     lines_->setContentsMargins(0, 0, 0, 0);
     lines_->addStretch(1);
-    addLines(explainer_->figure(label_.toStdString()), 0, {});
+    addLines(explainer_->asked(*asked_), 0, {});
     scroll_->setWidget(content_);
     fitLines();
 }
@@ -319,7 +320,7 @@ QStringList ExplanationPanel::readingOrder() const
 
 QString ExplanationPanel::unfoldedText() const
 {
-    return explainer_ ? QString::fromStdString(explainer_->unfoldedText(label_.toStdString())) : QString();
+    return explainer_ && asked_ ? QString::fromStdString(explainer_->unfoldedText(*asked_)) : QString();
 }
 
 bool ExplanationPanel::follow(const QString& text)

@@ -66,13 +66,14 @@ public:
     explicit ExplanationPanel(QWidget* parent);
     ~ExplanationPanel() override;
 
-    // Explains the value label `label` of the step `options.step` from the inputs of `model`;
-    // the figures unfolded before stay unfolded where the same label is explained again.
-    void explain(const InstitutionModel& model, const calc::StepOptions& options, const QString& label);
+    // Explains a figure of the step `options.step` (a value label, or a figure of its chart) from
+    // the inputs of `model`; the figures unfolded before stay unfolded where the same figure is
+    // explained again.
+    void explain(const InstitutionModel& model, const calc::StepOptions& options, const calc::FigureRef& figure);
     // Lets the lines go, keeping the figure and what was unfolded for the way back.
     void clear();
-    // The figure explained, empty when the panel shows nothing.
-    const QString& label() const { return label_; }
+    // The figure explained last, nullopt before any.
+    const std::optional<calc::FigureRef>& asked() const { return asked_; }
     const calc::StepOptions& options() const { return options_; }
 
     // The panel's lines in reading order, as a screen reader reads them, the unfolded ones indented.
@@ -107,7 +108,7 @@ private:
 
     std::unique_ptr<calc::Explainer> explainer_;
     calc::StepOptions options_;
-    QString label_;
+    std::optional<calc::FigureRef> asked_;
     std::vector<Path> unfolded_; // kept when the same figure is explained again
     QScrollArea* scroll_ = nullptr;
     QWidget* content_ = nullptr;

@@ -6,8 +6,13 @@
 #include <QAccessibleWidget>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStaticText>
+#include <QPen>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -79,6 +84,8 @@ struct ResultChart::Layout {
         int indent = 0;
         QStaticText caption;
         QStaticText remark;
+        QRect remarkArea;
+        std::vector<std::vector<QRect>> segments; // by bar; empty where a part has no length
     };
     std::vector<Line> lines;
     struct LegendItem {
@@ -88,6 +95,7 @@ struct ResultChart::Layout {
     };
     std::vector<LegendItem> legend;
     std::vector<std::pair<QPoint, QStaticText>> sentences;
+    std::vector<QRect> figures; // where each figure of the chart stands, empty where it is not drawn
 };
 
 ResultChart::ResultChart(const QString& name, QWidget* parent)
@@ -99,14 +107,18 @@ ResultChart::ResultChart(const QString& name, QWidget* parent)
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
+    setMouseTracking(true); // the hand over a figure that can be asked
 }
 
 ResultChart::~ResultChart() = default;
 
 void ResultChart::setChart(calc::BarChart chart)
 {
+    // Another group or other inputs: the figure picked keeps its place where the chart still has it.
     chart_ = std::move(chart);
-    setAccessibleName(qs(chart_.name));
+    current_ = chart_.figures.empty() ? -1 : std::min(current_, static_cast<int>(chart_.figures.size()) - 1);
+    setFocusPolicy(chart_.figures.empty() ? Qt::NoFocus : Qt::StrongFocus);
+    announceCurrent();
     setAccessibleDescription(qs(chart_.description));
     forgetLayouts();
     updateGeometry();
@@ -196,13 +208,36 @@ const ResultChart::Layout& ResultChart::laidOut(int width) const
         return shaped(QFontMetrics(f, this).elidedText(qs(text), Qt::ElideRight, room), bold);
     };
 
+    const double scale = chart_.scale();
     int y = 0;
     for (const calc::ChartLine& line : chart_.lines) {
         const int bars = static_cast<int>(line.bars.size());
-        const int height = std::max(fm.height(), bars * barThickness(line.bars.size()) + std::max(0, bars - 1));
-        g->lines.push_back({QRect(0, y, width, height), indentOf(line),
+        const int thickness = barThickness(line.bars.size());
+        const int height = std::max(fm.height(), bars * thickness + std::max(0, bars - 1));
+        Layout::Line l{QRect(0, y, width, height), indentOf(line),
             fitted(line.caption, line.heading, g->captionWidth - indentOf(line)),
-            fitted(line.remark, false, g->remarkWidth)});
+            fitted(line.remark, false, g->remarkWidth), {}, {}};
+        l.remarkArea = QRect(QPoint(g->barLeft + g->barWidth + kGap, y + (height - heightOf(l.remark)) / 2),
+            QSize(widthOf(l.remark), heightOf(l.remark)));
+        // The parts of each bar one after another from zero, on the chart's one scale.
+        int top = y + (height - (bars * (thickness + 1) - (bars > 0 ? 1 : 0))) / 2;
+        for (const calc::ChartBar& bar : line.bars) {
+            std::vector<QRect>& parts = l.segments.emplace_back();
+            double start = 0;
+            for (const calc::ChartSegment& segment : bar) {
+                QRect r;
+                if (scale > 0 && segment.value > 0) {
+                    const int x0 = g->barLeft + static_cast<int>(std::lround(start / scale * g->barWidth));
+                    start += segment.value;
+                    const int x1 = g->barLeft + static_cast<int>(std::lround(start / scale * g->barWidth));
+                    if (x1 > x0)
+                        r = QRect(x0, top, x1 - x0, thickness);
+                }
+                parts.push_back(r);
+            }
+            top += thickness + 1;
+        }
+        g->lines.push_back(std::move(l));
         y += height + kLineSpacing;
     }
     if (!chart_.lines.empty() && !chart_.legend.empty()) {
@@ -227,6 +262,35 @@ const ResultChart::Layout& ResultChart::laidOut(int width) const
         y += heightOf(words) + 2;
     }
     g->height = y;
+
+    using Place = calc::ChartFigure::Place;
+    for (const calc::ChartFigure& f : chart_.figures) {
+        QRect at;
+        switch (f.place) {
+        case Place::Segment:
+            if (f.index < g->lines.size() && f.bar < g->lines[f.index].segments.size()
+                && f.segment < g->lines[f.index].segments[f.bar].size())
+                at = g->lines[f.index].segments[f.bar][f.segment];
+            break;
+        case Place::Remark:
+            if (f.index < g->lines.size())
+                at = g->lines[f.index].remarkArea;
+            break;
+        case Place::Legend:
+            if (f.index < g->legend.size()) {
+                const Layout::LegendItem& item = g->legend[f.index];
+                at = item.swatch.united(QRect(item.text, QSize(widthOf(item.words), heightOf(item.words))));
+            }
+            break;
+        case Place::Sentence:
+            if (f.index < g->sentences.size()) {
+                const auto& [point, words] = g->sentences[f.index];
+                at = QRect(point, QSize(widthOf(words), heightOf(words)));
+            }
+            break;
+        }
+        g->figures.push_back(at);
+    }
 
     std::move_backward(layouts_.begin(), layouts_.end() - 1, layouts_.end());
     layouts_.front() = std::move(g);
@@ -264,7 +328,6 @@ void ResultChart::paintEvent(QPaintEvent*)
     const QColor edge(0x40, 0x40, 0x40);
     QFont bold = font();
     bold.setBold(true);
-    const double scale = chart_.scale();
     const auto middle
         = [](const QRect& band, const QStaticText& t) { return band.top() + (band.height() - heightOf(t)) / 2; };
 
@@ -277,26 +340,15 @@ void ResultChart::paintEvent(QPaintEvent*)
         p.setFont(font());
         p.drawStaticText(g.barLeft + g.barWidth + kGap, middle(l.band, l.remark), l.remark);
 
-        const int thickness = barThickness(line.bars.size());
-        const int barsHeight = static_cast<int>(line.bars.size()) * (thickness + 1) - (line.bars.empty() ? 0 : 1);
-        int y = l.band.top() + (l.band.height() - barsHeight) / 2;
-        for (const calc::ChartBar& bar : line.bars) {
-            double start = 0;
-            for (const calc::ChartSegment& segment : bar) {
-                if (scale <= 0 || segment.value <= 0)
+        for (std::size_t b = 0; b < line.bars.size(); ++b)
+            for (std::size_t k = 0; k < line.bars[b].size(); ++k) {
+                const QRect& r = l.segments[b][k];
+                if (r.isEmpty())
                     continue;
-                const int x0 = g.barLeft + static_cast<int>(std::lround(start / scale * g.barWidth));
-                start += segment.value;
-                const int x1 = g.barLeft + static_cast<int>(std::lround(start / scale * g.barWidth));
-                if (x1 <= x0)
-                    continue;
-                const QRect r(x0, y, x1 - x0, thickness);
-                fill(p, r, segment.swatch);
+                fill(p, r, line.bars[b][k].swatch);
                 p.setPen(edge);
                 p.drawRect(r.adjusted(0, 0, -1, -1));
             }
-            y += thickness + 1;
-        }
     }
     if (!g.lines.empty()) { // the zero of the scale
         p.setPen(edge);
@@ -312,6 +364,144 @@ void ResultChart::paintEvent(QPaintEvent*)
     }
     for (const auto& [at, words] : g.sentences)
         p.drawStaticText(at, words);
+    // The figure picked, framed in the colour of a selection: a style's thin focus frame is lost
+    // among the edges and hatches of the bars.
+    if (hasFocus() && current_ >= 0 && static_cast<std::size_t>(current_) < g.figures.size()) {
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(g.figures[static_cast<std::size_t>(current_)].adjusted(-2, -2, 1, 1));
+    }
+}
+
+int ResultChart::figureAt(const QPoint& point) const
+{
+    const Layout& g = laidOut(width());
+    // Remarks and legend entries stand clear of the bars; a bar's parts do not overlap.
+    for (std::size_t i = 0; i < g.figures.size(); ++i)
+        if (g.figures[i].adjusted(-1, -1, 1, 1).contains(point))
+            return static_cast<int>(i);
+    return -1;
+}
+
+QRect ResultChart::figureArea(int index) const
+{
+    const Layout& g = laidOut(width());
+    return index >= 0 && static_cast<std::size_t>(index) < g.figures.size() ? g.figures[static_cast<std::size_t>(index)]
+                                                                            : QRect();
+}
+
+void ResultChart::setCurrentFigure(int index)
+{
+    const int count = static_cast<int>(chart_.figures.size());
+    current_ = count == 0 ? -1 : std::clamp(index, 0, count - 1);
+    announceCurrent();
+    update();
+}
+
+void ResultChart::askCurrentFigure()
+{
+    if (current_ >= 0 && static_cast<std::size_t>(current_) < chart_.figures.size())
+        emit figureAsked(chart_.figures[static_cast<std::size_t>(current_)].figure);
+}
+
+void ResultChart::announceCurrent()
+{
+    const bool picked = hasFocus() && current_ >= 0;
+    setAccessibleName(picked ? qs(chart_.figures[static_cast<std::size_t>(current_)].words) : qs(chart_.name));
+}
+
+bool ResultChart::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ToolTip: {
+        // Bars carry no numbers: the tip says the figure under the pointer.
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (const int i = figureAt(help->pos()); i >= 0)
+            QToolTip::showText(help->globalPos(),
+                qs(chart_.figures[static_cast<std::size_t>(i)].words) + QStringLiteral("\nКак получено: щелчок"), this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    case QEvent::ShortcutOverride: { // F1 on a figure asks the figure, not the help
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (current_ >= 0
+            && (key->key() == Qt::Key_F1 || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            event->accept();
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+void ResultChart::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        setCurrentFigure(current_ - 1);
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        setCurrentFigure(current_ + 1);
+        break;
+    case Qt::Key_Home:
+        setCurrentFigure(0);
+        break;
+    case Qt::Key_End:
+        setCurrentFigure(static_cast<int>(chart_.figures.size()) - 1);
+        break;
+    case Qt::Key_F1:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        askCurrentFigure();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void ResultChart::mouseMoveEvent(QMouseEvent* event)
+{
+    if (figureAt(event->position().toPoint()) >= 0)
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
+    QWidget::mouseMoveEvent(event);
+}
+
+void ResultChart::mouseReleaseEvent(QMouseEvent* event)
+{
+    const int i = event->button() == Qt::LeftButton ? figureAt(event->position().toPoint()) : -1;
+    if (i < 0) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    current_ = i;
+    update();
+    askCurrentFigure();
+}
+
+void ResultChart::focusInEvent(QFocusEvent* event)
+{
+    if (current_ < 0 && !chart_.figures.empty())
+        current_ = 0;
+    announceCurrent();
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void ResultChart::focusOutEvent(QFocusEvent* event)
+{
+    announceCurrent();
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 } // namespace kvarton

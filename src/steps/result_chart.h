@@ -15,7 +15,8 @@ namespace kvarton {
 
 // Paints a results chart (calc::BarChart): a caption, the bars on one scale and a remark per line,
 // the legend, and the sentences that say what the bars mean or why there are none. Its accessible
-// name and description are the chart's own, so that a screen reader states every figure.
+// description is the chart's own, so that a screen reader states every figure; its name is the
+// chart's, or the words of the figure picked while the chart has the focus.
 //
 // Two bar charts do not justify Qt's chart module, which is licensed under the GPL only and brings
 // the graphics-view framework along.
@@ -28,6 +29,16 @@ public:
     void setChart(calc::BarChart chart);
     const calc::BarChart& chart() const { return chart_; }
 
+    // The figures the chart states can be asked, as the values of the tables: a click on a bar, a
+    // remark, a legend entry or the sentence that states one; or Tab to the chart, the arrows to a
+    // figure and Enter or F1. The figure picked, -1 for none.
+    int currentFigure() const { return current_; }
+    void setCurrentFigure(int index);
+    // The figure picked asked, as Enter does.
+    void askCurrentFigure();
+    // Where a figure stands, empty where it is not drawn.
+    QRect figureArea(int index) const;
+
     // The narrowest width at which the captions and remarks stand whole beside bars of a length
     // that still compares them (0 for a chart of words alone).
     int readableWidth() const;
@@ -37,9 +48,18 @@ public:
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
 
+signals:
+    void figureAsked(const calc::FigureRef& figure);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     struct Layout;
@@ -47,6 +67,10 @@ private:
     // height for a width many times, and every click repaints; the last two widths are kept.
     const Layout& laidOut(int width) const;
     void forgetLayouts();
+    // The figure that stands at `point`, -1 for none.
+    int figureAt(const QPoint& point) const;
+    // Says the figure picked to a screen reader, as the chart's name.
+    void announceCurrent();
     // The widest caption (with its indent) and the widest remark, uncut.
     std::pair<int, int> textWidths() const;
     // `text` shaped in the widget's font, bold or not, wrapped at `wrapWidth` (-1: one line).
@@ -54,6 +78,7 @@ private:
     const QStaticText& shaped(const QString& text, bool bold, int wrapWidth = -1) const;
 
     calc::BarChart chart_;
+    int current_ = -1;
     mutable std::array<std::unique_ptr<Layout>, 2> layouts_; // newest first
     mutable std::optional<std::pair<int, int>> textWidths_;
     mutable QHash<QString, QStaticText> shaped_;

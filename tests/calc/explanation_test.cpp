@@ -2,6 +2,7 @@
 
 #include "calc/explanation.h"
 #include "calc/quantities.h"
+#include "calc/result_charts.h"
 
 #include "common/random_work.h"
 
@@ -172,6 +173,7 @@ struct Counts {
     int quantities = 0;
     int arithmetic = 0;
     int inputs = 0;
+    int chartFigures = 0;
 };
 
 bool isInputField(FieldRef r)
@@ -254,6 +256,29 @@ void expectUnfoldsSound(const InstitutionModel& m, const Explainer& e, const Exp
     }
 }
 
+// Every figure the chart beside a table states explains itself, and its explanation ends in the
+// number the chart states (what is left or missing being the remainder's size).
+void expectChartFiguresSound(const InstitutionModel& m, const Explainer& e, std::uint32_t seed, Counts& counts)
+{
+    const StepOptions& o = e.options();
+    if (o.step < 15 || e.view().showError)
+        return;
+    const BarChart chart = o.step == 15 ? normativeChart(e.view(), o.group) : estimateChart(e.view());
+    EXPECT_EQ(chart.lines.empty() && chart.sentences.size() <= 1, chart.figures.empty())
+        << "seed " << seed << " step " << o.step;
+    for (const ChartFigure& f : chart.figures) {
+        const std::string where = "seed " + std::to_string(seed) + " step " + std::to_string(o.step) + " " + f.words;
+        const Explanation x = e.asked(f.figure);
+        ++counts.chartFigures;
+        expectSound(m, x, where, counts);
+        double half = 0;
+        const auto stated = lastNumber(f.words, half);
+        const auto titled = lastNumber(x.lines.front().text, half);
+        ASSERT_TRUE(titled.has_value()) << where << "\n" << x.lines.front().text;
+        EXPECT_EQ(stated ? *stated : 0.0, std::abs(*titled)) << where << "\n" << x.lines.front().text;
+    }
+}
+
 } // namespace
 
 TEST(Explanations, ArithmeticLinesAreRecomputed)
@@ -311,12 +336,14 @@ TEST(Explanations, EveryFigureOfEveryPanelExplainsItself)
                 if (seed % kUnfoldEvery == 0)
                     expectUnfoldsSound(m, e, x, where, seen, counts);
             }
+            expectChartFiguresSound(m, e, seed, counts);
         }
         if (::testing::Test::HasFailure())
             break;
     }
-    std::printf("explanations: %d works, %d figures, %d quantities unfolded, %d lines of arithmetic, %d inputs named\n",
-        counts.works, counts.figures, counts.quantities, counts.arithmetic, counts.inputs);
+    std::printf("explanations: %d works, %d figures, %d figures of charts, %d quantities unfolded, %d lines of "
+                "arithmetic, %d inputs named\n",
+        counts.works, counts.figures, counts.chartFigures, counts.quantities, counts.arithmetic, counts.inputs);
     EXPECT_EQ(counts.works, static_cast<int>(kWorks));
 }
 
@@ -332,6 +359,7 @@ TEST(Explanations, KnownFiguresOfTheDefaults)
         std::string_view label;
         LineKind kind;
         std::string_view text;
+        std::optional<Quantity> chartFigure{}; // asked of the chart instead of the label
     };
     const Case cases[] = {
         {kMethod1, "Label1001", LineKind::Title,
@@ -357,11 +385,17 @@ TEST(Explanations, KnownFiguresOfTheDefaults)
             "Норматив финансирования региона (группы с обычным режимом пребывания, старшая группа (от 5 до 7 лет), "
             "всего) — 120000 (нормативы региона «Санкт-Петербург»: норматив курса для Санкт-Петербурга 120000 "
             "рублей на ребенка в год × коэффициент региона 1 из таблицы регионов, округлено до рубля)"},
+        {kEstimate, {}, LineKind::Arithmetic, "14079974 − 10137051 − 476052 = 3466871", Quantity::AccrualsOnPay},
+        {kEstimate, {}, LineKind::Title, "Остаток субсидии после покрытия расходов — -3769974 рублей",
+            Quantity::SubsidyBalance},
+        {kEstimate, {}, LineKind::Arithmetic, "10310000 − 14079974 = -3769974", Quantity::SubsidyBalance},
     };
     InstitutionModel m = defaults();
     m.regionName = "Санкт-Петербург";
     for (const Case& c : cases) {
-        const Explanation x = Explainer(m, c.options).figure(c.label);
+        const Explanation x
+            = Explainer(m, c.options)
+                  .asked(c.chartFigure ? FigureRef::ofQuantity(quantity(*c.chartFigure)) : FigureRef::ofLabel(c.label));
         EXPECT_TRUE(std::any_of(x.lines.begin(), x.lines.end(),
             [&](const ExplanationLine& l) { return l.kind == c.kind && l.text == c.text; }))
             << c.label << "\n"

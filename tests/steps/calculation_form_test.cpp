@@ -5,6 +5,7 @@
 #include "calc/steps.h"
 #include "steps/calculation_form.h"
 #include "steps/explanation_panel.h"
+#include "steps/result_chart.h"
 #include "steps/widgets.h"
 #include "wizard/main_window.h"
 #include "wizard/step_controller.h"
@@ -133,7 +134,7 @@ private slots:
             value->setFocus();
             ask();
             QVERIFY(panel->isVisible());
-            QCOMPARE(panel->label(), QStringLiteral("Label1001"));
+            QVERIFY(panel->asked() == calc::FigureRef::ofLabel("Label1001"));
             QVERIFY(panel->readingOrder().value(0).startsWith(
                 QStringLiteral("Стоимость ученико - часа в группах с обычным режимом пребывания — ") + value->text()));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
@@ -155,6 +156,50 @@ private slots:
         QCOMPARE(w->model().currentStep, 13);
         QVERIFY(panel->isVisible());
         QVERIFY(panel->readingOrder().contains(QStringLiteral("      — Шаг 7: Воспитатель — 5000000")));
+    }
+
+    // A figure a chart states is asked as a value is: the arrows pick it and F1 asks, or a click on
+    // it; Esc gives the chart the focus back on the same figure.
+    void aChartFigureIsAsked()
+    {
+        auto w = startedWizard();
+        w->window()->show();
+        w->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w->window()));
+        w->steps()->showStep(16);
+        auto* form = static_cast<CalculationForm*>(w->form(Screen::Calculation));
+        ExplanationPanel* panel = form->explanationPanel();
+        auto* chart = control<ResultChart>(*w, Screen::Calculation, QStringLiteral("Chart16"));
+        const auto& figures = chart->chart().figures;
+        const auto accruals = std::find_if(figures.begin(), figures.end(), [](const calc::ChartFigure& f) {
+            return !f.figure.isLabel() && f.figure.quantity.kind == calc::Quantity::AccrualsOnPay;
+        });
+        QVERIFY(accruals != figures.end());
+        const int index = static_cast<int>(accruals - figures.begin());
+
+        chart->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(chart, Qt::Key_Home);
+        for (int i = 0; i < index; ++i)
+            QTest::keyClick(chart, Qt::Key_Right);
+        QCOMPARE(chart->accessibleName(), QString::fromStdString(accruals->words));
+        QTest::keyClick(chart, Qt::Key_F1);
+        QVERIFY(panel->isVisible());
+        QVERIFY(panel->asked() == accruals->figure);
+        QVERIFY(panel->readingOrder().value(0).startsWith(QStringLiteral("Начисления на оплату труда — ")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!panel->isVisible());
+        QCOMPARE(QApplication::focusWidget(), chart);
+        QCOMPARE(chart->currentFigure(), index);
+
+        // The subsidy's bar, clicked, explains the subsidy as its value in the table does.
+        const auto subsidy = std::find_if(figures.begin(), figures.end(), [](const calc::ChartFigure& f) {
+            return f.place == calc::ChartFigure::Place::Segment && f.index == 1;
+        });
+        QVERIFY(subsidy != figures.end());
+        QTest::mouseClick(chart, Qt::LeftButton, {},
+            chart->figureArea(static_cast<int>(subsidy - figures.begin())).center());
+        QVERIFY(panel->isVisible());
+        QVERIFY(panel->asked() == calc::FigureRef::ofLabel("Label183"));
     }
 };
 

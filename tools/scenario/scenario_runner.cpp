@@ -211,6 +211,8 @@ QString ScenarioRunner::usage()
         "  screenshot FORM FILE.png     save a picture of the screen's window\n"
         "  explain FORM.LABEL           ask a value how it was obtained (F1 on it) and print the explanation's\n"
         "                               lines unfolded down to the inputs, then an empty line\n"
+        "  explain FORM.CHART TEXT      the same for the figure of a chart whose words are (or begin with) TEXT,\n"
+        "                               reached with the arrows\n"
         "  follow TEXT                  follow the link that reads TEXT (or alone begins with it) in the open\n"
         "                               explanation\n"
         "  choose-file PATH…|-          the next file dialog a click opens answers PATH (from the scenario's\n"
@@ -327,20 +329,43 @@ ScenarioRunner::Status ScenarioRunner::runLine(int number, const QString& rawLin
             return cannot(QStringLiteral("the explanation has no link \"%1\"").arg(escaped(words[1])));
         return Ok;
     }
-    if (command == QLatin1String("explain") && needArguments(1)) {
+    if (command == QLatin1String("explain") && (needArguments(1) || needArguments(2))) {
         Target t;
         if (!resolve(words[1], t, error))
             return cannot(error);
         auto* form = qobject_cast<CalculationForm*>(t.form);
         auto* label = qobject_cast<QLabel*>(t.control);
-        if (!form || !label || label->focusPolicy() == Qt::NoFocus)
+        auto* chart = qobject_cast<ResultChart*>(t.control);
+        if (!form || !(label || chart) || qobject_cast<QWidget*>(t.control)->focusPolicy() == Qt::NoFocus)
             return cannot(QStringLiteral("%1 is no value that can be asked").arg(words[1]));
         if (!usable(t))
             return cannot(QStringLiteral("%1 cannot be used now (hidden or disabled)").arg(words[1]));
-        // As the learner asks from the keyboard: F1 on the value.
-        label->setFocus(Qt::TabFocusReason);
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-        QApplication::sendEvent(label, &press);
+        QWidget* asked = label ? static_cast<QWidget*>(label) : chart;
+        const auto key = [&](Qt::Key k) {
+            QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
+            QApplication::sendEvent(asked, &press);
+        };
+        // As the learner asks from the keyboard: F1 on the value, or on the chart's figure reached
+        // with the arrows.
+        asked->setFocus(Qt::TabFocusReason);
+        if (chart) {
+            const auto& figures = chart->chart().figures;
+            const QString text = words.value(2);
+            const auto reads = [&](const calc::ChartFigure& f, bool whole) {
+                return whole ? qs(f.words) == text : qs(f.words).startsWith(text);
+            };
+            int index = -1;
+            for (bool whole : {true, false})
+                for (std::size_t i = 0; index < 0 && i < figures.size(); ++i)
+                    if (!text.isEmpty() && reads(figures[i], whole))
+                        index = static_cast<int>(i);
+            if (index < 0)
+                return cannot(QStringLiteral("%1 states no figure \"%2\"").arg(words[1], escaped(text)));
+            key(Qt::Key_Home);
+            for (int i = 0; i < index; ++i)
+                key(Qt::Key_Right);
+        }
+        key(Qt::Key_F1);
         if (!form->explanationPanel()->isVisible())
             return cannot(QStringLiteral("%1 did not explain itself").arg(words[1]));
         output_ += form->explanationPanel()->unfoldedText() + u'\n';
