@@ -136,13 +136,18 @@ public:
             cell(column, *shown, valueStyle(label.pattern, bold));
     }
 
+    // A figure only a chart states, written by its caller; its cell carries its explanation too.
+    void chartFigure(int column, calc::QuantityRef q) { chartFigures_.push_back({row_, column, q}); }
+
     const AllResults& results() const { return results_; }
     std::vector<ResultsFigure> figures() && { return std::move(figures_); }
+    const std::vector<ResultsChartFigure>& chartFigures() const { return chartFigures_; }
 
 private:
     Sheet& sheet_;
     const AllResults& results_;
     std::vector<ResultsFigure> figures_;
+    std::vector<ResultsChartFigure> chartFigures_;
     int row_ = 1;
 };
 
@@ -405,17 +410,19 @@ void addExpenseStructure(Layout& l)
     // A series per row, over the two columns: each kind of expense stands in the first, the subsidy
     // in the second, so that the chart stacks the one bar and stands the other beside it.
     const auto row = [&](calc::Swatch swatch, const std::string& caption, std::optional<double> expense,
-                         std::optional<double> subsidy) {
+                         std::optional<double> subsidy, const calc::FigureRef& figure = {}) {
         chart.series.push_back({caption, {headRow, B, headRow, C}, {l.row(), B, l.row(), C}, fillOf(swatch)});
         l.cell(A, caption, Caption);
         number(B, expense, Whole);
+        if (expense && !figure.isLabel() && figure.quantity.kind == calc::Quantity::AccrualsOnPay)
+            l.chartFigure(B, figure.quantity);
         number(C, subsidy, Whole);
         l.next();
         if (const auto amount = expense ? expense : subsidy)
             chart.description += ' ' + caption + ": " + format(*amount, Pattern::Whole) + '.';
     };
     for (const calc::ExpenseKind& k : structure.kinds)
-        row(k.swatch, k.caption, k.amount, std::nullopt);
+        row(k.swatch, k.caption, k.amount, std::nullopt, k.figure);
     row(calc::Swatch::Subsidy, structure.subsidyCaption, std::nullopt, structure.subsidy);
     l.cell(A, std::string("Всего"), CaptionBold);
     number(B, structure.expenses, WholeBold);
@@ -427,6 +434,8 @@ void addExpenseStructure(Layout& l)
         structure.expenses && structure.subsidy ? std::optional(*structure.subsidy - *structure.expenses)
                                                 : std::nullopt,
         WholeBold);
+    if (structure.expenses && structure.subsidy)
+        l.chartFigure(C, calc::quantity(calc::Quantity::SubsidyBalance));
     l.next(2);
     if (structure.complete() && *structure.expenses == 0 && *structure.subsidy == 0) {
         note(l, A, H, chart.title + ": расходы и субсидия равны нулю.");
@@ -504,9 +513,10 @@ Sheet build(
     l.pageBreak();
     addEstimate(l);
     sheet.rowHeights = fittedRowHeights(sheet);
+    const std::vector<ResultsChartFigure> chartFigures = l.chartFigures();
     std::vector<ResultsFigure> placed = std::move(l).figures();
     if (withNotes)
-        sheet.notes = resultsNotes(model, placed);
+        sheet.notes = resultsNotes(model, placed, chartFigures);
     if (figures)
         *figures = std::move(placed);
     return sheet;

@@ -3,6 +3,7 @@
 #include "workbook.h"
 
 #include "calc/all_results.h"
+#include "calc/quantity.h"
 #include "model/institution_model.h"
 
 #include <string>
@@ -35,6 +36,14 @@ struct ResultsFigure {
     calc::ResultsPanel panel = calc::ResultsPanel::PupilHourCost;
     int option = 0;
     const calc::ValueLabel* label = nullptr;
+};
+
+// A figure of the sheet that only a chart states, from the figures of its table (the accruals on
+// pay, what the subsidy leaves): the cell it stands in, under step 16's one option.
+struct ResultsChartFigure {
+    int row = 1;
+    int column = 0;
+    calc::QuantityRef quantity;
 };
 
 // Where every figure stands: the same cells for every work, whatever its steps showed, so that a

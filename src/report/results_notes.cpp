@@ -37,32 +37,37 @@ int heightOf(std::string_view text)
 
 } // namespace
 
-std::vector<Note> resultsNotes(const InstitutionModel& model, const std::vector<ResultsFigure>& figures)
+std::vector<Note> resultsNotes(const InstitutionModel& model, const std::vector<ResultsFigure>& figures,
+    const std::vector<ResultsChartFigure>& chartFigures)
 {
     // One explainer per option: each computes its panel once, and its figures share what they are
     // made of.
     std::map<std::pair<calc::ResultsPanel, int>, std::unique_ptr<calc::Explainer>> explainers;
     std::vector<Note> notes;
-    for (const ResultsFigure& f : figures) {
-        auto& explainer = explainers[{f.panel, f.option}];
+    const auto add = [&](int row, int column, calc::ResultsPanel panel, int option, const calc::FigureRef& asked) {
+        auto& explainer = explainers[{panel, option}];
         if (!explainer)
-            explainer = std::make_unique<calc::Explainer>(model, optionStep(f.panel, f.option));
+            explainer = std::make_unique<calc::Explainer>(model, optionStep(panel, option));
         if (explainer->view().showError)
-            continue;
+            return;
         const auto cellOf = [&](std::string_view label) -> std::optional<std::string> {
             for (const ResultsFigure& other : figures)
-                if (other.panel == f.panel && other.option == f.option && other.label->name == label)
+                if (other.panel == panel && other.option == option && other.label->name == label)
                     return "ячейка " + cellAddress(other.row, other.column);
             return std::nullopt;
         };
-        std::string text = explainer->unfoldedText(calc::FigureRef::ofLabel(f.label->name), cellOf, nullptr, {}, 0);
+        std::string text = explainer->unfoldedText(asked, cellOf, nullptr, {}, 0);
         if (text.empty())
-            continue;
+            return;
         if (text.back() == '\n')
             text.pop_back();
         const int height = heightOf(text);
-        notes.push_back({f.row, f.column, std::move(text), kNoteWidth, height});
-    }
+        notes.push_back({row, column, std::move(text), kNoteWidth, height});
+    };
+    for (const ResultsFigure& f : figures)
+        add(f.row, f.column, f.panel, f.option, calc::FigureRef::ofLabel(f.label->name));
+    for (const ResultsChartFigure& f : chartFigures)
+        add(f.row, f.column, calc::ResultsPanel::Estimate, 0, calc::FigureRef::ofQuantity(f.quantity));
     return notes;
 }
 

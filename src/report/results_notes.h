@@ -11,8 +11,10 @@
 // and numbers the screens give it (calc/explanation.h).
 namespace kvarton::report {
 
-// A note for every figure of `figures` that its panel shows on `model`: the explanation of the
-// figure with its operands; an operand that is another figure of the same option names its cell.
-std::vector<Note> resultsNotes(const InstitutionModel& model, const std::vector<ResultsFigure>& figures);
+// A note for every figure of `figures` that its panel shows on `model`, and for every figure of
+// `chartFigures`: the explanation of the figure with its operands; an operand that is another
+// figure of the same option names its cell.
+std::vector<Note> resultsNotes(const InstitutionModel& model, const std::vector<ResultsFigure>& figures,
+    const std::vector<ResultsChartFigure>& chartFigures = {});
 
 } // namespace kvarton::report

@@ -78,7 +78,20 @@ void expectTheScreensTexts(const InstitutionModel& m, const std::string& work)
             EXPECT_FALSE(parseNumber(*shown)) << where;
         }
     }
-    EXPECT_EQ(sheet.notes.size(), shownFigures) << work;
+    // The figures only the estimate's chart states (the accruals, what the subsidy leaves) carry theirs
+    // too, in their cells of the table beside the chart, beginning with the number the cell holds.
+    std::size_t chartNotes = 0;
+    for (const Note& n : sheet.notes)
+        for (std::string_view head : {"Начисления на оплату труда — ", "Остаток субсидии после покрытия расходов — "})
+            if (n.text.starts_with(head)) {
+                ++chartNotes;
+                const auto* number = std::get_if<double>(&cells.at({n.row, n.column})->value);
+                ASSERT_TRUE(number) << work << " " << n.text;
+                EXPECT_TRUE(n.text.substr(head.size()).starts_with(format(*number, Pattern::Whole) + " рублей"))
+                    << work << " " << n.text;
+            }
+    EXPECT_EQ(chartNotes, all.estimate.showError ? 0U : 2U) << work;
+    EXPECT_EQ(sheet.notes.size(), shownFigures + chartNotes) << work;
 }
 
 } // namespace
