@@ -8,6 +8,7 @@
 #include "steps/calculation_form.h"
 #include "steps/choice_list.h"
 #include "steps/explanation_panel.h"
+#include "steps/result_chart.h"
 #include "steps/step_form.h"
 #include "wizard/main_window.h"
 #include "wizard/report_screen.h"
@@ -309,6 +310,30 @@ int road(int rounds)
             }));
             form->closeExplanation();
             QCoreApplication::processEvents(); // as after the learner's Esc
+        }
+
+        // A figure only the chart of step 16 states (the accruals on pay), asked from the keyboard.
+        {
+            w->steps()->showStep(16);
+            w->window()->repaint();
+            QCoreApplication::processEvents();
+            auto* chart = find<ResultChart>(*w, Screen::Calculation, "Chart16");
+            const auto& figures = chart->chart().figures;
+            const auto accruals = std::find_if(figures.begin(), figures.end(),
+                [](const calc::ChartFigure& f) { return !f.figure.isLabel(); });
+            chart->setFocus();
+            chart->setCurrentFigure(static_cast<int>(accruals - figures.begin()));
+            table.row("asking a chart figure (step 16), painted", 5).add(timed([&] {
+                QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+                QCoreApplication::sendEvent(chart, &f1);
+            }));
+            auto* form = static_cast<CalculationForm*>(screenOf(*w, 16));
+            if (accruals == figures.end() || !form->explanationPanel()->isVisible()) {
+                std::fprintf(stderr, "the chart's figure did not explain itself\n");
+                return 2;
+            }
+            form->closeExplanation();
+            QCoreApplication::processEvents();
         }
 
         // The report, from step 16.
