@@ -10,8 +10,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStaticText>
 #include <QPen>
+#include <QStaticText>
 #include <QToolTip>
 
 #include <algorithm>
@@ -116,7 +116,8 @@ void ResultChart::setChart(calc::BarChart chart)
 {
     // Another group or other inputs: the figure picked keeps its place where the chart still has it.
     chart_ = std::move(chart);
-    current_ = chart_.figures.empty() ? -1 : std::min(current_, static_cast<int>(chart_.figures.size()) - 1);
+    if (current_ >= static_cast<int>(chart_.figures.size()))
+        current_ = -1;
     setFocusPolicy(chart_.figures.empty() ? Qt::NoFocus : Qt::StrongFocus);
     announceCurrent();
     setAccessibleDescription(qs(chart_.description));
@@ -390,10 +391,19 @@ QRect ResultChart::figureArea(int index) const
                                                                             : QRect();
 }
 
+int ResultChart::drawnFrom(int index, int direction) const
+{
+    const int count = static_cast<int>(chart_.figures.size());
+    for (int i = index; i >= 0 && i < count; i += direction)
+        if (!figureArea(i).isEmpty())
+            return i;
+    return current_; // nothing further that way: the figure picked stays
+}
+
 void ResultChart::setCurrentFigure(int index)
 {
     const int count = static_cast<int>(chart_.figures.size());
-    current_ = count == 0 ? -1 : std::clamp(index, 0, count - 1);
+    current_ = count == 0 || index < 0 ? -1 : std::min(index, count - 1);
     announceCurrent();
     update();
 }
@@ -443,17 +453,17 @@ void ResultChart::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Up:
-        setCurrentFigure(current_ - 1);
+        setCurrentFigure(drawnFrom(current_ - 1, -1));
         break;
     case Qt::Key_Right:
     case Qt::Key_Down:
-        setCurrentFigure(current_ + 1);
+        setCurrentFigure(drawnFrom(current_ + 1, 1));
         break;
     case Qt::Key_Home:
-        setCurrentFigure(0);
+        setCurrentFigure(drawnFrom(0, 1));
         break;
     case Qt::Key_End:
-        setCurrentFigure(static_cast<int>(chart_.figures.size()) - 1);
+        setCurrentFigure(drawnFrom(static_cast<int>(chart_.figures.size()) - 1, -1));
         break;
     case Qt::Key_F1:
     case Qt::Key_Return:
@@ -490,8 +500,8 @@ void ResultChart::mouseReleaseEvent(QMouseEvent* event)
 
 void ResultChart::focusInEvent(QFocusEvent* event)
 {
-    if (current_ < 0 && !chart_.figures.empty())
-        current_ = 0;
+    if (current_ < 0 || figureArea(current_).isEmpty())
+        current_ = drawnFrom(0, 1);
     announceCurrent();
     update();
     QWidget::focusInEvent(event);

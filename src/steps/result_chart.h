@@ -31,7 +31,8 @@ public:
 
     // The figures the chart states can be asked, as the values of the tables: a click on a bar, a
     // remark, a legend entry or the sentence that states one; or Tab to the chart, the arrows to a
-    // figure and Enter or F1. The figure picked, -1 for none.
+    // figure and Enter or F1 (the arrows pass over figures of 0, which have no bar to frame). The
+    // figure picked, -1 for none.
     int currentFigure() const { return current_; }
     void setCurrentFigure(int index);
     // The figure picked asked, as Enter does.
@@ -69,6 +70,9 @@ private:
     void forgetLayouts();
     // The figure that stands at `point`, -1 for none.
     int figureAt(const QPoint& point) const;
+    // The first figure from `index` on, in `direction` (1 or -1), that the chart draws (a part of
+    // a bar of 0 has no place); the figure picked where there is none.
+    int drawnFrom(int index, int direction) const;
     // Says the figure picked to a screen reader, as the chart's name.
     void announceCurrent();
     // The widest caption (with its indent) and the widest remark, uncut.

@@ -179,8 +179,9 @@ private slots:
 
         chart->setFocus(Qt::TabFocusReason);
         QTest::keyClick(chart, Qt::Key_Home);
-        for (int i = 0; i < index; ++i)
+        for (std::size_t i = 0; i < figures.size() && chart->currentFigure() < index; ++i)
             QTest::keyClick(chart, Qt::Key_Right);
+        QCOMPARE(chart->currentFigure(), index);
         QCOMPARE(chart->accessibleName(), QString::fromStdString(accruals->words));
         QTest::keyClick(chart, Qt::Key_F1);
         QVERIFY(panel->isVisible());

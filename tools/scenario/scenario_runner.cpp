@@ -362,8 +362,10 @@ ScenarioRunner::Status ScenarioRunner::runLine(int number, const QString& rawLin
             if (index < 0)
                 return cannot(QStringLiteral("%1 states no figure \"%2\"").arg(words[1], escaped(text)));
             key(Qt::Key_Home);
-            for (int i = 0; i < index; ++i)
+            for (std::size_t i = 0; i < figures.size() && chart->currentFigure() < index; ++i)
                 key(Qt::Key_Right);
+            if (chart->currentFigure() != index)
+                return cannot(QStringLiteral("%1 draws no \"%2\" to pick").arg(words[1], escaped(text)));
         }
         key(Qt::Key_F1);
         if (!form->explanationPanel()->isVisible())
