@@ -2,6 +2,7 @@
 
 #include "text_label.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
@@ -9,7 +10,9 @@
 #include <QScrollArea>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -125,12 +128,13 @@ QString linkListHint(const QLabel& list)
         : QStringLiteral("Ссылки на поля: Tab — к следующей, Enter — перейти к полю");
 }
 
-// A label's links are no accessible objects of their own, and moving between them keeps the focus
-// on the label: while the keyboard stands on a link, the label is named after it (a change of name
-// is announced), and after the whole list again when it leaves the links.
-class LinkNames final : public QObject {
+// Moving between a label's links keeps the focus on the label, and they are no accessible objects
+// of their own: while the keyboard stands on a link, the label is named after it (a change of name
+// is announced), and after the whole list again when it leaves the links; the link is kept in view
+// of the list's box, which would otherwise only scroll to the label as a whole.
+class KeyboardLinks final : public QObject {
 public:
-    explicit LinkNames(QLabel* list)
+    explicit KeyboardLinks(QLabel* list)
         : QObject(list)
         , list_(list)
     {
@@ -147,13 +151,13 @@ protected:
                 reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
                 QMetaObject::invokeMethod(
                     this, [this, reason] { enterLinks(reason == Qt::TabFocusReason); }, Qt::QueuedConnection);
-            QMetaObject::invokeMethod(this, &LinkNames::name, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, &KeyboardLinks::name, Qt::QueuedConnection);
             break;
         case QEvent::KeyPress:
         case QEvent::FocusOut:
         case QEvent::MouseButtonRelease:
             // The label moves among its links while it handles the event: look after it.
-            QMetaObject::invokeMethod(this, &LinkNames::name, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, &KeyboardLinks::name, Qt::QueuedConnection);
             break;
         default:
             break;
@@ -180,6 +184,34 @@ private:
             return;
         list_->setAccessibleName(name);
         list_->setAccessibleDescription(onLink ? QStringLiteral("ссылка: перейти к полю") : linkListHint(*list_));
+        if (onLink)
+            keepInView();
+    }
+
+    // The label lays its text out as a document of its own, which it does not show: the link's line
+    // is found in one laid out alike.
+    void keepInView()
+    {
+        QWidget* viewport = list_->parentWidget();
+        auto* area = qobject_cast<QScrollArea*>(viewport ? viewport->parentWidget() : nullptr);
+        const int start = list_->selectionStart();
+        if (!area || start < 0)
+            return;
+        const QRect text = list_->contentsRect();
+        QTextDocument document;
+        document.setDocumentMargin(0);
+        document.setDefaultFont(list_->font());
+        document.setHtml(list_->text());
+        document.setTextWidth(text.width());
+        const QTextBlock block = document.findBlock(start);
+        const qreal blockTop = document.documentLayout()->blockBoundingRect(block).top(); // lays it out
+        const QTextLine line = block.layout()->lineForTextPosition(start - block.position());
+        if (!line.isValid())
+            return;
+        const qreal top = blockTop + line.y();
+        const int height = qRound(line.height());
+        // With the line before and after it, so that the learner sees where the list goes on.
+        area->ensureVisible(text.left(), text.top() + qRound(top) + height / 2, 0, 2 * height);
     }
 
     QLabel* list_;
@@ -201,7 +233,7 @@ void setListLines(const ScrollingList& list, const QStringList& lines, const QLi
         }
     }
     if (!label->property(kLinkTexts).isValid())
-        new LinkNames(label);
+        new KeyboardLinks(label);
     label->setProperty(kLinkTexts, links);
     // A text is plain unless it has links: a line a learner typed never reads as markup.
     if (links.isEmpty()) {

@@ -10,10 +10,12 @@
 #include "wizard/step_controller.h"
 
 #include <QFrame>
-#include <QLineEdit>
-#include <QTest>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
 
 #include <functional>
 #include <map>
@@ -100,6 +102,18 @@ private slots:
         QCOMPARE(lines.size(), 1 + 12 + 6 + 11); // hours; amounts; the six roles without positions; salaries
         QCOMPARE(lines.first(), QStringLiteral("Шаг 1: у всех должностей 0 часов непосредственной работы с детьми"));
         QVERIFY(area->height() < list->sizeHint().height());
+        // The keyboard's link stays in view: the last one at the bottom of the box.
+        w->window()->show();
+        w->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w->window()));
+        area->setFocus(Qt::TabFocusReason);
+        for (const QString& line : lines) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QApplication::processEvents();
+            QCOMPARE(list->accessibleName(), line);
+        }
+        const QScrollBar* scroll = static_cast<QScrollArea*>(area)->verticalScrollBar();
+        QCOMPARE(scroll->value(), scroll->maximum());
 
         for (StaffRole r : allOf<StaffRole>())
             w->model().payroll2011[r] = ModelValue::text("0");
