@@ -222,6 +222,8 @@ private:
 void setListLines(const ScrollingList& list, const QStringList& lines, const QList<bool>& linked)
 {
     QLabel* label = list.list;
+    if (lines.isEmpty() && label->text().isEmpty()) // the common case, a step that computes
+        return;
     QStringList links;
     QStringList html;
     for (qsizetype i = 0; i < lines.size(); ++i) {
