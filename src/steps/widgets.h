@@ -39,9 +39,9 @@ void fitScrollingList(const ScrollingList& list);
 
 // Gives the list its lines, each in `linked` a link that the mouse and the keyboard follow (Tab
 // reaches each, Enter follows it; the list's label emits linkActivated with the line's index as
-// text), the others plain. The list then shows rich text, which reads as the lines joined by
-// newlines. While the keyboard stands on a link, the list's accessible name is that link's text,
-// so that a screen reader says where Enter leads.
+// text), the others plain. A list with links shows rich text (labelText reads it as the lines
+// joined by newlines), one without plain text. While the keyboard stands on a link, the list's
+// accessible name is that link's text, so that a screen reader says where Enter leads.
 void setListLines(const ScrollingList& list, const QStringList& lines, const QList<bool>& linked);
 
 // The text a label shows: a label of rich text (a list with links) reads as plain text, its lines
