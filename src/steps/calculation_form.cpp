@@ -3,6 +3,7 @@
 #include "calc/result_charts.h"
 #include "calc/steps.h"
 #include "explanation_panel.h"
+#include "model/field_captions.h"
 #include "result_chart.h"
 #include "widgets.h"
 
@@ -64,7 +65,15 @@ CalculationForm::CalculationForm(InstitutionModel& model, QWidget* parent)
             [this, chart](const calc::FigureRef& figure) { explainFigure(chart, figure); });
     connect(explanation_, &ExplanationPanel::closeRequested, this, &CalculationForm::closeExplanation);
     connect(explanation_, &ExplanationPanel::inputRequested, this,
-        [this](FieldRef field) { emit fieldRequested(field, step_); });
+        [this](FieldRef field) { emit fieldRequested(field, step_, WayBack::ToExplanation); });
+    // A line of the error panel that names an input leads to its field; the way back enters the
+    // step again.
+    connect(failures_.list, &QLabel::linkActivated, this, [this](const QString& line) {
+        bool isIndex = false;
+        const std::size_t i = line.toULongLong(&isIndex);
+        if (isIndex && i < failureFields_.size() && failureFields_[i])
+            emit fieldRequested(*failureFields_[i], step_, WayBack::ToStep);
+    });
     // Esc is the panel's only while it is open.
     closeByEscape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     closeByEscape_->setContext(Qt::WidgetWithChildrenShortcut);
@@ -205,6 +214,22 @@ void CalculationForm::resumeAfterReturn()
         explainFigure(asked_, *explanation_->asked());
 }
 
+bool CalculationForm::showsInputFailures() const { return errorPanel_->isVisible() && failures_.area->isVisible(); }
+
+bool CalculationForm::followInputFailure(const QString& text)
+{
+    if (!showsInputFailures())
+        return false;
+    for (bool whole : {true, false})
+        for (qsizetype i = 0; i < failureLines_.size(); ++i)
+            if (failureFields_[static_cast<std::size_t>(i)]
+                && (whole ? failureLines_[i] == text : failureLines_[i].startsWith(text))) {
+                emit failures_.list->linkActivated(QString::number(i));
+                return true;
+            }
+    return false;
+}
+
 QLabel* CalculationForm::value(QWidget* parent, const calc::ValueLabel& cell, const QString& placeholder)
 {
     QLabel* label = makeValue(parent, qs(cell.name), placeholder);
@@ -263,12 +288,19 @@ void CalculationForm::present(int step, const calc::StepView& view)
 {
     const calc::ResultsPanel shown = calc::panelOfStep(step);
     errorPanel_->setVisible(view.showError);
-    QStringList failures;
-    for (const std::string& line : view.failures)
-        failures << QString::fromStdString(line);
-    failures_.list->setText(failures.join(u'\n'));
-    failuresHead_->setVisible(!failures.isEmpty());
-    failures_.area->setVisible(!failures.isEmpty());
+    failureLines_.clear();
+    QList<bool> linked;
+    failureFields_.assign(view.failures.size(), std::nullopt);
+    for (std::size_t i = 0; i < view.failures.size(); ++i) {
+        failureLines_ << QString::fromStdString(view.failures[i]);
+        // Only an input that a step shows can be gone to.
+        if (i < view.failureFields.size() && view.failureFields[i] && fieldPlace(*view.failureFields[i]).step > 0)
+            failureFields_[i] = view.failureFields[i];
+        linked << failureFields_[i].has_value();
+    }
+    setListLines(failures_, failureLines_, linked);
+    failuresHead_->setVisible(!failureLines_.isEmpty());
+    failures_.area->setVisible(!failureLines_.isEmpty());
     fitScrollingList(failures_);
     for (calc::ResultsPanel p : allOf<calc::ResultsPanel>())
         panels_[p]->setVisible(!view.showError && p == shown);

@@ -8,6 +8,9 @@
 
 #include <QHash>
 
+#include <optional>
+#include <vector>
+
 class QButtonGroup;
 class QFrame;
 class QHBoxLayout;
@@ -40,6 +43,12 @@ public:
     void explain(QLabel* label);
     void closeExplanation();
     ExplanationPanel* explanationPanel() const { return explanation_; }
+
+    // Whether the error panel shows, with the inputs the check found wrong.
+    bool showsInputFailures() const;
+    // Follows the error panel's first link that reads `text` (or else the first that begins with
+    // it) to its input, as a click on it does; false when none does.
+    bool followInputFailure(const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -82,6 +91,8 @@ private:
     QFrame* errorPanel_ = nullptr;
     QLabel* failuresHead_ = nullptr; // the inputs the check found wrong, under the fixed lines
     ScrollingList failures_;
+    QStringList failureLines_; // the lines of failures_
+    std::vector<std::optional<FieldRef>> failureFields_; // the input each line links to, if any
     EnumArray<calc::ResultsPanel, QFrame*> panels_{};
     QHash<QString, QLabel*> values_; // every value label of the panel tables by name
     // The option buttons by what they choose; their object names come from calc/panel_options.

@@ -48,8 +48,8 @@ StepForm::StepForm(Screen screen, const QString& windowTitle, QWidget* parent)
     makeReport_->hide();
     buttons->addWidget(back_);
     buttons->addStretch(1);
-    // Shown only after an explanation's link led here, between Back and Next: it takes no room
-    // while hidden, so the screen's layout stays as designed.
+    // Shown only after a link to an input led here, between Back and Next: it takes no room while
+    // hidden, so the screen's layout stays as designed. Its caption says where it leads (offerReturn).
     return_ = makeButton(this, QStringLiteral("ReturnToExplanation"), QStringLiteral("Вернуться к объяснению"));
     return_->hide();
     buttons->addWidget(return_);
@@ -61,7 +61,7 @@ StepForm::StepForm(Screen screen, const QString& windowTitle, QWidget* parent)
     connect(next_, &QPushButton::clicked, this, &StepForm::nextRequested);
     connect(makeReport_, &QPushButton::clicked, reportAction_, &QAction::trigger);
     connect(reportAction_, &QAction::enabledChanged, makeReport_, &QPushButton::setEnabled);
-    connect(return_, &QPushButton::clicked, this, [this] { emit returnRequested(returnStep_); });
+    connect(return_, &QPushButton::clicked, this, [this] { emit returnRequested(returnStep_, wayBack_); });
 }
 
 bool StepForm::focusField(int step, FieldRef field)
@@ -76,9 +76,13 @@ bool StepForm::focusField(int step, FieldRef field)
     return false;
 }
 
-void StepForm::offerReturn(int step)
+void StepForm::offerReturn(int step, WayBack way)
 {
     returnStep_ = step;
+    wayBack_ = way;
+    // After the error panel's link there is no explanation to go back to, only its step.
+    return_->setText(way == WayBack::ToExplanation ? QStringLiteral("Вернуться к объяснению")
+                                                   : QStringLiteral("Вернуться к шагу %1").arg(step));
     return_->show();
 }
 
@@ -158,7 +162,7 @@ void StepForm::showStep(int step, InstitutionModel& model)
     const bool shown = content_->isVisible() && layoutKey(step) != layoutKey(shownStep_);
     if (shown)
         content_->hide();
-    // The way back to an explanation lasts until the next move.
+    // The way back lasts until the next move.
     return_->hide();
     applyFrame(step);
     applyLayout(step);

@@ -47,9 +47,12 @@ public:
     // Puts the focus into the control of `field` on `step`, which the screen shows; false when the
     // step has no such control.
     bool focusField(int step, FieldRef field);
-    // Offers the way back to the step `step` (the explanation that led here) until the next move.
-    void offerReturn(int step);
-    // The learner came back by that way: the screen takes up what it showed when the learner left.
+    // Where a link to an input was followed from, and so where its way back leads: the explanation
+    // it stood in, or the step whose error panel named the input.
+    enum class WayBack { ToExplanation, ToStep };
+    // Offers the way back to the step `step` until the next move.
+    void offerReturn(int step, WayBack way);
+    // The learner came back to the explanation: the screen takes up what it showed when the learner left.
     virtual void resumeAfterReturn() { }
 
 signals:
@@ -58,9 +61,10 @@ signals:
     void stepRequested(int step);
     void helpRequested();
     void reportRequested();
-    // An explanation's link to an input: go to its field, offering the way back to `returnStep`.
-    void fieldRequested(FieldRef field, int returnStep);
-    void returnRequested(int step);
+    // A link to an input (an explanation's, the error panel's): go to its field, offering the way
+    // back to `returnStep`.
+    void fieldRequested(FieldRef field, int returnStep, StepForm::WayBack way);
+    void returnRequested(int step, StepForm::WayBack way);
 
 protected:
     // The scroll area around the body, between the title and the buttons.
@@ -93,8 +97,9 @@ private:
     QVBoxLayout* bodyLayout_ = nullptr;
     QPushButton* back_ = nullptr;
     QPushButton* next_ = nullptr;
-    QPushButton* return_ = nullptr; // back to the explanation an input's link was followed from
+    QPushButton* return_ = nullptr; // back to where an input's link was followed from
     int returnStep_ = 0;
+    WayBack wayBack_ = WayBack::ToExplanation;
     QPushButton* makeReport_ = nullptr; // on the last step, where Next stands on the others
     std::array<QAction*, kLastStep - kFirstStep + 1> stepActions_{};
     QAction* reportAction_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QString>
+#include <QStringList>
 
 #include <string_view>
 
@@ -35,6 +36,17 @@ struct ScrollingList {
 };
 ScrollingList makeScrollingList(QWidget* parent, const QString& listName, const QString& areaName, int fittedLines = 0);
 void fitScrollingList(const ScrollingList& list);
+
+// Gives the list its lines, each in `linked` a link that the mouse and the keyboard follow (Tab
+// reaches each, Enter follows it; the list's label emits linkActivated with the line's index as
+// text), the others plain. A list with links shows rich text (labelText reads it as the lines
+// joined by newlines), one without plain text. While the keyboard stands on a link, the list's
+// accessible name is that link's text, so that a screen reader says where Enter leads.
+void setListLines(const ScrollingList& list, const QStringList& lines, const QList<bool>& linked);
+
+// The text a label shows: a label of rich text (a list with links) reads as plain text, its lines
+// joined by newlines as a plain label's are.
+QString labelText(const QLabel& label);
 
 // A value cell of a results table: right-aligned, in tabular figures where the font has them, so that
 // digits line up.

@@ -37,18 +37,21 @@ StepController::StepController(InstitutionModel& model, MainWindow& window)
         connect(form, &StepForm::stepRequested, this, &StepController::leaveTo);
         connect(form, &StepForm::helpRequested, this, [this, form] { openHelp(form); });
         connect(form, &StepForm::reportRequested, this, &StepController::openReport);
-        // An explanation's link to an input is a move like any other: the step left is committed.
-        connect(form, &StepForm::fieldRequested, this, [this](FieldRef field, int returnStep) {
+        // A link to an input is a move like any other: the step left is committed.
+        connect(form, &StepForm::fieldRequested, this, [this](FieldRef field, int returnStep, StepForm::WayBack way) {
             const int step = fieldPlace(field).step;
             if (step < kFirstStep || step > kLastStep)
                 return;
             leaveTo(step);
             formOf(step)->focusField(step, field);
-            formOf(step)->offerReturn(returnStep);
+            formOf(step)->offerReturn(returnStep, way);
         });
-        connect(form, &StepForm::returnRequested, this, [this](int step) {
+        // Going back enters the step again, which checks the inputs afresh; an explanation is
+        // explained again from them.
+        connect(form, &StepForm::returnRequested, this, [this](int step, StepForm::WayBack way) {
             leaveTo(step);
-            formOf(step)->resumeAfterReturn();
+            if (way == StepForm::WayBack::ToExplanation)
+                formOf(step)->resumeAfterReturn();
         });
     }
 }

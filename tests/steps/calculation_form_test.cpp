@@ -11,10 +11,12 @@
 #include "wizard/step_controller.h"
 
 #include <QFrame>
-#include <QLineEdit>
-#include <QTest>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
 
 #include <functional>
 #include <map>
@@ -97,10 +99,22 @@ private slots:
         auto* area = control<QWidget>(*w, Screen::Calculation, QStringLiteral("InputFailures"));
         QVERIFY(control<QLabel>(*w, Screen::Calculation, QStringLiteral("Label4"))->isVisible());
         QVERIFY(area->isVisible());
-        const QStringList lines = list->text().split(u'\n');
+        const QStringList lines = labelText(*list).split(u'\n');
         QCOMPARE(lines.size(), 1 + 12 + 6 + 11); // hours; amounts; the six roles without positions; salaries
         QCOMPARE(lines.first(), QStringLiteral("Шаг 1: у всех должностей 0 часов непосредственной работы с детьми"));
         QVERIFY(area->height() < list->sizeHint().height());
+        // The keyboard's link stays in view: the last one at the bottom of the box.
+        w->window()->show();
+        w->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w->window()));
+        area->setFocus(Qt::TabFocusReason);
+        for (const QString& line : lines) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QApplication::processEvents();
+            QCOMPARE(list->accessibleName(), line);
+        }
+        const QScrollBar* scroll = static_cast<QScrollArea*>(area)->verticalScrollBar();
+        QCOMPARE(scroll->value(), scroll->maximum());
 
         for (StaffRole r : allOf<StaffRole>())
             w->model().payroll2011[r] = ModelValue::text("0");
@@ -201,6 +215,47 @@ private slots:
             chart->figureArea(static_cast<int>(subsidy - figures.begin())).center());
         QVERIFY(panel->isVisible());
         QVERIFY(panel->asked() == calc::FigureRef::ofLabel("Label183"));
+    }
+
+    // The error panel's inputs are links that the keyboard reaches one by one, a screen reader
+    // names as they are reached, and Enter or a click follows; what the learner typed shows as
+    // typed. The way back enters the step again, without an explanation.
+    void anInputFailureIsFollowedByTheKeyboard()
+    {
+        auto w = startedWizard();
+        w->window()->show();
+        w->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w->window()));
+        w->model().payroll2011[StaffRole::Teacher] = ModelValue::text("<b>12</b> &amp;");
+        w->model().serviceSalary[ServicePosition::Clerk] = ModelValue::text("1.5");
+        w->steps()->showStep(13);
+        auto* list = control<QLabel>(*w, Screen::Calculation, QStringLiteral("InputFailureList"));
+        const QStringList lines = labelText(*list).split(u'\n');
+        QCOMPARE(lines.size(), 2);
+        QVERIFY2(lines[0].startsWith(QStringLiteral("Шаг 7: Воспитатель — «<b>12</b> &amp;»")), qPrintable(lines[0]));
+
+        control<QWidget>(*w, Screen::Calculation, QStringLiteral("InputFailures"))->setFocus(Qt::TabFocusReason);
+        for (const QString& line : lines) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QApplication::processEvents();
+            QCOMPARE(QApplication::focusWidget(), list);
+            QCOMPARE(list->accessibleName(), line);
+        }
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(w->model().currentStep, 12);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text4"));
+        auto* back = control<QPushButton>(*w, Screen::Simulation, QStringLiteral("ReturnToExplanation"));
+        QCOMPARE(back->text(), QStringLiteral("Вернуться к шагу 13"));
+        back->click();
+        QCOMPARE(w->model().currentStep, 13);
+        QVERIFY(list->isVisible());
+        QVERIFY(!static_cast<CalculationForm*>(w->form(Screen::Calculation))->explanationPanel()->isVisible());
+
+        // A click on the first line follows it too.
+        QTest::mouseClick(
+            list, Qt::LeftButton, {}, list->contentsRect().topLeft() + QPoint(8, list->fontMetrics().height() / 2));
+        QCOMPARE(w->model().currentStep, 7);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text2"));
     }
 };
 

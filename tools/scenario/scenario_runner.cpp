@@ -4,6 +4,7 @@
 #include "steps/choice_list.h"
 #include "steps/explanation_panel.h"
 #include "steps/result_chart.h"
+#include "steps/widgets.h"
 #include "wizard/main_window.h"
 #include "wizard/summary_screen.h"
 #include "wizard/wizard.h"
@@ -214,7 +215,7 @@ QString ScenarioRunner::usage()
         "  explain FORM.CHART TEXT      the same for the figure of a chart whose words are (or begin with) TEXT,\n"
         "                               reached with the arrows\n"
         "  follow TEXT                  follow the link that reads TEXT (or alone begins with it) in the open\n"
-        "                               explanation\n"
+        "                               explanation, or else on the error panel of steps 13-16 (an input to mend)\n"
         "  choose-file PATH…|-          the next file dialog a click opens answers PATH (from the scenario's\n"
         "                               folder; ${NAME} is an environment variable; a '*' in the file name must\n"
         "                               match one file); several PATHs answer a dialog that takes several\n"
@@ -323,10 +324,15 @@ ScenarioRunner::Status ScenarioRunner::runLine(int number, const QString& rawLin
     if (command == QLatin1String("follow") && needArguments(1)) {
         auto* form = qobject_cast<CalculationForm*>(findForm(qs(screenName(Screen::Calculation))));
         ExplanationPanel* panel = form ? form->explanationPanel() : nullptr;
-        if (!panel || !panel->isVisible())
-            return cannot(QStringLiteral("no explanation is open"));
-        if (!panel->follow(words[1]))
-            return cannot(QStringLiteral("the explanation has no link \"%1\"").arg(escaped(words[1])));
+        if (panel && panel->isVisible()) {
+            if (!panel->follow(words[1]))
+                return cannot(QStringLiteral("the explanation has no link \"%1\"").arg(escaped(words[1])));
+            return Ok;
+        }
+        if (!form || !form->showsInputFailures())
+            return cannot(QStringLiteral("no explanation is open and no error panel lists inputs"));
+        if (!form->followInputFailure(words[1]))
+            return cannot(QStringLiteral("the error panel has no link \"%1\"").arg(escaped(words[1])));
         return Ok;
     }
     if (command == QLatin1String("explain") && (needArguments(1) || needArguments(2))) {
@@ -531,7 +537,7 @@ QString ScenarioRunner::shownText(const QObject* control)
     if (auto* chart = qobject_cast<const ResultChart*>(control))
         return chart->accessibleDescription();
     if (auto* label = qobject_cast<const QLabel*>(control))
-        return label->text();
+        return labelText(*label);
     if (auto* edit = qobject_cast<const QLineEdit*>(control))
         return edit->text();
     if (auto* list = qobject_cast<const QComboBox*>(control))
