@@ -185,23 +185,23 @@ Explanation Explainer::quantity(QuantityRef q) const
     for (const auto& [done, explanation] : explained_)
         if (done == q)
             return explanation;
-    const double value = Reading(work_, work_.results, options_, accrualFactorOf(options_)).quantity(q);
-    const std::string shown = std::isfinite(value) ? arithmeticNumber(value) : std::string("не вычисляется");
-    Explanation e = render(q, withUnit(quantityName(q, options_) + " — " + shown, wordsOf(q.kind).unit), nullptr);
+    Explanation e = titled(q, std::nullopt);
     explained_.emplace_back(q, e);
     return e;
 }
 
 Explanation Explainer::asked(const FigureRef& f) const
 {
-    if (f.isLabel())
-        return figure(f.label);
-    Explanation e = quantity(f.quantity);
-    const double value = Reading(work_, work_.results, options_, accrualFactorOf(options_)).quantity(f.quantity);
-    if (std::isfinite(value))
-        e.lines.front().text = withUnit(
-            quantityName(f.quantity, options_) + " — " + format(value, Pattern::Whole), wordsOf(f.quantity.kind).unit);
-    return e;
+    return f.isLabel() ? figure(f.label) : titled(f.quantity, Pattern::Whole);
+}
+
+Explanation Explainer::titled(QuantityRef q, std::optional<Pattern> pattern) const
+{
+    const double value = Reading(work_, work_.results, options_, accrualFactorOf(options_)).quantity(q);
+    const std::string shown = !std::isfinite(value) ? std::string("не вычисляется")
+        : pattern                                   ? format(value, *pattern)
+                                                    : arithmeticNumber(value);
+    return render(q, withUnit(quantityName(q, options_) + " — " + shown, wordsOf(q.kind).unit), nullptr);
 }
 
 Explanation Explainer::render(QuantityRef q, std::string title, const PlacedValue* shown) const

@@ -94,6 +94,8 @@ public:
     std::string unfoldedText(std::string_view label) const { return unfoldedText(FigureRef::ofLabel(label)); }
 
 private:
+    // A quantity titled with its value in its digits, or as `pattern` writes it (a chart's own figure).
+    Explanation titled(QuantityRef q, std::optional<Pattern> pattern) const;
     Explanation render(QuantityRef q, std::string title, const PlacedValue* shown) const;
     struct Unfolding;
     void unfold(const Explanation& e, int depth, Unfolding& u) const;

@@ -37,8 +37,10 @@ std::optional<double> shownNumber(const StepView& view, const ValueLabel& label)
 
 std::string whole(double value) { return format(value, Pattern::Whole); }
 
-// The value label of the step-15 table that shows a line's value in a column.
+// The value label of the step-15 table that shows a line's value in a column, and of the step-16
+// table that shows a line's total.
 FigureRef labelOf(NormativeLine l, NormativeColumn c) { return FigureRef::ofLabel(value(line(l), c).name); }
+FigureRef labelOf(EstimateLine l) { return FigureRef::ofLabel(value(line(l), EstimateColumn::Total).name); }
 
 // A remainder as what is left or what is missing.
 std::string remainderWords(double remainder)
@@ -204,7 +206,6 @@ ExpenseStructure expenseStructure(const StepView& estimate)
         return estimate.showError ? std::nullopt : shownNumber(estimate, value(line(l), EstimateColumn::Total));
     };
     const auto caption = [](EstimateLine l) { return std::string(line(l).caption.text); };
-    const auto label = [](EstimateLine l) { return FigureRef::ofLabel(value(line(l), EstimateColumn::Total).name); };
     const auto payroll = figure(EstimateLine::Payroll);
     const auto material = figure(EstimateLine::Material);
     const auto expenses = figure(EstimateLine::Expenses);
@@ -214,15 +215,15 @@ ExpenseStructure expenseStructure(const StepView& estimate)
     return {
         {
             {Swatch::PedagogicalPay, caption(EstimateLine::Pedagogical), figure(EstimateLine::Pedagogical),
-                label(EstimateLine::Pedagogical)},
-            {Swatch::AdminPay, caption(EstimateLine::Admin), figure(EstimateLine::Admin), label(EstimateLine::Admin)},
+                labelOf(EstimateLine::Pedagogical)},
+            {Swatch::AdminPay, caption(EstimateLine::Admin), figure(EstimateLine::Admin), labelOf(EstimateLine::Admin)},
             {Swatch::ServicePay, caption(EstimateLine::Service), figure(EstimateLine::Service),
-                label(EstimateLine::Service)},
+                labelOf(EstimateLine::Service)},
             {Swatch::AssistantPay, caption(EstimateLine::Assistant), figure(EstimateLine::Assistant),
-                label(EstimateLine::Assistant)},
+                labelOf(EstimateLine::Assistant)},
             {Swatch::Accruals, "Начисления на оплату труда", accruals,
                 FigureRef::ofQuantity(quantity(Quantity::AccrualsOnPay))},
-            {Swatch::Material, caption(EstimateLine::Material), material, label(EstimateLine::Material)},
+            {Swatch::Material, caption(EstimateLine::Material), material, labelOf(EstimateLine::Material)},
         },
         caption(EstimateLine::Expenses), expenses, caption(EstimateLine::Subsidy), figure(EstimateLine::Subsidy)};
 }
@@ -273,10 +274,8 @@ BarChart estimateChart(const StepView& estimate)
             chart.sentences.push_back("Субсидия равна расходам.");
 
         using Place = ChartFigure::Place;
-        const FigureRef expensesFigure
-            = FigureRef::ofLabel(value(line(EstimateLine::Expenses), EstimateColumn::Total).name);
-        const FigureRef subsidyFigure
-            = FigureRef::ofLabel(value(line(EstimateLine::Subsidy), EstimateColumn::Total).name);
+        const FigureRef expensesFigure = labelOf(EstimateLine::Expenses);
+        const FigureRef subsidyFigure = labelOf(EstimateLine::Subsidy);
         const std::string expensesWords = e.expensesCaption + " — " + whole(expenses);
         const std::string subsidyWords = e.subsidyCaption + " — " + whole(subsidy);
         for (std::size_t i = 0; i < e.kinds.size(); ++i)

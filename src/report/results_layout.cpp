@@ -410,12 +410,12 @@ void addExpenseStructure(Layout& l)
     // A series per row, over the two columns: each kind of expense stands in the first, the subsidy
     // in the second, so that the chart stacks the one bar and stands the other beside it.
     const auto row = [&](calc::Swatch swatch, const std::string& caption, std::optional<double> expense,
-                         std::optional<double> subsidy, const calc::FigureRef& figure = {}) {
+                         std::optional<double> subsidy, std::optional<calc::FigureRef> figure = std::nullopt) {
         chart.series.push_back({caption, {headRow, B, headRow, C}, {l.row(), B, l.row(), C}, fillOf(swatch)});
         l.cell(A, caption, Caption);
         number(B, expense, Whole);
-        if (expense && !figure.isLabel() && figure.quantity.kind == calc::Quantity::AccrualsOnPay)
-            l.chartFigure(B, figure.quantity);
+        if (expense && figure && !figure->isLabel()) // a figure the table above does not show
+            l.chartFigure(B, figure->quantity);
         number(C, subsidy, Whole);
         l.next();
         if (const auto amount = expense ? expense : subsidy)

@@ -27,6 +27,18 @@ using namespace kvarton::test;
 using calc::Method;
 using calc::NormativeGroup;
 
+namespace {
+
+// The wizard's window shown and active, as a learner's: the keyboard reaches its controls.
+bool shownActive(Wizard& w)
+{
+    w.window()->show();
+    w.window()->activateWindow();
+    return QTest::qWaitForWindowActive(w.window());
+}
+
+} // namespace
+
 class CalculationFormTest final : public QObject {
     Q_OBJECT
 
@@ -45,7 +57,10 @@ private slots:
             {13, "Option2", [](InstitutionModel& m) { return calc::clickMethod13(m, Method::ByAllNeeds); }},
             {14, nullptr,
                 [](InstitutionModel& m) { return calc::enterStep14(m, Method::ByRecommendations, StayRegime::Day); }},
-            {14, "Option6", [](InstitutionModel& m) { return calc::clickView14(m, Method::ByRecommendations, StayRegime::ShortTerm); }},
+            {14, "Option6",
+                [](InstitutionModel& m) {
+                    return calc::clickView14(m, Method::ByRecommendations, StayRegime::ShortTerm);
+                }},
             {14, "Option4",
                 [](InstitutionModel& m) { return calc::clickMethod14(m, Method::ByAllNeeds, StayRegime::ShortTerm); }},
             {15, nullptr, [](InstitutionModel& m) { return calc::enterStep15(m, NormativeGroup::JuniorShortTerm); }},
@@ -104,9 +119,7 @@ private slots:
         QCOMPARE(lines.first(), QStringLiteral("Шаг 1: у всех должностей 0 часов непосредственной работы с детьми"));
         QVERIFY(area->height() < list->sizeHint().height());
         // The keyboard's link stays in view: the last one at the bottom of the box.
-        w->window()->show();
-        w->window()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w->window()));
+        QVERIFY(shownActive(*w));
         area->setFocus(Qt::TabFocusReason);
         for (const QString& line : lines) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -132,9 +145,7 @@ private slots:
     void aValueIsAskedAndItsInputReached()
     {
         auto w = startedWizard();
-        w->window()->show();
-        w->window()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w->window()));
+        QVERIFY(shownActive(*w));
         w->steps()->showStep(13);
         auto* form = static_cast<CalculationForm*>(w->form(Screen::Calculation));
         ExplanationPanel* panel = form->explanationPanel();
@@ -177,9 +188,7 @@ private slots:
     void aChartFigureIsAsked()
     {
         auto w = startedWizard();
-        w->window()->show();
-        w->window()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w->window()));
+        QVERIFY(shownActive(*w));
         w->steps()->showStep(16);
         auto* form = static_cast<CalculationForm*>(w->form(Screen::Calculation));
         ExplanationPanel* panel = form->explanationPanel();
@@ -207,12 +216,11 @@ private slots:
         QCOMPARE(chart->currentFigure(), index);
 
         // The subsidy's bar, clicked, explains the subsidy as its value in the table does.
-        const auto subsidy = std::find_if(figures.begin(), figures.end(), [](const calc::ChartFigure& f) {
-            return f.place == calc::ChartFigure::Place::Segment && f.index == 1;
-        });
+        const auto subsidy = std::find_if(figures.begin(), figures.end(),
+            [](const calc::ChartFigure& f) { return f.place == calc::ChartFigure::Place::Segment && f.index == 1; });
         QVERIFY(subsidy != figures.end());
-        QTest::mouseClick(chart, Qt::LeftButton, {},
-            chart->figureArea(static_cast<int>(subsidy - figures.begin())).center());
+        QTest::mouseClick(
+            chart, Qt::LeftButton, {}, chart->figureArea(static_cast<int>(subsidy - figures.begin())).center());
         QVERIFY(panel->isVisible());
         QVERIFY(panel->asked() == calc::FigureRef::ofLabel("Label183"));
     }
@@ -223,9 +231,7 @@ private slots:
     void anInputFailureIsFollowedByTheKeyboard()
     {
         auto w = startedWizard();
-        w->window()->show();
-        w->window()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w->window()));
+        QVERIFY(shownActive(*w));
         w->model().payroll2011[StaffRole::Teacher] = ModelValue::text("<b>12</b> &amp;");
         w->model().serviceSalary[ServicePosition::Clerk] = ModelValue::text("1.5");
         w->steps()->showStep(13);
